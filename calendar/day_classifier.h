@@ -1,0 +1,55 @@
+// What kind of day a date is: its attribute flags, its font and its names,
+// from the three day lists, the weekday, the equinoxes and substitute holidays.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "calendar/day_list.h"
+
+namespace zenka {
+
+enum DayFlag : uint8_t {
+    dfSunday = 0x01,
+    dfSaturday = 0x02,
+    dfHoliday = 0x04,
+    dfFurikae = 0x08,
+    dfSpecialDay = 0x10,
+    dfYoteiDay = 0x20,
+};
+
+// The calendar's eight fonts, by index.
+enum DayFontIndex : uint8_t {
+    kFontWeekday = 0,
+    kFontSaturday = 1,
+    kFontSunday = 2,
+    kFontDayOfWeek = 3,
+    kFontHoliday = 4,
+    kFontSpecialDay = 5,
+    kFontRokuyo = 6,
+    kFontYoteiDay = 7,
+};
+
+extern const char* const kVernalEquinoxName;    // "春分の日"
+extern const char* const kAutumnalEquinoxName;  // "秋分の日"
+extern const char* const kFurikaeName;          // "振替休日"
+
+struct DayRuleSet {
+    DayList HolidayList{DayListKind::Holiday};
+    DayList SpecialDayList{DayListKind::Special};
+    DayList YoteiDayList{DayListKind::Yotei};
+    bool AutoEquinox = true;
+    bool AutoFurikae = true;
+};
+
+// These raise EDayRuleError for a malformed line they reach and EJuliusError
+// for a date in the 1582 gap.
+uint8_t GetDayAttributes(const DayRuleSet& rules, int32_t year, uint8_t month, uint8_t day);
+DayFontIndex GetDayFont(const DayRuleSet& rules, int32_t year, uint8_t month, uint8_t day);
+DayFontIndex DayFontOf(uint8_t flags);
+std::vector<std::string> GetDayNameList(const DayRuleSet& rules, int32_t year, uint8_t month, uint8_t day);
+// The names as comma text.
+std::string GetDayNames(const DayRuleSet& rules, int32_t year, uint8_t month, uint8_t day);
+
+}  // namespace zenka

@@ -1,0 +1,219 @@
+#include "cli/cal_format.h"
+
+#include <charconv>
+
+#include "calendar/era.h"
+#include "calendar/julius.h"
+#include "calendar/old_calendar.h"
+#include "common/cp932.h"
+
+namespace zenka::cli {
+
+namespace {
+
+constexpr const char* kWeekdayLetters[8] = {"", "日", "月", "火", "水", "木", "金", "土"};
+
+const char* AnsiColour(DayFontIndex font) {
+    switch (font) {
+        case kFontSaturday: return "\x1b[34m";
+        case kFontSunday:
+        case kFontHoliday: return "\x1b[31m";
+        case kFontSpecialDay: return "\x1b[32m";
+        case kFontYoteiDay: return "\x1b[33m";
+        default: return nullptr;
+    }
+}
+
+std::string Coloured(const std::string& text, DayFontIndex font, bool color) {
+    const char* code = color ? AnsiColour(font) : nullptr;
+    return code ? code + text + "\x1b[0m" : text;
+}
+
+int32_t ParseNumber(const std::string& text, const char* what) {
+    int32_t value = 0;
+    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || ptr != text.data() + text.size()) {
+        throw UsageError(std::string(what) + " は数で指定してください: " + text);
+    }
+    return value;
+}
+
+// YYYY-MM-DD, the year possibly negative.
+int32_t ParseDate(const std::string& text) {
+    const size_t second = text.rfind('-');
+    const size_t first = second == std::string::npos || second == 0 ? std::string::npos : text.rfind('-', second - 1);
+    if (first == std::string::npos || first == 0) throw UsageError("日付は YYYY-MM-DD で指定してください: " + text);
+    const int32_t y = ParseNumber(text.substr(0, first), "年");
+    const int32_t m = ParseNumber(text.substr(first + 1, second - first - 1), "月");
+    const int32_t d = ParseNumber(text.substr(second + 1), "日");
+    // IsValidDate raises EJuliusError for the dropped days of 1582.
+    if (m < 1 || m > 12 || d < 1 || d > 31 || !IsValidDate(y, static_cast<uint8_t>(m), static_cast<uint8_t>(d))) {
+        throw UsageError("存在しない日付です: " + text);
+    }
+    return DateToJulius(y, static_cast<uint8_t>(m), static_cast<uint8_t>(d));
+}
+
+std::string Pad(int value, size_t width) {
+    std::string text = std::to_string(value);
+    return std::string(text.size() < width ? width - text.size() : 0, ' ') + text;
+}
+
+std::string DateText(const CivilDate& date) {
+    const auto two = [](int v) { return (v < 10 ? "0" : "") + std::to_string(v); };
+    std::string year = std::to_string(date.year < 0 ? -date.year : date.year);
+    if (year.size() < 4) year.insert(0, 4 - year.size(), '0');
+    return (date.year < 0 ? "-" : "") + year + "-" + two(date.month) + "-" + two(date.day);
+}
+
+// A tab or line break inside a name would break the record.
+std::string WithoutControls(std::string text) {
+    for (char& c : text) {
+        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string UsageText() {
+    return "使い方: zenka-cal [オプション] [年 [月]]\n"
+           "  年と月の月間カレンダーと、日ごとの曜日・祝日名などを表示します。\n"
+           "  --monday           月曜日から始める\n"
+           "  --rokuyo           六曜を表示する\n"
+           "  --holidays FILE    休日リストをファイルから読む (既定は初期状態の休日リスト)\n"
+           "  --special FILE     特別日リストをファイルから読む\n"
+           "  --schedule FILE    予定日リストをファイルから読む\n"
+           "  --no-equinox       春分の日・秋分の日を自動で休日にしない\n"
+           "  --no-color         色を付けない\n"
+           "  --tsv FROM TO      FROM から TO まで (YYYY-MM-DD) 一日一行のタブ区切りで出力する:\n"
+           "                     日付, 曜日番号, 属性, フォント番号, 旧暦月, 旧暦日, 六曜番号, 名前\n"
+           "  リストファイルはシフトJISで一行に一つの規則を書きます。\n";
+}
+
+CalOptions ParseArguments(const std::vector<std::string>& args) {
+    CalOptions options;
+    std::vector<std::string> positional;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const auto value = [&]() -> const std::string& {
+            if (i + 1 >= args.size()) throw UsageError(arg + " には値が必要です");
+            return args[++i];
+        };
+        if (arg == "--monday") {
+            options.mondayFirst = true;
+        } else if (arg == "--rokuyo") {
+            options.rokuyo = true;
+        } else if (arg == "--no-equinox") {
+            options.equinox = false;
+        } else if (arg == "--no-color") {
+            options.color = false;
+        } else if (arg == "--holidays") {
+            options.holidaysFile = value();
+        } else if (arg == "--special") {
+            options.specialFile = value();
+        } else if (arg == "--schedule") {
+            options.scheduleFile = value();
+        } else if (arg == "--tsv") {
+            const int32_t from = ParseDate(value());
+            const int32_t to = ParseDate(value());
+            if (from > to) throw UsageError("--tsv の FROM が TO より後になっています");
+            options.tsv = CalOptions::Range{from, to};
+        } else if (arg == "-h" || arg == "--help") {
+            options.help = true;
+        } else if (arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9')) {
+            throw UsageError("知らないオプションです: " + arg);
+        } else {
+            positional.push_back(arg);
+        }
+    }
+    if (positional.size() > 2) throw UsageError("引数が多すぎます");
+    if (!positional.empty()) options.year = ParseNumber(positional[0], "年");
+    if (positional.size() == 2) {
+        const int32_t month = ParseNumber(positional[1], "月");
+        if (month < 1 || month > 12) throw UsageError("月は 1 から 12 で指定してください: " + positional[1]);
+        options.month = static_cast<uint8_t>(month);
+    }
+    if (options.tsv && !positional.empty()) throw UsageError("--tsv と年月は同時に指定できません");
+    return options;
+}
+
+std::vector<std::string> ReadListLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r' && bytes[i] != '\n') continue;
+        lines.push_back(Cp932ToUtf8(bytes.substr(start, i - start)));
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < bytes.size()) lines.push_back(Cp932ToUtf8(bytes.substr(start)));
+    return lines;
+}
+
+void CheckListLines(const DayList& list, std::string_view source) {
+    for (size_t i = 0; i < list.Lines().size(); ++i) {
+        const std::string& line = list.Lines()[i];
+        if (const auto bad = DayRule(line).FirstBadField()) {
+            throw UsageError(std::string(DayListName(list.Kind())) + "リスト " + std::string(source) + " の " +
+                             std::to_string(i + 1) + " 行目 \"" + line + "\": '" + *bad +
+                             "' は有効な整数ではありません");
+        }
+    }
+}
+
+std::string RenderMonth(const DayRuleSet& rules, int32_t year, uint8_t month, const CalOptions& options,
+                        bool color) {
+    std::string out = CalendarCaption(year, month, true) + "\n";
+    const int firstColumn = options.mondayFirst ? 2 : 1;  // weekday number of the first column
+    // A weekday letter is two columns wide, as is a day number.
+    for (int c = 0; c < 7; ++c) out += std::string(c ? " " : "") + kWeekdayLetters[(firstColumn - 1 + c) % 7 + 1];
+    out += "\n";
+
+    // Day numbers, not dates, drive the walk, so October 1582 passes from
+    // the 4th straight to the 15th.
+    const int32_t first = DateToJulius(year, month, 1);
+    const int32_t last = DateToJulius(year, month, DaysInMonth(year, month));
+    std::string row(static_cast<size_t>((JuliusDayOfWeek(first) - firstColumn + 7) % 7) * 3, ' ');
+    for (int32_t j = first; j <= last; ++j) {
+        const CivilDate date = JuliusToDate(j);
+        const DayFontIndex font = GetDayFont(rules, date.year, date.month, date.day);
+        row += Coloured(Pad(date.day, 2), font, color);
+        if ((JuliusDayOfWeek(j) - firstColumn + 7) % 7 == 6 || j == last) {
+            out += row + "\n";
+            row.clear();
+        } else {
+            row += " ";
+        }
+    }
+    out += "\n";
+
+    for (int32_t j = first; j <= last; ++j) {
+        const CivilDate date = JuliusToDate(j);
+        const DayFontIndex font = GetDayFont(rules, date.year, date.month, date.day);
+        std::string line = Pad(date.day, 2) + "(" + kWeekdayLetters[JuliusDayOfWeek(j)] + ")";
+        if (options.rokuyo) {
+            const uint8_t rokuyo = RokuyoIndex(j);
+            if (rokuyo != 0) line += std::string(RokuyoNames(rokuyo)) + " ";
+        }
+        line += GetDayNames(rules, date.year, date.month, date.day);
+        while (!line.empty() && line.back() == ' ') line.pop_back();
+        out += Coloured(line, font, color) + "\n";
+    }
+    return out;
+}
+
+std::string RenderTsv(const DayRuleSet& rules, int32_t fromJulius, int32_t toJulius) {
+    std::string out;
+    for (int32_t j = fromJulius; j <= toJulius; ++j) {
+        const CivilDate date = JuliusToDate(j);
+        const uint8_t flags = GetDayAttributes(rules, date.year, date.month, date.day);
+        const OldDate old = OldCalendarLookup(j);
+        out += DateText(date) + "\t" + std::to_string(JuliusDayOfWeek(j)) + "\t" + std::to_string(flags) + "\t" +
+               std::to_string(DayFontOf(flags)) + "\t" + std::to_string(old.month) + "\t" +
+               std::to_string(old.day) + "\t" + std::to_string(RokuyoIndex(j)) + "\t" +
+               WithoutControls(GetDayNames(rules, date.year, date.month, date.day)) + "\n";
+    }
+    return out;
+}
+
+}  // namespace zenka::cli

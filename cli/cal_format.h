@@ -1,0 +1,50 @@
+// The month calendar as terminal text, for the zenka-cal command.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calendar/day_classifier.h"
+
+namespace zenka::cli {
+
+// A command line or input the command cannot work with; the text says why.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct CalOptions {
+    std::optional<int32_t> year;
+    std::optional<uint8_t> month;
+    bool mondayFirst = false;
+    bool rokuyo = false;
+    bool equinox = true;
+    bool color = true;  // still only when writing to a terminal
+    bool help = false;
+    std::optional<std::string> holidaysFile, specialFile, scheduleFile;
+    struct Range {
+        int32_t from, to;  // Julius days
+    };
+    std::optional<Range> tsv;
+};
+
+CalOptions ParseArguments(const std::vector<std::string>& args);
+std::string UsageText();
+
+// Lines of a list file: code page 932 text, lines ended by CR, LF or CR LF.
+std::vector<std::string> ReadListLines(std::string_view bytes);
+
+// Raises UsageError naming the list, its source and the line when a line
+// holds a field that is not a number where one is needed.
+void CheckListLines(const DayList& list, std::string_view source);
+
+std::string RenderMonth(const DayRuleSet& rules, int32_t year, uint8_t month, const CalOptions& options,
+                        bool color);
+std::string RenderTsv(const DayRuleSet& rules, int32_t fromJulius, int32_t toJulius);
+
+}  // namespace zenka::cli

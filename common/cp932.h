@@ -1,0 +1,28 @@
+// Code page 932 (Japanese Shift-JIS as Windows has it) to and from UTF-8.
+// Files keep code page 932 so that lists from older versions and other
+// Japanese tools still read; everything in memory is UTF-8.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace zenka {
+
+// Bytes that are not code page 932 (an unassigned code, a lead byte without
+// its trail byte) become U+FFFD.
+std::string Cp932ToUtf8(std::string_view bytes);
+
+// Characters code page 932 lacks, and malformed UTF-8, become '?'.
+std::string Utf8ToCp932(std::string_view utf8);
+
+// The longest prefix of the text whose code page 932 form has at most
+// maxBytes bytes; a character is never split.
+std::string Cp932Prefix(std::string_view utf8, size_t maxBytes);
+
+// Decodes one UTF-8 character at pos; sets length to the bytes it used.
+// Malformed input yields U+FFFD with length 1.
+char32_t DecodeUtf8(std::string_view utf8, size_t pos, size_t& length);
+void AppendUtf8(std::string& out, char32_t cp);
+
+}  // namespace zenka

@@ -1,0 +1,108 @@
+#include "cli/cal_format.h"
+
+#include <gtest/gtest.h>
+
+#include "calendar/default_holidays.h"
+#include "calendar/julius.h"
+
+namespace zenka::cli {
+namespace {
+
+DayRuleSet DefaultRules() {
+    DayRuleSet rules;
+    rules.HolidayList.Assign(DefaultHolidayLines());
+    return rules;
+}
+
+TEST(CalArguments, YearMonthAndOptions) {
+    const CalOptions o = ParseArguments({"--monday", "--rokuyo", "2006", "8", "--no-equinox", "--no-color"});
+    EXPECT_EQ(o.year, 2006);
+    EXPECT_EQ(o.month, 8);
+    EXPECT_TRUE(o.mondayFirst);
+    EXPECT_TRUE(o.rokuyo);
+    EXPECT_FALSE(o.equinox);
+    EXPECT_FALSE(o.color);
+    const CalOptions files = ParseArguments({"--holidays", "h.txt", "--special", "s.txt", "--schedule", "y.txt"});
+    EXPECT_EQ(files.holidaysFile, "h.txt");
+    EXPECT_EQ(files.specialFile, "s.txt");
+    EXPECT_EQ(files.scheduleFile, "y.txt");
+    EXPECT_EQ(ParseArguments({"-44", "3"}).year, -44) << "a negative year is a year, not an option";
+}
+
+TEST(CalArguments, RefusesWhatItCannotUse) {
+    EXPECT_THROW(ParseArguments({"2006", "13"}), UsageError);
+    EXPECT_THROW(ParseArguments({"2006", "x"}), UsageError);
+    EXPECT_THROW(ParseArguments({"1", "2", "3"}), UsageError);
+    EXPECT_THROW(ParseArguments({"--bogus"}), UsageError);
+    EXPECT_THROW(ParseArguments({"--holidays"}), UsageError);
+    EXPECT_THROW(ParseArguments({"--tsv", "2006-01-02", "2006-01-01"}), UsageError);
+    EXPECT_THROW(ParseArguments({"--tsv", "2006-02-30", "2006-03-01"}), UsageError);
+    try {
+        ParseArguments({"--tsv", "1582-10-05", "1582-10-20"});
+        FAIL() << "a date in the gap was accepted";
+    } catch (const EJuliusError& e) {
+        EXPECT_STREQ(e.what(), "1582/10/5-10/14は存在しません。");
+    }
+    const CalOptions tsv = ParseArguments({"--tsv", "2006-01-01", "2006-01-31"});
+    ASSERT_TRUE(tsv.tsv);
+    EXPECT_EQ(tsv.tsv->to - tsv.tsv->from, 30);
+}
+
+TEST(CalListFiles, ReadsCodePage932LinesWithAnyLineEnd) {
+    EXPECT_EQ(ReadListLines("1,1,\x8C\xB3\x92\x55\r\n5,5,a\n6,6,b\r7,7,c"),
+              (std::vector<std::string>{"1,1,元旦", "5,5,a", "6,6,b", "7,7,c"}));
+    EXPECT_EQ(ReadListLines("\r\n1,1,a\r\n"), (std::vector<std::string>{"", "1,1,a"}));
+    EXPECT_TRUE(ReadListLines("").empty());
+}
+
+TEST(CalListFiles, NamesTheMalformedLine) {
+    DayList list(DayListKind::Special, {"2,14,ok", "3,x,壊れた行"});
+    try {
+        CheckListLines(list, "special.txt");
+        FAIL() << "the malformed line passed";
+    } catch (const UsageError& e) {
+        const std::string message = e.what();
+        EXPECT_NE(message.find("特別日リスト special.txt の 2 行目"), std::string::npos) << message;
+        EXPECT_NE(message.find("'x'"), std::string::npos) << message;
+    }
+    EXPECT_NO_THROW(CheckListLines(DayList(DayListKind::Holiday, DefaultHolidayLines()), "default"));
+}
+
+TEST(CalMonth, January2006) {
+    const std::string text = RenderMonth(DefaultRules(), 2006, 1, CalOptions{}, false);
+    EXPECT_EQ(text.substr(0, text.find("\n 8")),
+              "平成18年1月\n"
+              "日 月 火 水 木 金 土\n"
+              " 1  2  3  4  5  6  7");
+    EXPECT_NE(text.find("\n 1(日)元旦\n"), std::string::npos);
+    EXPECT_NE(text.find("\n 2(月)振替休日\n"), std::string::npos);
+    EXPECT_NE(text.find("\n 9(月)成人の日\n"), std::string::npos);
+    EXPECT_NE(text.find("\n31(火)\n"), std::string::npos);
+}
+
+TEST(CalMonth, MondayFirstRokuyoAndColour) {
+    CalOptions options;
+    options.mondayFirst = true;
+    options.rokuyo = true;
+    const std::string text = RenderMonth(DefaultRules(), 2006, 8, options, true);
+    EXPECT_NE(text.find("月 火 水 木 金 土 日\n"), std::string::npos);
+    EXPECT_NE(text.find("\n    1  2  3  4 \x1b[34m 5\x1b[0m \x1b[31m 6\x1b[0m\n"), std::string::npos)
+        << "1 August 2006 is a Tuesday\n" << text;
+    EXPECT_NE(text.find("24(木)先勝"), std::string::npos);
+    EXPECT_NE(text.find("\x1b[31m 6(日)"), std::string::npos) << "Sundays are red";
+    EXPECT_NE(text.find("\x1b[34m 5(土)"), std::string::npos) << "Saturdays are blue";
+}
+
+TEST(CalMonth, October1582SkipsTheDroppedDays) {
+    const std::string text = RenderMonth(DefaultRules(), 1582, 10, CalOptions{}, false);
+    EXPECT_NE(text.find(" 4(木)\n15(金)\n"), std::string::npos) << text;
+}
+
+TEST(CalTsv, OneRecordPerDay) {
+    const int32_t from = DateToJulius(2006, 1, 1);
+    const std::string text = RenderTsv(DefaultRules(), from, from + 1);
+    EXPECT_EQ(text, "2006-01-01\t1\t5\t4\t12\t2\t1\t元旦\n2006-01-02\t2\t8\t4\t12\t3\t2\t振替休日\n");
+}
+
+}  // namespace
+}  // namespace zenka::cli
