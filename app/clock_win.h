@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/clock.h"
+
+namespace zenka {
+
+// The system's local time (GetLocalTime).
+class SystemClock : public Clock {
+public:
+    DateTime Now() const override;
+};
+
+}  // namespace zenka

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds Zenka: the Windows programs (build/win) and, with --native, the
+# native core, its tests and zenka-cal (build/native, under sanitizers).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+native=0
+for arg in "$@"; do
+  case "$arg" in
+    --native) native=1 ;;
+    *) echo "usage: $0 [--native]" >&2; exit 2 ;;
+  esac
+done
+
+if ((native)); then
+  cmake -S "$root" -B "$root/build/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZENKA_SANITIZE=ON >/dev/null
+  cmake --build "$root/build/native"
+fi
+cmake -S "$root" -B "$root/build/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+cmake --build "$root/build/win"

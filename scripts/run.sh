@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Zenka and starts it under Wine. Settings
+# persist in build/wine/user between runs. Without a display it starts a
+# virtual one, takes a screenshot, tells where it is and stops Zenka.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+if [ "${1:-}" != "--in-display" ]; then
+  "$root/scripts/install-deps.sh"
+  "$root/scripts/build.sh"
+  if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --in-display --screenshot
+  fi
+  exec "$0" --in-display
+fi
+
+source "$root/scripts/wine-env.sh"
+export WINEPREFIX=$zenka_wine/user
+[ -d "$WINEPREFIX" ] || zenka_wine_prefix "$WINEPREFIX"
+
+if [ "${2:-}" != "--screenshot" ]; then
+  exec wine "$root/build/win/app/zenka.exe"
+fi
+
+wine "$root/build/win/app/zenka.exe" &
+sleep 6
+shots=$root/build/screenshots
+mkdir -p "$shots"
+import -window root "$shots/zenka.png"
+echo "Zenka ran on a virtual display; screenshot: $shots/zenka.png"
+wineserver -k
