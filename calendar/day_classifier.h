@@ -1,5 +1,6 @@
 // What kind of day a date is: its attribute flags, its font and its names,
-// from the three day lists, the weekday, the equinoxes and substitute holidays.
+// from the three day lists, the weekday, the equinoxes and the holidays that
+// follow from the others: substitute holidays and days between two holidays.
 #pragma once
 
 #include <cstdint>
@@ -31,15 +32,17 @@ enum DayFontIndex : uint8_t {
     kFontYoteiDay = 7,
 };
 
-extern const char* const kVernalEquinoxName;    // "春分の日"
-extern const char* const kAutumnalEquinoxName;  // "秋分の日"
-extern const char* const kFurikaeName;          // "振替休日"
+extern const char* const kVernalEquinoxName;      // "春分の日"
+extern const char* const kAutumnalEquinoxName;    // "秋分の日"
+extern const char* const kFurikaeName;            // "振替休日"
+extern const char* const kKokuminNoKyujitsuName;  // "国民の休日"
 
 struct DayRuleSet {
     DayList HolidayList{DayListKind::Holiday};
     DayList SpecialDayList{DayListKind::Special};
     DayList YoteiDayList{DayListKind::Yotei};
     bool AutoEquinox = true;
+    // Substitute holidays and days between two holidays.
     bool AutoFurikae = true;
 };
 

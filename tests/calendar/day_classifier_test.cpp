@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "calendar/comma_text.h"
 #include "calendar/default_holidays.h"
 #include "calendar/julius.h"
@@ -52,21 +54,92 @@ TEST(DayClassifier, GoldenWeekHasNoSubstitutes) {
     for (uint8_t d = 3; d <= 5; ++d) {
         EXPECT_EQ(GetDayAttributes(rules, 2006, 5, d), dfHoliday) << "2006-05-0" << int(d);
     }
-    EXPECT_EQ(GetDayNames(rules, 2006, 5, 4), "国民の休日");
+    EXPECT_EQ(GetDayNames(rules, 2006, 5, 3), "憲法記念日");
+    EXPECT_EQ(GetDayNames(rules, 2006, 5, 4), "国民の休日") << "no line names it: it lies between two holidays";
+    EXPECT_EQ(GetDayNames(rules, 2006, 5, 5), "こどもの日");
 }
 
-TEST(DayClassifier, SubstituteOnlyForAMondayAfterAHolidaySunday) {
+TEST(DayClassifier, SubstituteFollowsAHolidaySunday) {
     DayRuleSet rules = DefaultRules();
     // 2007-04-29 is a Sunday holiday; the Monday after is a substitute.
     EXPECT_EQ(GetDayAttributes(rules, 2007, 4, 30), dfFurikae);
     rules.AutoFurikae = false;
     EXPECT_EQ(GetDayAttributes(rules, 2007, 4, 30), 0);
     EXPECT_EQ(GetDayNames(rules, 2007, 4, 30), "");
-    // A Monday that is a holiday itself gets no substitute flag.
+    // A Monday that is a holiday itself gets no substitute flag; before 2007
+    // the Tuesday after it gets none either.
     DayRuleSet both = DefaultRules();
     both.HolidayList.Assign({"1,1,元旦", "1,2,X"});
     EXPECT_EQ(GetDayAttributes(both, 2006, 1, 2), dfHoliday);
     EXPECT_EQ(GetDayAttributes(both, 2006, 1, 3), 0);
+    EXPECT_EQ(GetDayAttributes(both, 2012, 1, 3), dfFurikae) << "from 2007 the substitute moves on to the Tuesday";
+}
+
+TEST(DayClassifier, SubstituteHolidaysFollowTheLawOfTheirDay) {
+    DayRuleSet rules = DefaultRules();
+    EXPECT_EQ(GetDayAttributes(rules, 1973, 2, 12), 0) << "before substitute holidays existed";
+    EXPECT_EQ(GetDayAttributes(rules, 1973, 4, 30), dfFurikae) << "the first substitute holiday";
+    EXPECT_EQ(GetDayNames(rules, 1973, 4, 30), "振替休日");
+    // A Monday between a holiday Sunday and a holiday is a substitute, not a
+    // day between two holidays.
+    EXPECT_EQ(GetDayAttributes(rules, 1987, 5, 4), dfFurikae);
+    EXPECT_EQ(GetDayNames(rules, 1987, 5, 4), "振替休日");
+    // From 2007 the substitute is the first day after the run of holidays
+    // that a Sunday belongs to, wherever the Sunday stands in the run.
+    for (const auto& [y, m, d] : {std::tuple{2008, 5, 6}, {2009, 5, 6}, {2019, 5, 6}, {2020, 5, 6}, {2026, 5, 6},
+                                  {2021, 8, 9}}) {
+        SCOPED_TRACE(testing::Message() << y << "-" << m << "-" << d);
+        EXPECT_EQ(GetDayAttributes(rules, y, m, d) & (dfHoliday | dfFurikae), dfFurikae);
+        EXPECT_EQ(GetDayNames(rules, y, m, d), "振替休日");
+        EXPECT_EQ(GetDayFont(rules, y, m, d), kFontHoliday);
+    }
+    EXPECT_EQ(GetDayAttributes(rules, 2009, 5, 7), 0) << "one substitute per Sunday";
+    // A Sunday before 2007 gives nothing after 2007-01-01, even in a run of
+    // holidays that lasts into 2007.
+    rules.HolidayList.Assign({"1,1,元旦", "12,31,大晦日"});
+    EXPECT_EQ(GetDayAttributes(rules, 2006, 12, 31), dfSunday | dfHoliday);
+    EXPECT_EQ(GetDayAttributes(rules, 2007, 1, 2), 0);
+    EXPECT_EQ(GetDayAttributes(rules, 2012, 1, 2), dfFurikae) << "2012-01-01 is a Sunday";
+    // However long the run, one Sunday in it is enough.
+    std::vector<std::string> allButOne;
+    for (int m = 1; m <= 12; ++m) {
+        for (int d = 1; d <= 31; ++d) {
+            if (m != 5 || d != 6) allButOne.push_back(std::to_string(m) + "," + std::to_string(d) + ",休");
+        }
+    }
+    rules.HolidayList.Assign(allButOne);
+    EXPECT_EQ(GetDayAttributes(rules, 2026, 5, 6), dfFurikae);
+    EXPECT_EQ(GetDayAttributes(rules, 2026, 5, 7), dfHoliday);
+}
+
+TEST(DayClassifier, DaysBetweenTwoHolidays) {
+    DayRuleSet rules = DefaultRules();
+    for (const auto& [y, m, d] : {std::tuple{1988, 5, 4}, {2009, 9, 22}, {2015, 9, 22}, {2019, 4, 30}, {2019, 5, 2},
+                                  {2026, 9, 22}, {2032, 9, 21}}) {
+        SCOPED_TRACE(testing::Message() << y << "-" << m << "-" << d);
+        EXPECT_EQ(GetDayAttributes(rules, y, m, d), dfHoliday);
+        EXPECT_EQ(GetDayNames(rules, y, m, d), "国民の休日");
+        EXPECT_EQ(GetDayFont(rules, y, m, d), kFontHoliday);
+    }
+    EXPECT_EQ(GetDayAttributes(rules, 1986, 5, 4), dfSunday) << "a Sunday stays a Sunday";
+    rules.SpecialDayList.Assign({"9,22,記念日"});
+    EXPECT_EQ(GetDayNames(rules, 2026, 9, 22), "記念日,国民の休日") << "the rule's name comes last";
+
+    // The rule took effect on 1985-12-27 (a Friday).
+    rules = DefaultRules();
+    rules.HolidayList.Assign({"1985,0,12,25,A", "1985,0,12,27,B"});
+    EXPECT_EQ(GetDayAttributes(rules, 1985, 12, 26), 0);
+    rules.HolidayList.Assign({"1985,0,12,26,A", "1985,0,12,28,B"});
+    EXPECT_EQ(GetDayNames(rules, 1985, 12, 27), "国民の休日");
+
+    // The derived holidays go with the switches that make them.
+    rules = DefaultRules();
+    rules.AutoEquinox = false;
+    EXPECT_EQ(GetDayAttributes(rules, 2026, 9, 22), 0) << "its second holiday is an equinox day";
+    EXPECT_EQ(GetDayAttributes(rules, 2019, 4, 30), dfHoliday);
+    rules.AutoFurikae = false;
+    EXPECT_EQ(GetDayAttributes(rules, 2019, 4, 30), 0);
+    EXPECT_EQ(GetDayNames(rules, 2019, 4, 30), "");
 }
 
 TEST(DayClassifier, ScheduledDaysComeFirst) {
@@ -105,6 +178,17 @@ TEST(DayClassifier, MalformedLinesRaiseWithTheirPlace) {
     rules.SpecialDayList.Assign({"m,1,月が読めない"});
     EXPECT_THROW(GetDayFont(rules, 2006, 7, 1), EDayRuleError) << "an unreadable month is read for every date";
     EXPECT_THROW(GetDayAttributes(DefaultRules(), 1582, 10, 10), EJuliusError);
+    // The derived holidays look at the days around a date.
+    rules = DefaultRules();
+    rules.HolidayList.Assign({"1,1,元旦", "3,x,壊れた行"});
+    EXPECT_NO_THROW(GetDayAttributes(rules, 2006, 4, 2));
+    try {
+        GetDayAttributes(rules, 2006, 4, 1);
+        FAIL() << "the malformed line of the day before was not reported";
+    } catch (const EDayRuleError& e) {
+        EXPECT_EQ(e.list, DayListKind::Holiday);
+        EXPECT_EQ(e.lineIndex, 1u);
+    }
 }
 
 TEST(CommaText, QuotesWhatNeedsQuoting) {

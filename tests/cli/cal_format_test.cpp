@@ -93,6 +93,18 @@ TEST(CalMonth, MondayFirstRokuyoAndColour) {
     EXPECT_NE(text.find("\x1b[34m 5(土)"), std::string::npos) << "Saturdays are blue";
 }
 
+TEST(CalMonth, September2026HasThreeHolidaysInARow) {
+    const std::string text = RenderMonth(DefaultRules(), 2026, 9, CalOptions{}, true);
+    EXPECT_NE(text.find("\n\x1b[31m20\x1b[0m \x1b[31m21\x1b[0m \x1b[31m22\x1b[0m \x1b[31m23\x1b[0m 24 25 "),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\x1b[31m21(月)敬老の日\x1b[0m\n"
+                        "\x1b[31m22(火)国民の休日\x1b[0m\n"
+                        "\x1b[31m23(水)秋分の日\x1b[0m\n"),
+              std::string::npos)
+        << text;
+}
+
 TEST(CalMonth, October1582SkipsTheDroppedDays) {
     const std::string text = RenderMonth(DefaultRules(), 1582, 10, CalOptions{}, false);
     EXPECT_NE(text.find(" 4(木)\n15(金)\n"), std::string::npos) << text;
