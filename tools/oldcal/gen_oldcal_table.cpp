@@ -31,28 +31,47 @@ double MinutesFromMidnight(double jdUt) {
     return (local - std::round(local)) * 1440.0;
 }
 
-std::string MonthText(uint8_t month) {
-    return month > 100 ? "閏" + std::to_string(month - 100) : std::to_string(month);
+std::string JapanTimeText(double jdUt) {
+    const double local = jdUt + 0.5 + 9.0 / 24.0;
+    const int seconds = static_cast<int>(std::lround((local - std::floor(local)) * 86400.0)) % 86400;
+    char text[48];
+    std::snprintf(text, sizeof text, "%s %02d:%02d:%02d", DateText(JapanDay(jdUt)).c_str(), seconds / 3600,
+                  seconds / 60 % 60, seconds % 60);
+    return text;
 }
 
+std::string MonthText(uint8_t month) {
+    return month > 100 ? "leap " + std::to_string(month - 100) : std::to_string(month);
+}
+
+// Lists the instants that another ephemeris or ΔT could move across
+// midnight: new moons (the month would begin a day earlier or later, and a
+// principal term on the day at stake would change lunation) and principal
+// terms on a month's first or last day (they would change lunation).
 void ReportNearMidnight(const std::vector<Lunation>& months, double limitMinutes) {
-    std::printf("Within %.0f minutes of midnight (JST):\n", limitMinutes);
+    std::printf("Within %g minutes of midnight, Japan Standard Time:\n", limitMinutes);
     for (size_t i = 0; i < months.size(); ++i) {
         const Lunation& m = months[i];
         const double minutes = MinutesFromMidnight(m.newMoonUt);
         if (std::abs(minutes) < limitMinutes) {
-            std::printf("  new moon   %s %+6.2f min  month %s begins\n", DateText(m.firstDay).c_str(), minutes,
-                        MonthText(m.month).c_str());
+            const int32_t dayAtStake = minutes >= 0 ? m.firstDay - 1 : m.firstDay;
+            std::string termAtStake;
+            for (size_t k = i == 0 ? 0 : i - 1; k <= i; ++k) {
+                for (const PrincipalTerm& term : months[k].terms) {
+                    if (term.day == dayAtStake) termAtStake += ", principal term " + std::to_string(term.longitude) + " that day";
+                }
+            }
+            std::printf("  new moon %s (%+.2f min): month %s begins %s%s\n", JapanTimeText(m.newMoonUt).c_str(), minutes,
+                        MonthText(m.month).c_str(), DateText(m.firstDay).c_str(), termAtStake.c_str());
         }
-        // A term decides a month only when a day's shift moves it into the
-        // lunation beside it: on a month's first or last day.
         for (const PrincipalTerm& term : m.terms) {
             const double termMinutes = MinutesFromMidnight(term.instantUt);
-            const bool firstDay = term.day == m.firstDay && termMinutes >= 0;
-            const bool lastDay = i + 1 < months.size() && term.day + 1 == months[i + 1].firstDay && termMinutes < 0;
-            if (std::abs(termMinutes) < limitMinutes && (firstDay || lastDay)) {
-                std::printf("  term %3d°  %s %+6.2f min  in month %s\n", term.longitude, DateText(term.day).c_str(),
-                            termMinutes, MonthText(m.month).c_str());
+            const bool onFirstDay = term.day == m.firstDay && termMinutes >= 0;
+            const bool onLastDay = i + 1 < months.size() && term.day + 1 == months[i + 1].firstDay && termMinutes < 0;
+            if (std::abs(termMinutes) < limitMinutes && (onFirstDay || onLastDay)) {
+                std::printf("  principal term %d at %s (%+.2f min), on the %s day of month %s\n", term.longitude,
+                            JapanTimeText(term.instantUt).c_str(), termMinutes, onFirstDay ? "first" : "last",
+                            MonthText(m.month).c_str());
             }
         }
     }
