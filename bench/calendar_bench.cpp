@@ -2,7 +2,9 @@
 // and every day of two centuries.
 #include <benchmark/benchmark.h>
 
+#include <charconv>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calendar/day_classifier.h"
@@ -80,12 +82,90 @@ void BM_EveryDay1900To2100(benchmark::State& state) {
 }
 BENCHMARK(BM_EveryDay1900To2100)->Unit(benchmark::kMillisecond);
 
-void BM_RokuyoOfAMonthGrid(benchmark::State& state) {
-    const int32_t firstCell = DateToJulius(2006, 1, 1);
+// The rokuyo of the 42 cells of a month grid, as painting asks for them.
+template <typename Lookup>
+void RokuyoOfAMonthGrid(benchmark::State& state, int32_t year, uint8_t month, Lookup rokuyoIndex) {
+    const int32_t first = DateToJulius(year, month, 1);
+    const int32_t firstCell = first - (JuliusDayOfWeek(first) - 1);
     for (auto _ : state) {
-        for (int32_t j = firstCell; j < firstCell + 42; ++j) benchmark::DoNotOptimize(RokuyoIndex(j));
+        for (int32_t j = firstCell; j < firstCell + 42; ++j) benchmark::DoNotOptimize(RokuyoNames(rokuyoIndex(j)));
     }
 }
+
+struct TableLine {
+    int32_t julius;
+    uint8_t month;
+};
+
+TableLine ReadLine(std::string_view line) {
+    const size_t comma = line.find(',');
+    TableLine row{};
+    int month = 0;
+    std::from_chars(line.data(), line.data() + comma, row.julius);
+    std::from_chars(line.data() + comma + 1, line.data() + line.size(), month);
+    row.month = static_cast<uint8_t>(month);
+    return row;
+}
+
+uint8_t RokuyoOf(uint8_t month, int32_t day) {
+    const int m = month > 100 ? month - 100 : month;
+    return static_cast<uint8_t>(((m - 1) + (day - 1)) % 6 + 1);
+}
+
+// The lookup as first written: the table's text read and split into lines
+// on every call, then scanned from the top.
+uint8_t RokuyoByReadingTheTable(int32_t j) {
+    std::vector<std::string_view> lines;
+    std::string_view text = JdOldCalText();
+    while (!text.empty()) {
+        const size_t end = text.find("\r\n");
+        lines.push_back(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 2);
+    }
+    if (j < ReadLine(lines.front()).julius || j > ReadLine(lines.back()).julius) return 0;
+    for (size_t i = 1; i < lines.size(); ++i) {
+        if (j < ReadLine(lines[i]).julius) {
+            const TableLine start = ReadLine(lines[i - 1]);
+            return RokuyoOf(start.month, j - start.julius + 1);
+        }
+    }
+    return 0;
+}
+
+// The table parsed once but still scanned from the top.
+uint8_t RokuyoByLinearScan(int32_t j) {
+    static const std::vector<TableLine> rows = [] {
+        std::vector<TableLine> parsed;
+        std::string_view text = JdOldCalText();
+        while (!text.empty()) {
+            const size_t end = text.find("\r\n");
+            parsed.push_back(ReadLine(text.substr(0, end)));
+            text.remove_prefix(end == std::string_view::npos ? text.size() : end + 2);
+        }
+        return parsed;
+    }();
+    if (j < rows.front().julius || j >= rows.back().julius) return 0;
+    for (size_t i = 1; i < rows.size(); ++i) {
+        if (j < rows[i].julius) return RokuyoOf(rows[i - 1].month, j - rows[i - 1].julius + 1);
+    }
+    return 0;
+}
+
+void BM_RokuyoOfAMonthGrid(benchmark::State& state) { RokuyoOfAMonthGrid(state, 2006, 1, RokuyoIndex); }
 BENCHMARK(BM_RokuyoOfAMonthGrid);
+
+// December 2026 lies about 1600 lines into the table.
+void BM_RokuyoOfDecember2026Bisection(benchmark::State& state) { RokuyoOfAMonthGrid(state, 2026, 12, RokuyoIndex); }
+BENCHMARK(BM_RokuyoOfDecember2026Bisection);
+
+void BM_RokuyoOfDecember2026LinearScan(benchmark::State& state) {
+    RokuyoOfAMonthGrid(state, 2026, 12, RokuyoByLinearScan);
+}
+BENCHMARK(BM_RokuyoOfDecember2026LinearScan);
+
+void BM_RokuyoOfDecember2026ReadingTheTableEachTime(benchmark::State& state) {
+    RokuyoOfAMonthGrid(state, 2026, 12, RokuyoByReadingTheTable);
+}
+BENCHMARK(BM_RokuyoOfDecember2026ReadingTheTableEachTime)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <string>
+#include <vector>
 
 #include "calendar/julius.h"
+#include "tests/calendar/first_old_calendar_table.h"
 
 namespace zenka {
 namespace {
@@ -43,29 +46,80 @@ std::string TableFromMonthLengths() {
     return text + std::to_string(jd) + ",11\r\n";
 }
 
-TEST(OldCalendar, EmbeddedTableFollowsFromTheMonthLengths) {
-    const std::string_view table = JdOldCalText();
+TEST(OldCalendar, FirstTableFollowsFromTheMonthLengths) {
+    const std::string_view table = FirstOldCalendarTable();
     EXPECT_EQ(table.size(), 2939u);
     EXPECT_EQ(std::string(table), TableFromMonthLengths());
-    EXPECT_EQ(table.substr(0, 12), "2447889,12\r\n");
-    EXPECT_EQ(table.substr(table.size() - 12), "2455537,11\r\n");
+}
+
+TEST(OldCalendar, EmbeddedTableSpansTwoCenturiesAndHoldsTheFirstTable) {
+    const std::string_view table = JdOldCalText();
+    EXPECT_EQ(table.substr(0, 12), "2415021,12\r\n") << "the month holding 1900-01-01 begins on it";
+    EXPECT_EQ(table.substr(table.size() - 11), "2488463,1\r\n") << "2101-01-29 closes the month holding 2100-12-31";
+    const size_t at = table.find(FirstOldCalendarTable());
+    ASSERT_NE(at, std::string_view::npos) << "the 260 lines of the first table appear unchanged";
+    EXPECT_TRUE(at == 0 || table[at - 1] == '\n');
+}
+
+// The lookup as first written: scan the lines until one begins after the day.
+OldDate LinearLookup(const std::vector<std::pair<int32_t, uint8_t>>& rows, int32_t j) {
+    if (rows.empty() || j < rows.front().first || j >= rows.back().first) return {};
+    for (size_t i = 1; i < rows.size(); ++i) {
+        if (j < rows[i].first) return {rows[i - 1].second, static_cast<uint8_t>(j - rows[i - 1].first + 1)};
+    }
+    return {};
+}
+
+std::vector<std::pair<int32_t, uint8_t>> Rows(std::string_view text) {
+    std::vector<std::pair<int32_t, uint8_t>> rows;
+    while (!text.empty()) {
+        const size_t end = text.find("\r\n");
+        const std::string_view line = text.substr(0, end);
+        const size_t comma = line.find(',');
+        int32_t j = 0;
+        int month = 0;
+        std::from_chars(line.data(), line.data() + comma, j);
+        std::from_chars(line.data() + comma + 1, line.data() + line.size(), month);
+        rows.emplace_back(j, static_cast<uint8_t>(month));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 2);
+    }
+    return rows;
+}
+
+TEST(OldCalendar, BisectionAnswersAsALinearScanOnEveryDay) {
+    const auto rows = Rows(JdOldCalText());
+    ASSERT_EQ(rows.size(), 2488u);
+    for (int32_t j = rows.front().first - 2; j <= rows.back().first + 2; ++j) {
+        ASSERT_EQ(OldCalendarLookup(j), LinearLookup(rows, j)) << "Julius day " << j;
+    }
+    // Inside the first table's range, the wider table answers as it did.
+    const auto first = Rows(FirstOldCalendarTable());
+    for (int32_t j = first.front().first; j < first.back().first; ++j) {
+        ASSERT_EQ(OldCalendarLookup(j), LinearLookup(first, j)) << "Julius day " << j;
+    }
 }
 
 TEST(OldCalendar, LooksUpOldMonthAndDay) {
-    EXPECT_EQ(OldCalendarLookup(2447888), (OldDate{0, 0})) << "1989-12-27 is before the table";
+    EXPECT_EQ(OldCalendarLookup(2415020), (OldDate{0, 0})) << "1899-12-31 is before the table";
+    EXPECT_EQ(OldCalendarLookup(DateToJulius(1900, 1, 1)), (OldDate{12, 1}));
+    EXPECT_EQ(OldCalendarLookup(DateToJulius(1989, 12, 27)), (OldDate{11, 30}));
     EXPECT_EQ(OldCalendarLookup(DateToJulius(1989, 12, 28)), (OldDate{12, 1}));
     EXPECT_EQ(OldCalendarLookup(DateToJulius(2006, 1, 1)), (OldDate{12, 2}));
     EXPECT_EQ(OldCalendarLookup(DateToJulius(2006, 1, 29)), (OldDate{1, 1}));
     EXPECT_EQ(OldCalendarLookup(DateToJulius(2006, 8, 24)), (OldDate{107, 1}));
     EXPECT_EQ(OldCalendarLookup(DateToJulius(2006, 9, 22)), (OldDate{8, 1}));
     EXPECT_EQ(OldCalendarLookup(DateToJulius(2006, 12, 7)), (OldDate{10, 17}));
-    EXPECT_EQ(OldCalendarLookup(2455536), (OldDate{10, 30})) << "2010-12-05, the last covered day";
-    EXPECT_EQ(OldCalendarLookup(2455537), (OldDate{0, 0})) << "the closing line's own day";
+    EXPECT_EQ(OldCalendarLookup(2455536), (OldDate{10, 30})) << "2010-12-05";
+    EXPECT_EQ(OldCalendarLookup(2455537), (OldDate{11, 1})) << "2010-12-06, where the first table stopped";
+    EXPECT_EQ(OldCalendarLookup(DateToJulius(2026, 2, 17)), (OldDate{1, 1})) << "old new year 2026";
+    EXPECT_EQ(OldCalendarLookup(DateToJulius(2033, 12, 22)), (OldDate{111, 1}));
+    EXPECT_NE(OldCalendarLookup(DateToJulius(2100, 12, 31)).month, 0) << "the last day covered";
+    EXPECT_EQ(OldCalendarLookup(DateToJulius(2101, 1, 29)), (OldDate{0, 0})) << "the closing line's own day";
 }
 
 TEST(OldCalendar, RokuyoFollowsOldMonthAndDay) {
     const auto rokuyo = [](int32_t y, uint8_t m, uint8_t d) { return RokuyoNames(RokuyoIndex(DateToJulius(y, m, d))); };
-    EXPECT_EQ(RokuyoIndex(2447888), 0);
+    EXPECT_EQ(RokuyoIndex(2415020), 0);
     EXPECT_EQ(rokuyo(1989, 12, 28), "赤口");
     EXPECT_EQ(rokuyo(2006, 1, 1), "先勝");
     EXPECT_EQ(rokuyo(2006, 1, 29), "先勝");
@@ -73,7 +127,9 @@ TEST(OldCalendar, RokuyoFollowsOldMonthAndDay) {
     EXPECT_EQ(rokuyo(2006, 9, 22), "友引");
     EXPECT_EQ(rokuyo(2006, 12, 7), "友引");
     EXPECT_EQ(rokuyo(2010, 12, 5), "先負");
-    EXPECT_EQ(RokuyoIndex(2455537), 0);
+    EXPECT_EQ(rokuyo(2010, 12, 6), "大安");
+    EXPECT_EQ(rokuyo(2026, 2, 17), "先勝");
+    EXPECT_EQ(RokuyoIndex(DateToJulius(2101, 1, 29)), 0);
     EXPECT_EQ(RokuyoNames(0), "不明");
     EXPECT_EQ(RokuyoNames(7), "");
 }
