@@ -3,19 +3,13 @@
 
 #include <windows.h>
 
-#include <string_view>
-
 #include "common/font.h"
 
 namespace zenka {
 
-// The caller owns the font (DeleteObject). A Japanese font whose face is
-// missing, or cannot show Japanese, gets the first Japanese face the system
-// has instead, so the calendar's texts never turn into empty boxes.
+// The caller owns the font (DeleteObject). The character set goes with the
+// face: a Japanese font whose face the system lacks gets the system's own
+// Japanese face instead, so Japanese text never turns into empty boxes.
 HFONT CreateFontFor(const FontDescription& font);
-
-// Whether the font selected into dc has a glyph of its own for every
-// character of text.
-bool FontHasGlyphs(HDC dc, std::wstring_view text);
 
 }  // namespace zenka
