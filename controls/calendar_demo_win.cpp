@@ -1,0 +1,150 @@
+// The month calendar alone in a window, set up as the calendar window sets
+// it up, to look at and to take screenshots of:
+//   zenka-calendar-demo [YYYY-MM-DD] [--neighbors] [--lines] [--rokuyo]
+//                       [--monday] [--size WxH]
+// The window's title shows the selected date; resizing the window resizes
+// the calendar.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <string>
+
+#include "app/clock_win.h"
+#include "app/error_report_win.h"
+#include "calendar/default_holidays.h"
+#include "calendar/julius.h"
+#include "common/utf16_win.h"
+#include "controls/month_calendar_win.h"
+
+namespace {
+
+using namespace zenka;
+
+constexpr wchar_t kDemoClass[] = L"ZenkaCalendarDemo";
+constexpr char kUsage[] =
+    "zenka-calendar-demo [YYYY-MM-DD] [--neighbors] [--lines] [--rokuyo] [--monday] [--size WxH]";
+
+struct Options {
+    bool hasDate = false;
+    int year = 0, month = 0, day = 0;
+    bool neighbors = false, lines = false, rokuyo = false, monday = false;
+    int width = 115, height = 102;
+};
+
+bool ParseOptions(int argc, wchar_t** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::wstring arg = argv[i];
+        if (arg == L"--neighbors") {
+            options.neighbors = true;
+        } else if (arg == L"--lines") {
+            options.lines = true;
+        } else if (arg == L"--rokuyo") {
+            options.rokuyo = true;
+        } else if (arg == L"--monday") {
+            options.monday = true;
+        } else if (arg == L"--size" && i + 1 < argc) {
+            if (swscanf(argv[++i], L"%dx%d", &options.width, &options.height) != 2 || options.width < 1 ||
+                options.height < 1 || options.width > 4000 || options.height > 4000) {
+                return false;
+            }
+        } else if (swscanf(arg.c_str(), L"%d-%d-%d", &options.year, &options.month, &options.day) == 3) {
+            if (options.month < 1 || options.month > 12 || options.day < 1 || options.day > 31) return false;
+            options.hasDate = true;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+void ShowDateInTitle(HWND window, const TCustomCalendarEx2k& calendar) {
+    // Digits only: a title bar's font may lack Japanese.
+    wchar_t title[32];
+    swprintf(title, 32, L"%d-%02d-%02d", calendar.Year(), calendar.Month(), calendar.Day());
+    SetWindowTextW(window, title);
+}
+
+LRESULT CALLBACK DemoWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SIZE:
+            if (HWND calendar = FindWindowExW(hwnd, nullptr, kMonthCalendarClass, nullptr)) {
+                MoveWindow(calendar, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+            }
+            return 0;
+        case WM_SETFOCUS:
+            if (HWND calendar = FindWindowExW(hwnd, nullptr, kMonthCalendarClass, nullptr)) SetFocus(calendar);
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    Options options;
+    const bool understood = argv && ParseOptions(argc, argv, options);
+    LocalFree(argv);
+    if (!understood) {
+        MessageBoxW(nullptr, Widen(kUsage).c_str(), kErrorReportCaption, MB_OK | MB_ICONINFORMATION);
+        return 2;
+    }
+
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = DemoWindowProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kDemoClass;
+    RegisterClassExW(&wc);
+
+    // The calendar draws its sunken edge inside its own size, so the window
+    // is made just big enough for the calendar at the asked size.
+    const DWORD style = WS_OVERLAPPEDWINDOW;
+    RECT frame{0, 0, options.width, options.height};
+    AdjustWindowRectEx(&frame, style, FALSE, 0);
+    HWND window = CreateWindowExW(0, kDemoClass, L"", style, 40, 40, frame.right - frame.left,
+                                  frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
+    if (!window) return 1;
+
+    SystemClock clock;
+    MonthCalendarControl calendar(clock);
+    calendar.SetHolidayList(DefaultHolidayLines());
+    calendar.SetColor(clWhite);
+    calendar.SetDayOfWeekBkColor(clGray);
+    calendar.SetAutoResize(false);
+    calendar.SetNeighborJump(true);
+    calendar.SetShowNeighbor(options.neighbors);
+    calendar.SetShowLine(options.lines);
+    calendar.SetShowRokuyo(options.rokuyo);
+    if (options.monday) calendar.SetFirstDayOfWeek(dowMon);
+    try {
+        if (options.hasDate) {
+            calendar.SetDate(options.year, static_cast<uint8_t>(options.month), static_cast<uint8_t>(options.day));
+        }
+    } catch (...) {
+        ReportCurrentException(window);
+    }
+    calendar.OnDayChange = [window](TCustomCalendarEx2k& sender, int32_t, uint8_t, uint8_t) {
+        ShowDateInTitle(window, sender);
+    };
+    RECT client;
+    GetClientRect(window, &client);
+    if (!calendar.Create(window, 0, 0, client.right, client.bottom)) return 1;
+    ShowDateInTitle(window, calendar);
+    ShowWindow(window, showCommand);
+    SetFocus(calendar.Handle());
+
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return 0;
+}

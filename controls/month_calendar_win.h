@@ -1,0 +1,62 @@
+// The month calendar as a Win32 child window. The window owns the offscreen
+// bitmap the grid is drawn into and the fonts drawn with; which cell shows
+// what, and how keys and presses move the date, are TMonthlyCalendar's
+// rules. The grid is drawn into the bitmap whenever something changes, and a
+// paint only copies the bitmap, so the screen never shows a half-drawn grid.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "controls/gdi_canvas_win.h"
+#include "controls/month_calendar.h"
+
+namespace zenka {
+
+extern const wchar_t* const kMonthCalendarClass;  // "TMonthlyCalendar"
+
+class MonthCalendarControl : public TMonthlyCalendar {
+public:
+    // The clock gives today's date and must outlive the control.
+    explicit MonthCalendarControl(const Clock& clock);
+    // Destroys the window if it is still there.
+    ~MonthCalendarControl() override;
+
+    // Creates the window: a child with a sunken edge, in the tab order.
+    // False when that fails.
+    bool Create(HWND parent, int x, int y, int width, int height, int id = 0);
+    HWND Handle() const { return hwnd_; }
+
+    // The window's own events, for the host. A key reaches OnKeyDown after
+    // the control has handled its own keys; a press reaches OnMouseDown
+    // before the control selects the day under it. Errors a handler raises
+    // go to the general error report.
+    std::function<void(MonthCalendarControl& sender, WORD key)> OnKeyDown;
+    std::function<void(MonthCalendarControl& sender, int x, int y)> OnMouseDown;
+    std::function<void(MonthCalendarControl& sender)> OnClick;
+    std::function<void(MonthCalendarControl& sender)> OnDblClick;
+
+protected:
+    void Render() override;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Shared by WM_PAINT and WM_PRINTCLIENT.
+    void Paint(HDC dc) const;
+    void Resize(int width, int height);
+    void ReleaseBitmap();
+    bool KeyPressed(WORD key);
+    void MousePressed(LPARAM point);
+
+    HWND hwnd_ = nullptr;
+    HDC bitmapDc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ oldBitmap_ = nullptr;
+    FontCache fonts_;
+    bool leftPressed_ = false;
+    bool reportingRenderError_ = false;
+};
+
+}  // namespace zenka

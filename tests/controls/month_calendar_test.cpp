@@ -1,0 +1,395 @@
+#include "controls/month_calendar.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "calendar/default_holidays.h"
+#include "calendar/julius.h"
+#include "calendar/old_calendar.h"
+#include "tests/fakes/fake_clock.h"
+
+namespace zenka {
+namespace {
+
+struct DayChange {
+    int32_t y;
+    int m, d;
+    friend bool operator==(const DayChange&, const DayChange&) = default;
+};
+
+// Counts renders and records every day change.
+class TestCalendar : public TMonthlyCalendar {
+public:
+    explicit TestCalendar(const Clock& clock) : TMonthlyCalendar(clock) {
+        OnDayChange = [this](TCustomCalendarEx2k& sender, int32_t y, uint8_t m, uint8_t d) {
+            EXPECT_EQ(&sender, this);
+            changes.push_back({y, m, d});
+        };
+    }
+    int renders = 0;
+    std::vector<DayChange> changes;
+
+protected:
+    void Render() override { ++renders; }
+};
+
+// Starts each test on a given date with the counters cleared.
+struct Fixture {
+    explicit Fixture(int32_t y, uint8_t m, uint8_t d) : clock(y, m, d), calendar(clock) {}
+    void Reset() {
+        calendar.renders = 0;
+        calendar.changes.clear();
+    }
+    FakeClock clock;
+    TestCalendar calendar;
+};
+
+CivilDate DateOf(int32_t julius) { return JuliusToDate(julius); }
+CivilDate Date(int32_t y, uint8_t m, uint8_t d) { return {y, m, d}; }
+CivilDate Selected(const TMonthlyCalendar& c) { return {c.Year(), c.Month(), c.Day()}; }
+
+TEST(MonthGrid, FirstCellAndRowCountFollowTheOptions) {
+    Fixture f(2009, 2, 14);
+    TestCalendar& c = f.calendar;
+    // 1 February 2009 is a Sunday and 28 February a Saturday.
+    EXPECT_EQ(DateOf(c.FirstCellDay()), Date(2009, 1, 25));
+    EXPECT_EQ(c.RowCount(), 7);
+    c.SetFirstRowFirstDay(true);
+    EXPECT_EQ(DateOf(c.FirstCellDay()), Date(2009, 2, 1));
+    EXPECT_EQ(c.RowCount(), 6);
+    c.SetLastRowLastDay(true);
+    EXPECT_EQ(c.RowCount(), 5);
+    c.SetAutoResize(false);
+    EXPECT_EQ(c.RowCount(), 7);
+
+    Fixture june(2006, 6, 10);
+    june.calendar.SetFirstDayOfWeek(dowMon);
+    EXPECT_EQ(DateOf(june.calendar.FirstCellDay()), Date(2006, 5, 29));
+    EXPECT_EQ(june.calendar.RowCount(), 6);
+}
+
+TEST(MonthGrid, October1582SkipsTheTenLostDays) {
+    Fixture f(1582, 10, 4);
+    TestCalendar& c = f.calendar;
+    EXPECT_EQ(c.RowCount(), 5);
+    std::vector<CivilDate> firstRow;
+    for (int column = 0; column < 7; ++column) firstRow.push_back(DateOf(c.CellDay(column, 1)));
+    EXPECT_EQ(firstRow, (std::vector<CivilDate>{Date(1582, 9, 30), Date(1582, 10, 1), Date(1582, 10, 2),
+                                               Date(1582, 10, 3), Date(1582, 10, 4), Date(1582, 10, 15),
+                                               Date(1582, 10, 16)}));
+    EXPECT_EQ(DateOf(c.CellDay(0, 4)), Date(1582, 10, 31));
+}
+
+TEST(MonthGrid, CellsTileTheClientAreaWithoutGaps) {
+    Fixture f(2006, 1, 1);
+    TestCalendar& c = f.calendar;
+    c.SetClientSize(115, 102);
+    const int rows = c.RowCount();
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < 7; ++column) {
+            const Rect cell = c.CellRect(column, row);
+            if (column > 0) {
+                EXPECT_EQ(cell.left, c.CellRect(column - 1, row).right);
+            }
+            if (row > 0) {
+                EXPECT_EQ(cell.top, c.CellRect(column, row - 1).bottom);
+            }
+        }
+    }
+    EXPECT_EQ(c.CellRect(0, 0), (Rect{0, 0, 16, 14}));
+    EXPECT_EQ(c.CellRect(6, rows - 1), (Rect{98, 87, 115, 102}));
+}
+
+TEST(MonthNavigation, MonthAndYearStepsClampTheDay) {
+    Fixture f(2006, 1, 31);
+    TestCalendar& c = f.calendar;
+    c.NextMonth();
+    EXPECT_EQ(Selected(c), Date(2006, 2, 28));
+    c.SetDate(2006, 3, 31);
+    c.PrevMonth();
+    EXPECT_EQ(Selected(c), Date(2006, 2, 28));
+    c.SetDate(2008, 2, 29);
+    c.NextYear();
+    EXPECT_EQ(Selected(c), Date(2009, 2, 28));
+    c.SetDate(2008, 2, 29);
+    c.PrevYear();
+    EXPECT_EQ(Selected(c), Date(2007, 2, 28));
+    c.SetDate(2006, 12, 31);
+    c.NextMonth();
+    EXPECT_EQ(Selected(c), Date(2007, 1, 31));
+    c.PrevMonth();
+    EXPECT_EQ(Selected(c), Date(2006, 12, 31));
+
+    f.clock.Set(2026, 5, 6);
+    c.GoToday();
+    EXPECT_EQ(Selected(c), Date(2026, 5, 6));
+    EXPECT_EQ(c.changes.back(), (DayChange{2026, 5, 6}));
+}
+
+TEST(MonthNavigation, StepsIntoThe1582GapRaiseAndKeepTheDate) {
+    Fixture f(1582, 9, 7);
+    TestCalendar& c = f.calendar;
+    f.Reset();
+    try {
+        c.NextMonth();
+        ADD_FAILURE() << "NextMonth into the gap did not raise";
+    } catch (const EJuliusError& e) {
+        EXPECT_STREQ(e.what(), "1582/10/5-10/14は存在しません。");
+    }
+    EXPECT_THROW(c.KeyDown(CalendarKey::PageDown), EJuliusError);
+    EXPECT_THROW(c.SetDate(1582, 10, 10), EJuliusError);
+    EXPECT_EQ(Selected(c), Date(1582, 9, 7));
+    EXPECT_TRUE(c.changes.empty());
+    EXPECT_EQ(c.renders, 0);
+
+    // Day steps count days, so they cross the gap.
+    c.SetDate(1582, 10, 4);
+    c.KeyDown(CalendarKey::Right);
+    EXPECT_EQ(Selected(c), Date(1582, 10, 15));
+}
+
+TEST(MonthSetters, FireOnlyOnRealChanges) {
+    Fixture f(2006, 4, 30);
+    TestCalendar& c = f.calendar;
+    f.Reset();
+    c.SetJuliusDay(c.JuliusDay());
+    c.SetDay(31);                // 31 April does not exist
+    c.SetMonth(4);               // the same date
+    c.SetShowLine(false);        // already off
+    c.SetColor(clWindow);        // already the colour
+    c.SetHolidayList({});        // already empty
+    c.Fonts().SetSunday(c.Fonts().Sunday());
+    EXPECT_EQ(c.renders, 0);
+    EXPECT_TRUE(c.changes.empty());
+
+    c.SetDay(15);
+    EXPECT_EQ(c.changes, (std::vector<DayChange>{{2006, 4, 15}}));
+    EXPECT_EQ(c.renders, 1);
+
+    f.Reset();
+    c.SetDate(2006, 1, 31);
+    c.SetMonth(2);  // 31 February: ignored
+    EXPECT_EQ(Selected(c), Date(2006, 1, 31));
+    EXPECT_EQ(c.changes.size(), 1u);
+
+    f.Reset();
+    c.SetShowLine(true);
+    c.SetNeighborColor(clGray);
+    c.SetFirstDayOfWeek(dowWed);
+    c.SetAutoEquinox(false);
+    c.SetHolidayList({"1,1,元旦"});
+    c.SetHolidayList({"1,1,元旦"});
+    EXPECT_EQ(c.renders, 5);
+    c.SetNeighborJump(true);  // read by the mouse only
+    EXPECT_EQ(c.renders, 5);
+    EXPECT_THROW(c.SetFirstDayOfWeek(static_cast<TDayOfWeek>(7)), std::out_of_range);
+    EXPECT_TRUE(c.changes.empty());
+}
+
+TEST(MonthSetters, SynchronizedFontsAllBecomeTheAssignedFont) {
+    Fixture f(2006, 1, 1);
+    TestCalendar& c = f.calendar;
+    EXPECT_EQ(c.Fonts().Saturday().color, clBlue);
+    EXPECT_EQ(c.Fonts().YoteiDay().color, clYellow);
+    EXPECT_EQ(c.Fonts().Rokuyo().height, -13);
+
+    FontDescription big;
+    big.face = "MS Gothic";
+    big.height = -20;
+    big.bold = true;
+    big.color = clPurple;
+    f.Reset();
+    c.Fonts().SetHoliday(big);
+    EXPECT_EQ(c.Fonts().Holiday(), big);
+    EXPECT_NE(c.Fonts().Sunday(), big);
+    EXPECT_EQ(c.renders, 1);
+
+    c.Fonts().SetSynchronize(true);
+    big.color = clTeal;
+    c.Fonts().SetHoliday(big);
+    for (uint8_t i = 0; i < 8; ++i) EXPECT_EQ(c.Fonts().Font(DayFontIndex(i)), big) << "font " << int(i);
+    EXPECT_EQ(c.renders, 2);
+}
+
+TEST(MonthInput, KeysStepByDayWeekAndMonth) {
+    Fixture f(2006, 3, 3);
+    TestCalendar& c = f.calendar;
+    f.Reset();
+    EXPECT_TRUE(c.KeyDown(CalendarKey::Up));
+    EXPECT_EQ(c.changes, (std::vector<DayChange>{{2006, 2, 24}}));
+    c.KeyDown(CalendarKey::Down);
+    c.KeyDown(CalendarKey::Right);
+    c.KeyDown(CalendarKey::Left);
+    c.KeyDown(CalendarKey::Left);
+    EXPECT_EQ(Selected(c), Date(2006, 3, 2));
+    c.SetDate(2006, 1, 31);
+    c.KeyDown(CalendarKey::PageDown);
+    EXPECT_EQ(Selected(c), Date(2006, 2, 28));
+    c.KeyDown(CalendarKey::PageUp);
+    EXPECT_EQ(Selected(c), Date(2006, 1, 28));
+    f.Reset();
+    EXPECT_FALSE(c.KeyDown(CalendarKey::Other));
+    EXPECT_TRUE(c.changes.empty());
+}
+
+TEST(MonthInput, PressesSelectByWholeCellSizes) {
+    // January 2006 with seven rows: 25 December 2005 in row 1, 1 January in
+    // row 2. Cells are 20 by 16 pixels by whole division, with 3 pixels left
+    // over on the right and bottom.
+    Fixture f(2006, 1, 15);
+    TestCalendar& c = f.calendar;
+    c.SetClientSize(143, 115);
+    f.Reset();
+    c.MouseDown(70, 5);    // header
+    c.MouseDown(5, 20);    // 25 December, a neighbour
+    EXPECT_TRUE(c.changes.empty());
+
+    c.MouseDown(25, 35);   // column 1, row 2
+    EXPECT_EQ(Selected(c), Date(2006, 1, 2));
+    c.MouseDown(142, 35);  // the leftover pixels: column 7 of row 2 is row 3's first day
+    EXPECT_EQ(Selected(c), Date(2006, 1, 8));
+
+    c.SetNeighborJump(true);
+    c.MouseDown(114, 114);  // column 5 of row 7, the row after the last
+    EXPECT_EQ(Selected(c), Date(2006, 2, 10));
+    // February 2006 has six rows of 19 pixels, from 29 January.
+    c.MouseDown(25, 45);
+    EXPECT_EQ(Selected(c), Date(2006, 2, 6));
+    c.MouseDown(5, 20);
+    EXPECT_EQ(Selected(c), Date(2006, 1, 29));
+    c.MouseDown(5, 20);  // 25 December, though ShowNeighbor leaves it blank
+    EXPECT_EQ(Selected(c), Date(2005, 12, 25));
+    EXPECT_EQ(c.changes.size(), 6u);
+
+    f.Reset();
+    c.SetClientSize(6, 115);  // narrower than seven pixels: no cells to hit
+    c.MouseDown(3, 50);
+    EXPECT_TRUE(c.changes.empty());
+}
+
+// Records what the grid draws.
+struct Drawn {
+    enum Kind { Fill, Line, Text } kind;
+    Rect rect;
+    Color color;
+    std::string text;
+    std::string face;
+    bool clip = false;
+};
+
+class RecordingCanvas : public CalendarCanvas {
+public:
+    Color ToRgb(Color color) const override { return color == clWindow ? clWhite : color; }
+    void FillRect(const Rect& rect, Color color) override { ops.push_back({Drawn::Fill, rect, color, "", ""}); }
+    void Line(int x1, int y1, int x2, int y2, Color color) override {
+        ops.push_back({Drawn::Line, {x1, y1, x2, y2}, color, "", ""});
+    }
+    void CenteredText(const Rect& rect, std::string_view text, const FontDescription& font, Color color,
+                      bool clip) override {
+        ops.push_back({Drawn::Text, rect, color, std::string(text), font.face, clip});
+    }
+    std::vector<Drawn> ops;
+};
+
+std::vector<Drawn> DrawOne(const TMonthlyCalendar& c, int column, int row) {
+    RecordingCanvas canvas;
+    c.DrawCell(canvas, column, row, c.CellRect(column, row));
+    return canvas.ops;
+}
+
+// A January whose days lie outside the old-calendar table, whatever range
+// the table covers.
+int32_t YearOutsideOldCalendar() {
+    for (int32_t year : {1850, 2200, 1700, 2500}) {
+        if (RokuyoIndex(DateToJulius(year, 1, 1)) == 0 && RokuyoIndex(DateToJulius(year, 1, 31)) == 0) return year;
+    }
+    ADD_FAILURE() << "no year outside the old-calendar table";
+    return 1850;
+}
+
+TEST(MonthPainting, HeaderSelectedDayNeighboursAndLines) {
+    Fixture f(2006, 1, 1);
+    TestCalendar& c = f.calendar;
+    c.SetHolidayList(DefaultHolidayLines());
+    c.SetColor(clWhite);
+    c.SetClientSize(140, 112);
+
+    RecordingCanvas grid;
+    c.DrawGrid(grid);
+    ASSERT_FALSE(grid.ops.empty());
+    EXPECT_EQ(grid.ops[0].rect, (Rect{0, 0, 140, 112}));
+    EXPECT_EQ(grid.ops[0].color, clWhite);
+
+    auto header = DrawOne(c, 0, 0);
+    ASSERT_EQ(header.size(), 2u);
+    EXPECT_EQ(header[0].color, clNavy);
+    EXPECT_EQ(header[1].text, "日");
+    EXPECT_EQ(header[1].color, clWhite);
+    EXPECT_FALSE(header[1].clip);
+    c.SetFirstDayOfWeek(dowMon);
+    std::string names;
+    for (int column = 0; column < 7; ++column) names += DrawOne(c, column, 0)[1].text;
+    EXPECT_EQ(names, "月火水木金土日");
+    c.SetFirstDayOfWeek(dowSun);
+
+    // 1 January 2006, a holiday on a Sunday, selected: filled red, its
+    // number in the background colour.
+    auto selected = DrawOne(c, 0, 2);
+    ASSERT_EQ(selected.size(), 2u);
+    EXPECT_EQ(selected[0].kind, Drawn::Fill);
+    EXPECT_EQ(selected[0].rect, c.CellRect(0, 2));
+    EXPECT_EQ(selected[0].color, clRed);
+    EXPECT_EQ(selected[1].text, "1");
+    EXPECT_EQ(selected[1].color, clWhite);
+    EXPECT_TRUE(selected[1].clip);
+    EXPECT_EQ(DrawOne(c, 1, 2)[0].color, clRed);    // the substitute holiday
+    EXPECT_EQ(DrawOne(c, 2, 2)[0].color, clBlack);  // an ordinary Tuesday
+
+    EXPECT_TRUE(DrawOne(c, 0, 1).empty());  // 25 December, neighbours hidden
+    c.SetShowLine(true);
+    auto lined = DrawOne(c, 0, 1);
+    const Rect cell = c.CellRect(0, 1);
+    ASSERT_EQ(lined.size(), 2u);
+    EXPECT_EQ(lined[0].rect, (Rect{cell.left, cell.top, cell.left, cell.bottom}));
+    EXPECT_EQ(lined[1].rect, (Rect{cell.left, cell.top, cell.right, cell.top}));
+    EXPECT_EQ(lined[1].color, clSilver);
+    EXPECT_EQ(DrawOne(c, 3, 0).size(), 2u);  // the header has no lines
+
+    c.SetShowNeighbor(true);
+    EXPECT_EQ(DrawOne(c, 0, 1).back().color, RgbColor(255, 192, 192));  // Sunday 25 December
+    EXPECT_EQ(DrawOne(c, 1, 1).back().color, clSilver);                 // Monday 26 December
+}
+
+TEST(MonthPainting, RokuyoStripOnlyWhereTheOldCalendarIsKnown) {
+    Fixture f(2006, 1, 1);
+    TestCalendar& c = f.calendar;
+    c.SetClientSize(210, 280);
+    c.SetShowRokuyo(true);
+    const Rect cell = c.CellRect(2, 2);  // 3 January 2006
+    auto day = DrawOne(c, 2, 2);
+    ASSERT_EQ(day.size(), 2u);
+    EXPECT_EQ(day[0].text, "3");
+    EXPECT_EQ(day[0].rect, (Rect{cell.left, cell.top, cell.right, cell.bottom - 13}));
+    EXPECT_EQ(day[1].text, std::string(RokuyoNames(RokuyoIndex(DateToJulius(2006, 1, 3)))));
+    EXPECT_EQ(day[1].rect, (Rect{cell.left, cell.bottom - 13, cell.right, cell.bottom}));
+    EXPECT_EQ(day[1].color, clBlack);
+
+    auto selected = DrawOne(c, 0, 2);  // 1 January: the strip is filled too
+    ASSERT_EQ(selected.size(), 4u);
+    EXPECT_EQ(selected[2].kind, Drawn::Fill);
+    EXPECT_EQ(selected[2].color, clRed);
+    EXPECT_EQ(selected[3].color, clWindow);
+
+    c.SetShowNeighbor(true);
+    EXPECT_EQ(DrawOne(c, 1, 1)[1].color, clSilver);  // a neighbour's rokuyo is washed out too
+
+    c.SetDate(YearOutsideOldCalendar(), 1, 15);
+    auto outside = DrawOne(c, 3, 3);
+    ASSERT_EQ(outside.size(), 1u);
+    EXPECT_EQ(outside[0].rect, c.CellRect(3, 3));
+}
+
+}  // namespace
+}  // namespace zenka
