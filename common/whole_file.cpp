@@ -15,11 +15,18 @@ std::filesystem::path PathOf(const std::string& utf8) {
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-    std::ifstream in(PathOf(path), std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return bytes;
+    const std::filesystem::path file = PathOf(path);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) return std::nullopt;
+    try {
+        std::ifstream in(file, std::ios::binary);
+        if (!in) return std::nullopt;
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (in.bad()) return std::nullopt;
+        return bytes;
+    } catch (const std::exception&) {
+        return std::nullopt;  // a read error: as unreadable as a missing file
+    }
 }
 
 bool ReplaceWholeFile(const std::string& path, std::string_view bytes) {

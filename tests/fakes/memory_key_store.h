@@ -35,6 +35,7 @@ public:
     // counted from now) fails and changes nothing; with untilEnd every
     // later step fails too, as when the process has ended.
     void FailStep(size_t n, bool untilEnd);
+    void StopFailing() { failAt_.reset(); }
     size_t StepsTaken() const { return steps_; }
 
     const Contents& Data() const { return data_; }
