@@ -31,6 +31,14 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 
 bool ReplaceWholeFile(const std::string& path, std::string_view bytes) {
     const std::filesystem::path target = PathOf(path);
+    // A file marked read-only is not to be written, and replacing it would
+    // get round that (some systems allow it).
+    std::error_code statusError;
+    const auto status = std::filesystem::status(target, statusError);
+    if (!statusError && std::filesystem::exists(status) &&
+        (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none) {
+        return false;
+    }
     std::filesystem::path fresh = target;
     fresh += "~";
     {

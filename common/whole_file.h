@@ -13,8 +13,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 
 // Writes the bytes to a new file beside path and then puts that file in
 // path's place, so that path holds either its old contents or the new ones,
-// never a part. False when that could not be done; the old file is then
-// untouched and the new one removed.
+// never a part. False when that could not be done, or when path is marked
+// read-only; the old file is then untouched and the new one removed.
 bool ReplaceWholeFile(const std::string& path, std::string_view bytes);
 
 }  // namespace zenka

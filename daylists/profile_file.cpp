@@ -109,7 +109,7 @@ ProfileFile ProfileFile::Parse(std::string_view bytes) {
             if (close != std::string_view::npos) {
                 Section section;
                 section.hasHeader = true;
-                section.name = trimmed.substr(1, close - 1);
+                section.name = Trim(trimmed.substr(1, close - 1));
                 section.headerBytes = std::move(line.bytes);
                 file.sections_.push_back(std::move(section));
                 continue;
@@ -141,7 +141,8 @@ std::string ProfileFile::Serialize() const {
 ProfileFile::Section* ProfileFile::FindSection(std::string_view name) {
     name = Trim(name);
     for (Section& section : sections_) {
-        if (section.hasHeader && SameName(section.name, name)) return &section;
+        // The lines before any header answer to the empty name.
+        if (SameName(section.name, name)) return &section;
     }
     return nullptr;
 }
@@ -198,8 +199,12 @@ void ProfileFile::Set(std::string_view section, std::string_view key, std::strin
 
 void ProfileFile::EraseSection(std::string_view section) {
     section = Trim(section);
-    std::erase_if(sections_, [&](const Section& s) { return s.hasHeader && SameName(s.name, section); });
+    const auto found = std::find_if(sections_.begin(), sections_.end(),
+                                    [&](const Section& s) { return SameName(s.name, section); });
+    if (found != sections_.end()) sections_.erase(found);
 }
+
+bool ProfileFile::HasSection(std::string_view section) const { return FindSection(section) != nullptr; }
 
 std::vector<std::string> ProfileFile::SectionNames() const {
     std::vector<std::string> names;

@@ -39,11 +39,13 @@ public:
     // in a value become blanks.
     void Set(std::string_view section, std::string_view key, std::string_view value);
 
-    // Removes every section of that name with all its lines.
+    // Removes the first section of that name with all its lines; a later
+    // one of the same name then answers in its place.
     void EraseSection(std::string_view section);
+    bool HasSection(std::string_view section) const;
 
-    // Section names in file order (for checks); lines before the first
-    // section header are not a section.
+    // Section names in file order (for checks). The lines before the first
+    // section header form a section without a header whose name is empty.
     std::vector<std::string> SectionNames() const;
 
 private:
@@ -55,7 +57,7 @@ private:
     };
     struct Section {
         bool hasHeader = false;  // false only for the lines before any header
-        std::string name;        // UTF-8, as between the brackets
+        std::string name;        // UTF-8, between the brackets, without blanks
         std::string headerBytes;
         std::vector<Line> lines;
     };

@@ -54,7 +54,7 @@ TEST(BackupPath, IsTheExecutablesPathWithAnotherExtension) {
 }
 
 TEST_F(BackupFile, HoldsTheThreeListsAfterTheOtherSections) {
-    WriteFile("[Mine]\r\nKeep=this\r\n[ListC]\r\nKMax=4\r\nItem[4]=stale\r\n");
+    WriteFile("[Mine]\r\nKeep=this\r\n[ListC]\r\nKMax=4\r\nItem[4]=stale\r\n[listc]\r\nItem[3]=copy\r\n");
     const DayLists lists{{"1,1,元旦"}, {"2,14,x", "2,14,x"}, {}};
     ASSERT_TRUE(Backup(lists));
     EXPECT_TRUE(messages_.empty());
@@ -93,6 +93,16 @@ TEST_F(BackupFile, AFailedWriteShowsThePathAndKeepsTheOldFile) {
     EXPECT_EQ(messages_, std::vector<std::string>{path_ + " に書き込めません"});
     EXPECT_TRUE(fs::is_directory(PathOf(path_)));
     EXPECT_FALSE(fs::exists(PathOf(path_ + "~")));
+
+    // A file marked read-only.
+    messages_.clear();
+    const std::string readOnly = Utf8(folder_ / "readonly.bak");
+    { std::ofstream(PathOf(readOnly)) << "old"; }
+    fs::permissions(PathOf(readOnly), fs::perms::owner_read);
+    EXPECT_FALSE(BackupDayLists({}, readOnly, [this](const std::string& text) { messages_.push_back(text); }));
+    EXPECT_EQ(messages_, std::vector<std::string>{readOnly + " に書き込めません"});
+    EXPECT_EQ(ReadWholeFile(readOnly), "old");
+    fs::permissions(PathOf(readOnly), fs::perms::owner_all);
 
     // A folder that is not there.
     messages_.clear();

@@ -39,6 +39,7 @@ TEST(ProfileFile, FindsSectionsAndKeysTheWayTheWindowsFunctionsDo) {
     EXPECT_EQ(file.Get("ListB", "Missing"), std::nullopt);
     EXPECT_EQ(file.Get("ListA", "Max"), std::nullopt);
     EXPECT_EQ(file.Get("ListB", "Top"), std::nullopt);
+    EXPECT_EQ(file.Get("", "Top"), "before any section");
     // A header without its bracket is a key line of the section before it.
     EXPECT_EQ(file.Get("Tail", "[Broken"), std::nullopt);
     EXPECT_EQ(file.Get("Tail", "Lf"), "only");
@@ -117,10 +118,13 @@ TEST(ProfileFile, ChangesTouchOnlyWhatTheyChange) {
     EXPECT_EQ(file.Get("Other", "Name"), "ソ");
 }
 
-TEST(ProfileFile, ErasingASectionRemovesEveryCopyOfIt) {
+TEST(ProfileFile, ErasingASectionLetsALaterOneOfTheSameNameAnswer) {
     ProfileFile file = ProfileFile::Parse("[A]\r\nx=1\r\n[B]\r\ny=2\r\n[a]\r\nz=3\r\n");
     file.EraseSection("A");
-    EXPECT_EQ(file.Serialize(), "[B]\r\ny=2\r\n");
+    EXPECT_EQ(file.Serialize(), "[B]\r\ny=2\r\n[a]\r\nz=3\r\n");
+    EXPECT_EQ(file.Get("A", "z"), "3");
+    file.EraseSection("A");
+    EXPECT_FALSE(file.HasSection("a"));
 }
 
 TEST(ProfileFile, WrittenValuesReadBackAsTheyWere) {
