@@ -103,8 +103,11 @@ bool SaveList(KeyStore& keys, const DayListPlace& place, const std::vector<std::
 void BackupList(ProfileFile& file, const DayListPlace& place, const std::vector<std::string>& lines) {
     // Every copy, so that the list stands once, in full, at the end.
     while (file.HasSection(place.section)) file.EraseSection(place.section);
-    file.Set(place.section, place.countName, std::to_string(static_cast<int64_t>(lines.size()) - 1));
-    for (size_t i = 0; i < lines.size(); ++i) file.Set(place.section, ItemName(i), lines[i]);
+    std::vector<std::pair<std::string, std::string>> entries;
+    entries.reserve(lines.size() + 1);
+    entries.emplace_back(place.countName, std::to_string(static_cast<int64_t>(lines.size()) - 1));
+    for (size_t i = 0; i < lines.size(); ++i) entries.emplace_back(ItemName(i), lines[i]);
+    file.AddSection(place.section, entries);
 }
 
 }  // namespace

@@ -165,36 +165,47 @@ std::optional<std::string> ProfileFile::Get(std::string_view section, std::strin
     return std::nullopt;
 }
 
+ProfileFile::Line ProfileFile::KeyLine(std::string_view key, std::string_view value) {
+    Line line;
+    line.isKey = true;
+    line.key = Trim(key);
+    line.value = WrittenValue(value);
+    line.bytes = Utf8ToCp932(line.key) + "=" + Utf8ToCp932(*line.value);
+    return line;
+}
+
 void ProfileFile::Set(std::string_view section, std::string_view key, std::string_view value) {
     Section* target = FindSection(section);
     if (!target) {
-        if (sections_.empty()) sections_.emplace_back();
-        Section added;
-        added.hasHeader = true;
-        added.name = Trim(section);
-        added.headerBytes = "[" + Utf8ToCp932(added.name) + "]";
-        sections_.push_back(std::move(added));
+        AddSection(section, {});
         target = &sections_.back();
     }
-    const std::string written = WrittenValue(value);
-    key = Trim(key);
+    Line written = KeyLine(key, value);
     for (Line& line : target->lines) {
-        if (line.isKey && SameName(line.key, key)) {
-            line.value = written;
-            line.bytes = Utf8ToCp932(line.key) + "=" + Utf8ToCp932(written);
+        if (line.isKey && SameName(line.key, written.key)) {
+            // The key keeps the spelling it has in the file.
+            written.bytes = Utf8ToCp932(line.key) + "=" + Utf8ToCp932(*written.value);
+            written.key = line.key;
+            line = std::move(written);
             return;
         }
     }
-    Line line;
-    line.isKey = true;
-    line.key = key;
-    line.value = written;
-    line.bytes = Utf8ToCp932(key) + "=" + Utf8ToCp932(written);
     // After the section's last line that is not blank, so that the blank
     // lines separating it from the next section stay where they are.
     auto last = std::find_if(target->lines.rbegin(), target->lines.rend(),
                              [](const Line& l) { return !Trim(l.bytes).empty(); });
-    target->lines.insert(last.base(), std::move(line));
+    target->lines.insert(last.base(), std::move(written));
+}
+
+void ProfileFile::AddSection(std::string_view section,
+                             const std::vector<std::pair<std::string, std::string>>& entries) {
+    Section added;
+    added.hasHeader = true;
+    added.name = Trim(section);
+    added.headerBytes = "[" + Utf8ToCp932(added.name) + "]";
+    added.lines.reserve(entries.size());
+    for (const auto& [key, value] : entries) added.lines.push_back(KeyLine(key, value));
+    sections_.push_back(std::move(added));
 }
 
 void ProfileFile::EraseSection(std::string_view section) {

@@ -52,7 +52,9 @@ inline AppSettings ChangedSettings() {
 }
 
 inline DayLists SomeLists() {
-    return {{"1,1,元旦", "5,5,こどもの日"}, {"2,14,バレンタインデー", "2,14,バレンタインデー", "5,2,1,母の日"}, {"2026,0,7,7,七夕の集い"}};
+    return {{"1,1,元旦", "5,5,こどもの日"},
+            {"2,14,バレンタインデー", "2,14,バレンタインデー", "5,2,1,母の日"},
+            {"2026,0,7,7,七夕の集い"}};
 }
 
 template <typename Factory>
@@ -278,7 +280,9 @@ TYPED_TEST_P(KeyStoreContract, ListsComeBackLineForLine) {
     EXPECT_EQ(this->factory_.ValueNames("ListB"), (std::vector<std::string>{"Item[0]", "Item[1]", "Max"}));
     EXPECT_EQ(this->factory_.ValueNames("ListA"), (std::vector<std::string>{"Item[0]", "Item[1]", "Max2"}));
     EXPECT_EQ(this->Read("ListB", "Max"), "1");
-    for (const char* pending : {"ListA.new", "ListB.new", "ListC.new"}) EXPECT_FALSE(this->factory_.HasSection(pending));
+    for (const char* pending : {"ListA.new", "ListB.new", "ListC.new"}) {
+        EXPECT_FALSE(this->factory_.HasSection(pending)) << pending;
+    }
 
     // A list that begins with an empty line keeps all of its lines.
     this->SaveLists({{"1,1,元旦"}, {"", "2,14,x"}, {"", "3,3,y"}});

@@ -95,7 +95,9 @@ TEST(SaveAllSettings, WritesInTheExitOrderThenTheLists) {
                              "ProxyPassword", "Adjustment", "Server", "Start"}) {
         expected.push_back("Sync/" + std::string(name));
     }
-    for (const char* name : {"AutoBackup", "Wait", "Delete", "TmpDelete"}) expected.push_back("Form/" + std::string(name));
+    for (const char* name : {"AutoBackup", "Wait", "Delete", "TmpDelete"}) {
+        expected.push_back("Form/" + std::string(name));
+    }
     for (const char* name : {"Weekday", "Saturday", "Sunday", "Holiday", "Specialday", "Yoteiday"}) {
         expected.push_back("Color/" + std::string(name));
     }

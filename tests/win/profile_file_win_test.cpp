@@ -30,7 +30,8 @@ protected:
         if (GetACP() != 932) GTEST_SKIP() << "needs code page 932 as the system's, not " << GetACP();
         wchar_t temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
-        folder_ = std::wstring(temp) + L"zenka-profile-" + Widen(::testing::UnitTest::GetInstance()->current_test_info()->name()) + L"-日本";
+        const char* test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        folder_ = std::wstring(temp) + L"zenka-profile-" + Widen(test) + L"-日本";
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
     }
@@ -180,7 +181,7 @@ TEST_F(ProfileAgainstSystem, ChangesMadeBothWaysReadAlike) {
     }
     ASSERT_TRUE(ReplaceWholeFile(ours, file.Serialize()));
     std::vector<Query> queries = ListQueries(5);
-    for (const Query& q : std::vector<Query>{{"Other", "Keep"}, {"Other", "Added"}, {"Mid", "x"}, {"ListB", "OnlySecond"}}) queries.push_back(q);
+    queries.insert(queries.end(), {{"Other", "Keep"}, {"Other", "Added"}, {"Mid", "x"}, {"ListB", "OnlySecond"}});
     for (const Query& q : queries) {
         const std::string expected = SystemGet(theirs, q);
         EXPECT_EQ(SystemGet(ours, q), expected) << "[" << q.section << "] " << q.key;
