@@ -1,0 +1,119 @@
+#include "app/registry_key_store_win.h"
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "common/utf16_win.h"
+
+namespace zenka {
+
+const wchar_t* const kSettingsKeyPath = L"Software\\Brindlex\\Zenka";
+
+namespace {
+
+// Closes a subkey when it goes out of scope.
+class SubKey {
+public:
+    SubKey(HKEY parent, std::string_view name, REGSAM access, bool create) {
+        const std::wstring wide = Widen(name);
+        const LONG status = create ? RegCreateKeyExW(parent, wide.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                                     access, nullptr, &key_, nullptr)
+                                   : RegOpenKeyExW(parent, wide.c_str(), 0, access, &key_);
+        if (status != ERROR_SUCCESS) key_ = nullptr;
+    }
+    ~SubKey() {
+        if (key_) RegCloseKey(key_);
+    }
+    SubKey(const SubKey&) = delete;
+    SubKey& operator=(const SubKey&) = delete;
+    HKEY get() const { return key_; }
+
+private:
+    HKEY key_ = nullptr;
+};
+
+std::optional<std::string> TextOfData(DWORD type, const std::vector<BYTE>& data, DWORD size) {
+    switch (type) {
+    case REG_SZ:
+    case REG_EXPAND_SZ: {
+        std::wstring text(reinterpret_cast<const wchar_t*>(data.data()), size / sizeof(wchar_t));
+        text.resize(text.find(L'\0') == std::wstring::npos ? text.size() : text.find(L'\0'));
+        return Narrow(text);
+    }
+    case REG_DWORD: {
+        if (size < sizeof(DWORD)) return std::nullopt;
+        DWORD number;
+        std::memcpy(&number, data.data(), sizeof number);
+        return std::to_string(number);
+    }
+    case REG_QWORD: {
+        if (size < sizeof(uint64_t)) return std::nullopt;
+        uint64_t number;
+        std::memcpy(&number, data.data(), sizeof number);
+        return std::to_string(number);
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+RegistryKeyStore::RegistryKeyStore(const std::wstring& keyPath) {
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, keyPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                        nullptr, &key_, nullptr) != ERROR_SUCCESS) {
+        key_ = nullptr;
+    }
+}
+
+RegistryKeyStore::~RegistryKeyStore() {
+    if (key_) RegCloseKey(key_);
+}
+
+std::optional<std::string> RegistryKeyStore::ReadText(std::string_view section, std::string_view name) {
+    if (!key_) return std::nullopt;
+    SubKey sub(key_, section, KEY_QUERY_VALUE, false);
+    if (!sub.get()) return std::nullopt;
+    const std::wstring valueName = Widen(name);
+    std::vector<BYTE> data(256);
+    for (;;) {
+        DWORD type = 0;
+        auto size = static_cast<DWORD>(data.size());
+        const LONG status = RegQueryValueExW(sub.get(), valueName.c_str(), nullptr, &type, data.data(), &size);
+        if (status == ERROR_MORE_DATA) {
+            // The value may grow between the two calls; ask again.
+            data.resize(static_cast<size_t>(size) + sizeof(wchar_t));
+            continue;
+        }
+        if (status != ERROR_SUCCESS) return std::nullopt;
+        return TextOfData(type, data, size);
+    }
+}
+
+bool RegistryKeyStore::WriteText(std::string_view section, std::string_view name, std::string_view text) {
+    if (!key_) return false;
+    SubKey sub(key_, section, KEY_SET_VALUE, true);
+    if (!sub.get()) return false;
+    const std::wstring wide = Widen(text);
+    const auto bytes = static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t));
+    return RegSetValueExW(sub.get(), Widen(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
+                          bytes) == ERROR_SUCCESS;
+}
+
+bool RegistryKeyStore::EraseValue(std::string_view section, std::string_view name) {
+    if (!key_) return false;
+    SubKey sub(key_, section, KEY_SET_VALUE, false);
+    if (!sub.get()) return true;  // no section, so no value either
+    const LONG status = RegDeleteValueW(sub.get(), Widen(name).c_str());
+    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+}
+
+bool RegistryKeyStore::EraseSection(std::string_view section) {
+    // An empty name would be the settings key itself, with every section.
+    if (!key_ || section.empty()) return false;
+    const LONG status = RegDeleteTreeW(key_, Widen(section).c_str());
+    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+}
+
+}  // namespace zenka

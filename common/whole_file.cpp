@@ -1,0 +1,66 @@
+#include "common/whole_file.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace zenka {
+namespace {
+
+std::filesystem::path PathOf(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+}  // namespace
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    const std::filesystem::path file = PathOf(path);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) return std::nullopt;
+    try {
+        std::ifstream in(file, std::ios::binary);
+        if (!in) return std::nullopt;
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (in.bad()) return std::nullopt;
+        return bytes;
+    } catch (const std::exception&) {
+        return std::nullopt;  // a read error: as unreadable as a missing file
+    }
+}
+
+bool ReplaceWholeFile(const std::string& path, std::string_view bytes) {
+    const std::filesystem::path target = PathOf(path);
+    // A file marked read-only is not to be written, and replacing it would
+    // get round that (some systems allow it).
+    std::error_code statusError;
+    const auto status = std::filesystem::status(target, statusError);
+    if (!statusError && std::filesystem::exists(status) &&
+        (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none) {
+        return false;
+    }
+    std::filesystem::path fresh = target;
+    fresh += "~";
+    {
+        std::ofstream out(fresh, std::ios::binary | std::ios::trunc);
+        if (out) {
+            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+            out.close();
+        }
+        if (!out) {
+            std::error_code ignored;  // nothing more to do when even this fails
+            std::filesystem::remove(fresh, ignored);
+            return false;
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(fresh, target, error);
+    if (error) {
+        std::error_code ignored;  // the old file stands; the new one is only litter
+        std::filesystem::remove(fresh, ignored);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace zenka

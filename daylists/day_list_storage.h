@@ -1,0 +1,72 @@
+// The three day lists kept across runs: in the settings store (one section
+// per list) and, as a copy the user can restore from, in a backup file
+// beside the executable.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/key_store.h"
+#include "calendar/day_classifier.h"
+
+namespace zenka {
+
+// UTF-8 lines in list order, duplicates and all.
+struct DayLists {
+    std::vector<std::string> HolidayList;
+    std::vector<std::string> SpecialDayList;
+    std::vector<std::string> YoteiDayList;
+    bool operator==(const DayLists&) const = default;
+};
+
+DayLists DayListsOf(const DayRuleSet& rules);
+void AssignDayLists(const DayLists& lists, DayRuleSet& rules);
+
+// Where each list is kept, in the store and in the backup file alike.
+struct DayListPlace {
+    std::string_view section;  // "ListC", "ListB", "ListA"
+    std::string_view countName;  // "KMax", "Max", "Max2"
+};
+extern const DayListPlace kHolidayListPlace;
+extern const DayListPlace kSpecialDayListPlace;
+extern const DayListPlace kYoteiDayListPlace;
+
+// "Item[0]", "Item[1]", ...
+std::string ItemName(size_t index);
+
+// A count as the backup file may hold it: decimal, or "0x"/"0X" with
+// hexadecimal digits; nothing for any other text or a number beyond 32 bits.
+std::optional<int32_t> ParseBackupCount(std::string_view text);
+
+// The special-day and scheduled-day lists, then the holiday list. A store
+// without a holiday list gives the default holiday lines.
+DayLists LoadDayLists(KeyStore& keys);
+
+// Writes the three lists. Each list is replaced as a whole: should the
+// writing stop at any point (a failed write, the process ending), the list
+// loads afterwards either as it was before or as written, never a mix. A
+// failed write ends that list's save; the other lists are still saved.
+// Returns false when some list kept its old contents.
+bool SaveDayLists(KeyStore& keys, const DayLists& lists);
+
+// The executable's path with its extension replaced by ".bak".
+std::string BackupPathFor(std::string_view executablePath);
+
+// Writes the three lists into the backup file (UTF-8 path), keeping its
+// other sections. The file is replaced as a whole, so a failure leaves the
+// previous file as it was; the failure is shown as "<path> に書き込めません"
+// through showMessage and false returned.
+bool BackupDayLists(const DayLists& lists, const std::string& backupPath,
+                    const std::function<void(const std::string&)>& showMessage);
+
+// Reads a backup file into lists the way a restore does: a list whose
+// section is absent stays as it was, except the holiday list, which a file
+// without a holiday count resets to the default lines. A missing or
+// unreadable file is a file without sections.
+void RestoreDayListsFromBackup(const std::string& backupPath, DayLists& lists);
+
+}  // namespace zenka

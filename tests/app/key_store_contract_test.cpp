@@ -1,0 +1,50 @@
+// The settings and day lists on the in-memory store; tests/win runs the same
+// cases on the registry.
+#include "tests/app/key_store_contract.h"
+
+#include "tests/fakes/memory_key_store.h"
+
+namespace zenka::contract {
+namespace {
+
+// Hands out store objects that all work on one in-memory store, as each
+// opening of the registry key works on the same key.
+class MemoryFactory {
+public:
+    std::unique_ptr<KeyStore> Open() { return std::make_unique<Forward>(store_); }
+
+    std::vector<std::string> ValueNames(std::string_view section) {
+        std::vector<std::string> names;
+        for (const auto& [name, sectionValues] : store_.Data()) {
+            if (name != section) continue;
+            for (const auto& [value, text] : sectionValues) names.push_back(value);
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    bool HasSection(std::string_view section) { return store_.Data().count(std::string(section)) != 0; }
+
+private:
+    class Forward : public KeyStore {
+    public:
+        explicit Forward(MemoryKeyStore& target) : target_(target) {}
+        std::optional<std::string> ReadText(std::string_view s, std::string_view n) override {
+            return target_.ReadText(s, n);
+        }
+        bool WriteText(std::string_view s, std::string_view n, std::string_view t) override {
+            return target_.WriteText(s, n, t);
+        }
+        bool EraseValue(std::string_view s, std::string_view n) override { return target_.EraseValue(s, n); }
+        bool EraseSection(std::string_view s) override { return target_.EraseSection(s); }
+
+    private:
+        MemoryKeyStore& target_;
+    };
+
+    MemoryKeyStore store_;
+};
+
+INSTANTIATE_TYPED_TEST_SUITE_P(InMemory, KeyStoreContract, MemoryFactory);
+
+}  // namespace
+}  // namespace zenka::contract

@@ -1,0 +1,159 @@
+// The backup file of the day lists: writing it, and reading it back the way
+// a restore does.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "calendar/default_holidays.h"
+#include "common/cp932.h"
+#include "common/whole_file.h"
+#include "daylists/day_list_storage.h"
+#include "daylists/profile_file.h"
+
+namespace zenka {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path PathOf(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+
+std::string Utf8(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+class BackupFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder_ = fs::temp_directory_path() / (std::string("zenka-backup-") + test->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_ / u8"日本語");
+        path_ = Utf8(folder_ / u8"日本語" / "Zenka.bak");
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    void WriteFile(const std::string& bytes) { ASSERT_TRUE(ReplaceWholeFile(path_, bytes)); }
+    std::string FileBytes() { return ReadWholeFile(path_).value_or("(missing)"); }
+    bool Backup(const DayLists& lists) {
+        return BackupDayLists(lists, path_, [this](const std::string& text) { messages_.push_back(text); });
+    }
+
+    fs::path folder_;
+    std::string path_;
+    std::vector<std::string> messages_;
+};
+
+TEST(BackupPath, IsTheExecutablesPathWithAnotherExtension) {
+    EXPECT_EQ(BackupPathFor("C:\\Program Files\\Zenka\\Zenka.exe"), "C:\\Program Files\\Zenka\\Zenka.bak");
+    EXPECT_EQ(BackupPathFor("C:\\ツール\\zenka.EXE"), "C:\\ツール\\zenka.bak");
+    EXPECT_EQ(BackupPathFor("C:\\a.b\\zenka"), "C:\\a.b\\zenka.bak");
+    EXPECT_EQ(BackupPathFor("/opt/z/zenka.tar.gz"), "/opt/z/zenka.tar.bak");
+}
+
+TEST_F(BackupFile, HoldsTheThreeListsAfterTheOtherSections) {
+    WriteFile("[Mine]\r\nKeep=this\r\n[ListC]\r\nKMax=4\r\nItem[4]=stale\r\n[listc]\r\nItem[3]=copy\r\n");
+    const DayLists lists{{"1,1,元旦"}, {"2,14,x", "2,14,x"}, {}};
+    ASSERT_TRUE(Backup(lists));
+    EXPECT_TRUE(messages_.empty());
+    EXPECT_EQ(FileBytes(), Utf8ToCp932("[Mine]\r\nKeep=this\r\n"
+                                       "[ListB]\r\nMax=1\r\nItem[0]=2,14,x\r\nItem[1]=2,14,x\r\n"
+                                       "[ListA]\r\nMax2=-1\r\n"
+                                       "[ListC]\r\nKMax=0\r\nItem[0]=1,1,元旦\r\n"));
+    EXPECT_FALSE(fs::exists(PathOf(path_ + "~")));
+}
+
+TEST_F(BackupFile, RestoresWhatWasBackedUp) {
+    const DayLists lists{{"1,1,元旦", " blank at the start", "blank at the end ", "\"quoted\"", "1,1,元旦"},
+                         {"", "2,14,after an empty first line"},
+                         {"2026,0,7,7,七夕の集い"}};
+    ASSERT_TRUE(Backup(lists));
+    DayLists restored{{"a"}, {"b"}, {"c"}};
+    RestoreDayListsFromBackup(path_, restored);
+    EXPECT_EQ(restored, lists);
+
+    // Backing up again replaces the file; a shorter list leaves no items behind.
+    ASSERT_TRUE(Backup({{}, {"x"}, {"y"}}));
+    const ProfileFile file = ProfileFile::Parse(FileBytes());
+    EXPECT_EQ(file.Get("ListC", "KMax"), "-1");
+    EXPECT_EQ(file.Get("ListC", "Item[0]"), std::nullopt);
+    EXPECT_EQ(file.Get("ListB", "Item[1]"), std::nullopt);
+    RestoreDayListsFromBackup(path_, restored);
+    EXPECT_EQ(restored, (DayLists{{}, {"x"}, {"y"}}));
+}
+
+TEST_F(BackupFile, AFailedWriteShowsThePathAndKeepsTheOldFile) {
+    // A folder where the file should be: nothing can be put in its place.
+    fs::create_directory(PathOf(path_));
+    fs::path inside = PathOf(path_) / "inside";
+    { std::ofstream(inside) << "x"; }
+    EXPECT_FALSE(Backup({{"1,1,a"}, {}, {}}));
+    EXPECT_EQ(messages_, std::vector<std::string>{path_ + " に書き込めません"});
+    EXPECT_TRUE(fs::is_directory(PathOf(path_)));
+    EXPECT_FALSE(fs::exists(PathOf(path_ + "~")));
+
+    // A file marked read-only.
+    messages_.clear();
+    const std::string readOnly = Utf8(folder_ / "readonly.bak");
+    { std::ofstream(PathOf(readOnly)) << "old"; }
+    fs::permissions(PathOf(readOnly), fs::perms::owner_read);
+    EXPECT_FALSE(BackupDayLists({}, readOnly, [this](const std::string& text) { messages_.push_back(text); }));
+    EXPECT_EQ(messages_, std::vector<std::string>{readOnly + " に書き込めません"});
+    EXPECT_EQ(ReadWholeFile(readOnly), "old");
+    fs::permissions(PathOf(readOnly), fs::perms::owner_all);
+
+    // A folder that is not there.
+    messages_.clear();
+    const std::string nowhere = Utf8(folder_ / "missing" / "Zenka.bak");
+    EXPECT_FALSE(BackupDayLists({}, nowhere, [this](const std::string& text) { messages_.push_back(text); }));
+    EXPECT_EQ(messages_, std::vector<std::string>{nowhere + " に書き込めません"});
+}
+
+TEST_F(BackupFile, RestoringLeavesListsTheFileDoesNotHold) {
+    const DayLists before{{"h"}, {"s"}, {"y"}};
+    WriteFile(Utf8ToCp932("[ListC]\r\nKMax=1\r\nItem[0]=1,1,元旦\r\n"));
+    DayLists lists = before;
+    RestoreDayListsFromBackup(path_, lists);
+    EXPECT_EQ(lists, (DayLists{{"1,1,元旦", ""}, {"s"}, {"y"}}));
+
+    // No holiday count: the default holidays.
+    WriteFile("[ListB]\r\nItem[0]=\r\nMax=junk\r\n[ListA]\r\nMax2=\r\n");
+    lists = before;
+    RestoreDayListsFromBackup(path_, lists);
+    EXPECT_EQ(lists, (DayLists{DefaultHolidayLines(), {"s"}, {"y"}}));
+
+    // No file at all reads as a file without sections.
+    lists = before;
+    RestoreDayListsFromBackup(Utf8(folder_ / "none.bak"), lists);
+    EXPECT_EQ(lists, (DayLists{DefaultHolidayLines(), {"s"}, {"y"}}));
+}
+
+TEST_F(BackupFile, CountsMayBeHexadecimal) {
+    WriteFile("[ListB]\r\nMax=0x2\r\nItem[0]=a\r\nItem[1]=b\r\nItem[2]=c\r\n"
+              "[ListA]\r\nMax2=0X0\r\nItem[0]=d\r\nItem[1]=e\r\n"
+              "[ListC]\r\nKMax=0x\r\nItem[0]=f\r\n");
+    DayLists lists;
+    RestoreDayListsFromBackup(path_, lists);
+    EXPECT_EQ(lists, (DayLists{DefaultHolidayLines(), {"a", "b", "c"}, {"d"}}));
+
+    EXPECT_EQ(ParseBackupCount("0x1F"), 31);
+    EXPECT_EQ(ParseBackupCount("0Xff"), 255);
+    EXPECT_EQ(ParseBackupCount("0x7FFFFFFF"), INT32_MAX);
+    EXPECT_EQ(ParseBackupCount("-3"), -3);
+    for (const char* bad : {"0x", "0x80000000", "0x1G", "x10", "$10", " 1", "1e3", ""}) {
+        EXPECT_EQ(ParseBackupCount(bad), std::nullopt) << bad;
+    }
+}
+
+TEST_F(BackupFile, LongLinesComeBackCutToTheReadingBuffer) {
+    const std::string line = "1,1," + std::string(3000, 'x');
+    ASSERT_TRUE(Backup({{line}, {}, {}}));
+    DayLists lists;
+    RestoreDayListsFromBackup(path_, lists);
+    EXPECT_EQ(lists.HolidayList, std::vector<std::string>{line.substr(0, 2047)});
+}
+
+}  // namespace
+}  // namespace zenka

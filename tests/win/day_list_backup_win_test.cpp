@@ -1,0 +1,92 @@
+// Applying the day lists on Windows: the registry first, then the backup
+// file beside the executable, which may not be writable.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/registry_key_store_win.h"
+#include "common/utf16_win.h"
+#include "common/whole_file.h"
+#include "daylists/backup_path_win.h"
+#include "daylists/day_list_storage.h"
+
+namespace zenka {
+namespace {
+
+TEST(DayListBackup, LivesBesideTheExecutable) {
+    wchar_t exe[MAX_PATH];
+    ASSERT_GT(GetModuleFileNameW(nullptr, exe, MAX_PATH), 0u);
+    std::wstring expected(exe);
+    expected.replace(expected.rfind(L'.'), std::wstring::npos, L".bak");
+    EXPECT_EQ(ExecutableBackupPath(), Narrow(expected));
+}
+
+class ApplyDayLists : public ::testing::Test {
+protected:
+    void SetUp() override {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        folder_ = std::wstring(temp) + L"zenka-apply-" +
+                  Widen(::testing::UnitTest::GetInstance()->current_test_info()->name()) + L"-予定";
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_);
+        RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
+    }
+    void TearDown() override {
+        RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder_)) {
+            SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+        }
+        SetFileAttributesW(folder_.c_str(), FILE_ATTRIBUTE_NORMAL);
+        std::filesystem::remove_all(folder_);
+    }
+
+    // What Apply does with the lists: save them, then back them up.
+    bool Apply(const DayLists& lists, const std::string& backupPath) {
+        RegistryKeyStore keys(kKey);
+        EXPECT_TRUE(SaveDayLists(keys, lists));
+        return BackupDayLists(lists, backupPath, [this](const std::string& text) { messages_.push_back(text); });
+    }
+    DayLists StoredLists() {
+        RegistryKeyStore keys(kKey);
+        return LoadDayLists(keys);
+    }
+
+    static constexpr const wchar_t* kKey = L"Software\\Brindlex\\ZenkaTest\\Apply";
+    std::wstring folder_;
+    std::vector<std::string> messages_;
+};
+
+TEST_F(ApplyDayLists, AReadOnlyBackupShowsTheMessageAndKeepsTheRegistryWritten) {
+    const std::string path = Narrow(folder_ + L"\\Zenka.bak");
+    const DayLists first{{"1,1,元旦"}, {"2,14,x"}, {}};
+    ASSERT_TRUE(Apply(first, path));
+    const std::string before = ReadWholeFile(path).value_or("");
+    ASSERT_FALSE(before.empty());
+    ASSERT_TRUE(SetFileAttributesW(Widen(path).c_str(), FILE_ATTRIBUTE_READONLY));
+
+    const DayLists second{{"5,5,こどもの日"}, {}, {"2026,0,7,7,七夕"}};
+    EXPECT_FALSE(Apply(second, path));
+    EXPECT_EQ(messages_, std::vector<std::string>{path + " に書き込めません"});
+    EXPECT_EQ(StoredLists(), second);
+    EXPECT_EQ(ReadWholeFile(path), before);  // the old backup, whole
+    EXPECT_FALSE(std::filesystem::exists(Widen(path + "~")));
+}
+
+TEST_F(ApplyDayLists, ABackupFolderThatCannotBeWrittenShowsTheMessage) {
+    // A folder that is not there stands for one the user may not write to
+    // (an administrator's Program Files; Wine run as root writes anywhere).
+    const std::string path = Narrow(folder_ + L"\\gone\\Zenka.bak");
+    const DayLists lists{{"1,1,元旦"}, {}, {}};
+    EXPECT_FALSE(Apply(lists, path));
+    EXPECT_EQ(messages_, std::vector<std::string>{path + " に書き込めません"});
+    EXPECT_EQ(StoredLists(), lists);
+    EXPECT_FALSE(std::filesystem::exists(Widen(path)));
+}
+
+}  // namespace
+}  // namespace zenka
