@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Lays the generated icons out on one magnified picture, for looking at the
 # drawing: one row per colour and size, on a dark and on a light taskbar
-# shade. Needs ImageMagick.
+# shade; 1 to 19 on the first line, 20 to 31 and the weekdays on the second.
+# Needs ImageMagick.
 #   tools/icongen/contact_sheet.sh build/win/app/Icon sheet.png [sizes...]
 # Sizes are the icon files' image indices: 0 = 16, 1 = 20, 2 = 24, 3 = 32, 4 = 48.
 set -euo pipefail
@@ -23,7 +24,7 @@ for index in "${sizes[@]}"; do
     for n in $(seq 1 31) w1 w2 w3 w4 w5 w6 w7; do files+=("$icons/$colour/$n.ico[$index]"); done
     for shade in '#202020' '#e8e8e8'; do
       row=$tmp/row-${#rows[@]}.png
-      montage "${files[@]}" -background "$shade" -filter point -geometry "${tile}x${tile}+3+3" -tile 38x1 "$row"
+      montage "${files[@]}" -background "$shade" -filter point -geometry "${tile}x${tile}+8+4" -tile 19x2 "$row"
       rows+=("$row")
     done
   done
