@@ -1,0 +1,141 @@
+// The generated icon files as Windows itself loads and draws them.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zenka {
+namespace {
+
+struct ColourFolder {
+    const wchar_t* name;
+    uint32_t rgb;  // as a 32-bit DIB keeps a pixel: 0x00RRGGBB
+};
+
+constexpr ColourFolder kFolders[] = {
+    {L"Black", 0x000000}, {L"Red", 0xFF0000}, {L"Green", 0x00FF00}, {L"Blue", 0x0000FF}, {L"Pink", 0xFF00FF},
+};
+
+std::vector<std::wstring> FileNames() {
+    std::vector<std::wstring> names;
+    for (int n = 1; n <= 31; ++n) names.push_back(std::to_wstring(n) + L".ico");
+    for (int w = 1; w <= 7; ++w) names.push_back(L"w" + std::to_wstring(w) + L".ico");
+    return names;
+}
+
+// The build puts the folder beside zenka.exe; the test program finds it from
+// its own place in the build tree.
+std::wstring IconFolder() {
+    wchar_t self[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring folder(self, length);
+    folder.resize(folder.find_last_of(L"\\/") + 1);
+    for (wchar_t c : std::wstring(L"" ZENKA_ICON_DIR_FROM_TESTS)) folder += c == L'/' ? L'\\' : c;
+    return folder + L"\\";
+}
+
+HICON LoadIconFile(const std::wstring& path, int size) {
+    return static_cast<HICON>(LoadImageW(nullptr, path.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE));
+}
+
+// A 32-bit top-down bitmap to draw into, filled with one colour.
+class Canvas {
+public:
+    Canvas(int size, uint32_t ground) : size_(size) {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = size;
+        info.bmiHeader.biHeight = -size;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        dc_ = CreateCompatibleDC(nullptr);
+        void* bits = nullptr;
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        pixels_ = static_cast<uint32_t*>(bits);
+        old_ = SelectObject(dc_, bitmap_);
+        for (int i = 0; i < size * size; ++i) pixels_[i] = ground;
+    }
+    ~Canvas() {
+        SelectObject(dc_, old_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    bool Draw(HICON icon) {
+        const bool drawn = DrawIconEx(dc_, 0, 0, icon, size_, size_, 0, nullptr, DI_NORMAL);
+        GdiFlush();
+        return drawn;
+    }
+    uint32_t Pixel(int i) const { return pixels_[i] & 0xFFFFFF; }
+
+private:
+    int size_;
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+    uint32_t* pixels_ = nullptr;
+};
+
+TEST(IconFiles, EveryFileLoadsAtTrayAndDoubleSize) {
+    const std::wstring root = IconFolder();
+    for (const ColourFolder& folder : kFolders) {
+        for (const std::wstring& name : FileNames()) {
+            const std::wstring path = root + folder.name + L"\\" + name;
+            for (int size : {16, 32}) {
+                HICON icon = LoadIconFile(path, size);
+                ASSERT_NE(icon, nullptr) << "cannot load " << std::string(path.begin(), path.end()) << " at " << size;
+                ICONINFO info = {};
+                ASSERT_TRUE(GetIconInfo(icon, &info));
+                BITMAP colour = {};
+                GetObjectW(info.hbmColor, sizeof(colour), &colour);
+                EXPECT_EQ(colour.bmWidth, size);
+                EXPECT_EQ(colour.bmHeight, size) << "the image made for that size, not a scaled one";
+                EXPECT_EQ(colour.bmBitsPixel, 32);
+                DeleteObject(info.hbmColor);
+                DeleteObject(info.hbmMask);
+                DestroyIcon(icon);
+            }
+        }
+    }
+}
+
+// Drawn once on black and once on white, a pixel that comes out the same is
+// opaque and must have the folder's colour; one that keeps each ground is
+// transparent. Partly covered edge and halo pixels differ between the two.
+TEST(IconFiles, DrawnIconsShowTheFolderColourOnATransparentGround) {
+    const std::wstring root = IconFolder();
+    for (const ColourFolder& folder : kFolders) {
+        for (const std::wstring& name : FileNames()) {
+            const std::wstring path = root + folder.name + L"\\" + name;
+            for (int size : {16, 32}) {
+                SCOPED_TRACE(std::string(path.begin(), path.end()) + " at " + std::to_string(size));
+                HICON icon = LoadIconFile(path, size);
+                ASSERT_NE(icon, nullptr);
+                Canvas onBlack(size, 0x000000), onWhite(size, 0xFFFFFF);
+                ASSERT_TRUE(onBlack.Draw(icon));
+                ASSERT_TRUE(onWhite.Draw(icon));
+                DestroyIcon(icon);
+                int opaque = 0, clear = 0;
+                for (int i = 0; i < size * size; ++i) {
+                    if (onBlack.Pixel(i) == onWhite.Pixel(i)) {
+                        ++opaque;
+                        ASSERT_EQ(onBlack.Pixel(i), folder.rgb) << "opaque pixel " << i % size << "," << i / size;
+                    } else if (onBlack.Pixel(i) == 0x000000 && onWhite.Pixel(i) == 0xFFFFFF) {
+                        ++clear;
+                    }
+                }
+                EXPECT_GE(opaque, size) << "too little solid ink";
+                EXPECT_GE(clear, size) << "too little transparent ground";
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zenka
