@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/clock.h"
+#include "common/clock.h"
 #include "calendar/day_classifier.h"
 #include "calendar/day_rule.h"
 #include "common/color.h"

@@ -1,7 +1,7 @@
 // A clock that says whatever the test sets.
 #pragma once
 
-#include "app/clock.h"
+#include "common/clock.h"
 
 namespace zenka {
 
