@@ -3,11 +3,11 @@
 #include <exception>
 #include <utility>
 
+#include "app/app_title.h"
 #include "common/utf16_win.h"
 
 namespace zenka {
 
-const wchar_t* const kErrorReportCaption = L"Zenka 2006";
 
 namespace {
 
@@ -15,7 +15,7 @@ constexpr char kUnknownErrorText[] = "予期しないエラーが発生しまし
 
 void ShowErrorBox(HWND owner, const std::string& text) {
     HWND top = owner ? GetAncestor(owner, GA_ROOT) : nullptr;
-    MessageBoxW(top, Widen(text).c_str(), kErrorReportCaption, MB_OK | MB_ICONERROR);
+    MessageBoxW(top, Widen(text).c_str(), kApplicationTitleW, MB_OK | MB_ICONERROR);
 }
 
 ErrorReporter& CurrentReporter() {

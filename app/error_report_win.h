@@ -10,7 +10,6 @@
 
 namespace zenka {
 
-extern const wchar_t* const kErrorReportCaption;  // "Zenka 2006"
 
 // Shows one error's text; owner is a window or null.
 using ErrorReporter = std::function<void(HWND owner, const std::string& text)>;

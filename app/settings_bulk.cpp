@@ -1,5 +1,7 @@
 #include "app/settings_bulk.h"
 
+#include "app/app_title.h"
+
 #include <algorithm>
 
 namespace zenka {
@@ -20,7 +22,6 @@ constexpr std::string_view kKidou = "Kidou";
 constexpr std::string_view kMemo = "Memo";
 
 // The main window's caption, stored for older versions that showed it.
-constexpr std::string_view kCaption = "Zenka 2006";
 
 std::string PosSection(std::string_view tag) { return "Pos" + std::string(tag); }
 
@@ -125,7 +126,7 @@ void SaveAllSettings(SettingsStore& store, std::string_view resolutionTag, const
     store.WriteInteger(kForm, "Layer", s.form.layer);
     SaveWindowPosition(store, resolutionTag, s.pos);
     store.WriteBool(kKoyomi, "Julius", s.koyomiJulius);
-    store.WriteString(kForm, "Name3", kCaption);
+    store.WriteString(kForm, "Name3", kApplicationTitle);
     store.WriteBool(kForm, "Style", s.form.style);
 
     AppSettings::Icon icon = s.icon;

@@ -1,5 +1,6 @@
 #include "app/today_window_win.h"
 
+#include "app/app_title.h"
 #include "app/today_text.h"
 #include "common/utf16_win.h"
 
@@ -11,7 +12,6 @@ namespace {
 
 constexpr int kLabelId = 1;
 constexpr wchar_t kFontFace[] = L"ＭＳ Ｐゴシック";
-constexpr wchar_t kTitle[] = L"Zenka 2006";
 
 struct WindowState {
     HFONT font = nullptr;
@@ -67,7 +67,7 @@ HWND CreateTodayWindow(HINSTANCE instance, const DayRuleSet& rules, const DateTi
     RECT frame{0, 0, 160, 64};
     const DWORD style = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     AdjustWindowRectEx(&frame, style, FALSE, WS_EX_TOOLWINDOW);
-    HWND hwnd = CreateWindowExW(WS_EX_TOOLWINDOW, kTodayWindowClass, kTitle, style, CW_USEDEFAULT, CW_USEDEFAULT,
+    HWND hwnd = CreateWindowExW(WS_EX_TOOLWINDOW, kTodayWindowClass, kApplicationTitleW, style, CW_USEDEFAULT, CW_USEDEFAULT,
                                 frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, state);
     if (!hwnd) {
         DeleteObject(state->font);

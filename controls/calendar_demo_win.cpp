@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/app_title.h"
 #include "app/clock_win.h"
 #include "app/error_report_win.h"
 #include "calendar/default_holidays.h"
@@ -91,7 +92,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     const bool understood = argv && ParseOptions(argc, argv, options);
     LocalFree(argv);
     if (!understood) {
-        MessageBoxW(nullptr, Widen(kUsage).c_str(), kErrorReportCaption, MB_OK | MB_ICONINFORMATION);
+        MessageBoxW(nullptr, Widen(kUsage).c_str(), kApplicationTitleW, MB_OK | MB_ICONINFORMATION);
         return 2;
     }
 
