@@ -182,8 +182,11 @@ void TfrmZenka::CreateChildren() {
 
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
+    // The tooltip has no owner: Wine places a window that owns a topmost
+    // popup below that popup instead of making it topmost itself, which
+    // would break the stay-on-top button. It is destroyed with the window.
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
                                nullptr);
     if (tooltip_) {
         AddTool(tooltip_, hwnd_, hwnd_);
@@ -303,6 +306,8 @@ void TfrmZenka::FormCloseQuery() {
 }
 
 void TfrmZenka::FormDestroy() {
+    if (tooltip_) DestroyWindow(tooltip_);
+    tooltip_ = nullptr;
     for (UINT_PTR id : {idTimer1, idTimer2, idTmrClose, idTmrDelete, idTmrOki}) KillTimer(hwnd_, id);
     if (user32_) FreeLibrary(user32_);
     user32_ = nullptr;
