@@ -87,20 +87,16 @@ void DrawArrows(HDC dc, const RECT& rect, int direction, int count, COLORREF col
 }
 
 // A push pin: lying aslant while the window keeps the normal order,
-// upright and pushed in while it stays on top.
+// upright and driven in while it stays on top.
 void DrawPin(HDC dc, const RECT& rect, bool pushed, COLORREF color) {
     const GlyphSpace g(rect, pushed ? 0 : 45);
-    const double top = pushed ? 2.5 : 1;
+    const double top = pushed ? 2 : 1;
     FillPolygon(dc, {g.At(5, top), g.At(11, top), g.At(11, top + 1.5), g.At(5, top + 1.5)}, color);  // cap
     FillPolygon(dc, {g.At(6.3, top + 1.5), g.At(9.7, top + 1.5), g.At(9.7, top + 6.5), g.At(6.3, top + 6.5)},
                 color);  // body
     FillPolygon(dc, {g.At(3.5, top + 6.5), g.At(12.5, top + 6.5), g.At(12.5, top + 8), g.At(3.5, top + 8)},
                 color);  // collar
-    ThickLine(dc, g.At(8, top + 8), g.At(8, pushed ? 13.5 : 15), g.Length(1.1), color);  // needle
-    if (pushed) {
-        // The surface the pin is pushed into.
-        ThickLine(dc, g.At(2.5, 13.5), g.At(13.5, 13.5), g.Length(1), color);
-    }
+    ThickLine(dc, g.At(8, top + 8), g.At(8, pushed ? 13 : 15), g.Length(1.1), color);  // needle
 }
 
 void DrawCross(HDC dc, const RECT& rect, COLORREF color) {
