@@ -1,20 +1,36 @@
-// Zenka's entry point.
+// Zenka's entry point: one instance per session, the hidden main window
+// (its creation is the start-up), and the message loop until it closes.
 #include <windows.h>
 
 #include "app/clock_win.h"
-#include "app/today_window_win.h"
-#include "calendar/default_holidays.h"
+#include "app/main_window_win.h"
+#include "app/single_instance_win.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    zenka::DayRuleSet rules;
-    rules.HolidayList.Assign(zenka::DefaultHolidayLines());
-    HWND window = zenka::CreateTodayWindow(instance, rules, zenka::SystemClock().Now());
-    if (!window) return 1;
-    ShowWindow(window, showCommand);
-    MSG msg;
-    while (IsWindow(window) && GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    using namespace zenka;
+    WheelRollMessage();
+    HANDLE mutex = ClaimSingleInstance();
+    if (!mutex) {
+        BringFirstInstanceForward();
+        return 0;
     }
-    return 0;
+    HWND application = CreateApplicationWindow(instance);
+
+    SystemClock clock;
+    MainWindowServices services;
+    services.clock = &clock;
+    TfrmZenka frmZenka(services);
+    frmZenka.OnDestroyed = [] { PostQuitMessage(0); };
+    int exitCode = 1;
+    if (frmZenka.Create(application)) {
+        MSG msg;
+        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        exitCode = 0;
+    }
+    if (application) DestroyWindow(application);
+    CloseHandle(mutex);
+    return exitCode;
 }

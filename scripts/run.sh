@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Zenka and starts it under Wine. Settings
-# persist in build/wine/user between runs. Without a display it starts a
-# virtual one, takes a screenshot, tells where it is and stops Zenka.
+# Installs what is missing, builds Zenka and starts it under Wine with its
+# calendar window showing. Settings persist in build/wine/user between runs.
+# Without a display it starts a virtual one, takes a screenshot, tells where
+# it is and stops Zenka.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -18,12 +19,20 @@ source "$root/scripts/wine-env.sh"
 export WINEPREFIX=$zenka_wine/user
 [ -d "$WINEPREFIX" ] || zenka_wine_prefix "$WINEPREFIX"
 
+# Zenka starts as its settings say; on a first start that is tray icons
+# only, with no window. zenka-show-calendar presses the calendar's hot key
+# (Ctrl+Shift+J unless changed), as a user would, when the window is hidden.
+wine "$root/build/win/app/zenka.exe" &
+zenka=$!
+wine "$root/build/win/tools/zenka-show-calendar.exe" || true
+
 if [ "${2:-}" != "--screenshot" ]; then
-  exec wine "$root/build/win/app/zenka.exe"
+  echo "Zenka runs. Ctrl+Shift+J shows and hides the calendar; its close button ends Zenka."
+  wait "$zenka"
+  exit 0
 fi
 
-wine "$root/build/win/app/zenka.exe" &
-sleep 6
+sleep 1
 shots=$root/build/screenshots
 mkdir -p "$shots"
 import -window root "$shots/zenka.png"

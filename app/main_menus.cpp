@@ -1,0 +1,47 @@
+#include "app/main_menus.h"
+
+namespace zenka {
+namespace {
+
+// The settings dialog, the month schedule view, the clock synchronisation,
+// help, the about box and the tray icons come later; their items wait
+// greyed until then.
+constexpr MenuItemDef kTrayMenu[] = {
+    {cmdK1, "K1", "カレンダー起動(&C)", 0, false, true},
+    {cmdKO1, "KO1", "設定(&O)...", 0, true, false},
+    {cmdMnuTsuki, "mnuTsuki", "月を表示(&M)", 0, false, false},
+    {cmdMnuYoubi, "mnuYoubi", "曜日を表示(&W)", 0, true, false},
+    {cmdMnuSync, "mnuSync", "時刻合わせ(&S)", 0, false, false},
+    {cmdI1, "I1", "アイコンの再配置(&I)", 0, true, false},
+    {cmdK3, "K3", "ヘルプ(&H)", 0, false, false},
+    {cmdPopAbout, "popAbout", "バージョン情報(&A)...", 0, true, false},
+    {cmdExit1, "Exit1", "閉じる(&X)", 0, false, true},
+};
+
+constexpr MenuItemDef kCalendarMenu[] = {
+    {cmdK2, "K2", "設定(&O)...", 'O', true, false},
+    {cmdPopMemo, "popMemo", "月間スケジュール表示(&G)...", 'G', false, false},
+    {cmdPopW, "popW", "同時表示(&W)", 0, true, true},
+    {cmdB1, "B1", "カレンダーを大きくする(&B)", 0, false, true},
+    {cmdPopMonStart, "popMonStart", "月曜日から始める(&M)", 0, false, true},
+    {cmdPopKinrin, "popKinrin", "近隣日を表示する(&N)", 0, false, true},
+    {cmdPopLine, "popLine", "仕切線を表示する(&L)", 0, true, true},
+    {cmdPopWareki, "popWareki", "和暦表示(&J)", 0, true, true},
+    {cmdExit2, "Exit2", "カレンダーを閉じる(&X)", 0, false, true},
+};
+
+}  // namespace
+
+std::span<const MenuItemDef> TrayMenuItems() { return kTrayMenu; }
+std::span<const MenuItemDef> CalendarMenuItems() { return kCalendarMenu; }
+
+std::optional<MenuCommand> MenuShortcutCommand(std::span<const MenuItemDef> items, uint16_t virtualKey) {
+    for (const MenuItemDef& item : items) {
+        if (item.shortcut != 0 && static_cast<uint16_t>(item.shortcut) == virtualKey && item.available) {
+            return item.command;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace zenka

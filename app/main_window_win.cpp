@@ -1,0 +1,733 @@
+#include "app/main_window_win.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <array>
+
+#include "app/app_title.h"
+#include "app/calendar_hot_key.h"
+#include "app/calendar_window_input.h"
+#include "app/calendar_window_position.h"
+#include "app/calendar_window_text.h"
+#include "app/dpi_win.h"
+#include "app/error_report_win.h"
+#include "app/main_menus_win.h"
+#include "app/panel_button_win.h"
+#include "app/registry_key_store_win.h"
+#include "app/settings_bulk.h"
+#include "app/startup_display.h"
+#include "calendar/era.h"
+#include "common/font_win.h"
+#include "common/utf16_win.h"
+#include "daylists/day_list_storage.h"
+
+namespace zenka {
+
+const wchar_t* const kMainWindowClass = L"TfrmZenka";
+
+namespace {
+
+constexpr DWORD kWindowStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
+constexpr UINT_PTR kTimer1Interval = 10000;
+
+// Colour keys of the layered window: the start-up's and the settings
+// dialog's. Pixels of exactly this colour are left out.
+constexpr COLORREF kStartupColorKey = RGB(0, 128, 0);
+constexpr COLORREF kOpacityColorKey = RGB(128, 0, 128);
+
+// Tooltip timing of the whole program, in milliseconds.
+constexpr int kHintPause = 100;
+constexpr int kHintHidePause = 10000;
+
+struct ButtonDef {
+    MainWindowControl id;
+    PanelGlyph glyph;
+    const wchar_t* text;
+    const char* hint;
+};
+
+constexpr std::array<ButtonDef, 7> kButtons{{
+    {idPanelButton1, PanelGlyph::PrevYear, L"", "前年へ"},
+    {idPanelButton2, PanelGlyph::PrevMonth, L"", "前月へ"},
+    {idPanelButton5, PanelGlyph::Text, L"今日", "今日"},
+    {idPanelButton3, PanelGlyph::NextMonth, L"", "次月へ"},
+    {idPanelButton4, PanelGlyph::NextYear, L"", "次年へ"},
+    {idPanelButton6, PanelGlyph::PinLoose, L"", "常に手前に表示"},
+    {idPanelButton7, PanelGlyph::Close, L"", "閉じる"},
+}};
+
+constexpr char kStayOnTopHint[] = "常に手前に表示";
+constexpr char kReleaseOnTopHint[] = "手前表示を解除";
+
+std::string ExecutableDirectory() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    return Narrow(path.substr(0, path.find_last_of(L"\\/") + 1));
+}
+
+void MoveChild(HWND child, const LayoutBox& box) {
+    SetWindowPos(child, nullptr, box.left, box.top, box.width, box.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void AddTool(HWND tooltip, HWND owner, HWND tool) {
+    TTTOOLINFOW info{};
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = owner;
+    info.uId = reinterpret_cast<UINT_PTR>(tool);
+    info.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+}  // namespace
+
+UINT WheelRollMessage() {
+    static const UINT message = RegisterWindowMessageW(L"MSWHEEL_ROLLMSG");
+    return message;
+}
+
+DWORD OsMajorVersion() {
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof(info);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    // The version the system reports to this program, compatibility
+    // settings included, is the one that decides.
+    if (!GetVersionExW(&info)) return 0;
+#pragma GCC diagnostic pop
+    return info.dwMajorVersion;
+}
+
+// ---- timers ----
+
+void TfrmZenka::WindowTimer::Start(uint32_t milliseconds) {
+    if (running_ || !window_) return;
+    running_ = SetTimer(window_, id_, milliseconds, nullptr) != 0;
+}
+
+void TfrmZenka::WindowTimer::Stop() {
+    if (window_) KillTimer(window_, id_);
+    running_ = false;
+}
+
+// ---- creation ----
+
+TfrmZenka::TfrmZenka(MainWindowServices services)
+    : koyomi1(*services.clock),
+      services_(std::move(services)),
+      trayStandIn_(services_.tray ? nullptr : std::make_unique<TrayStandIn>()),
+      tray_(services_.tray ? services_.tray : trayStandIn_.get()),
+      showing_(*this, tmrClose_, *tray_, settings_) {
+    if (services_.osMajorVersion == 0) services_.osMajorVersion = OsMajorVersion();
+    layered_ = services_.osMajorVersion == 5;
+}
+
+TfrmZenka::~TfrmZenka() {
+    if (hwnd_) DestroyWindow(hwnd_);
+    if (popupMenu1_) DestroyMenu(popupMenu1_);
+    if (popupMenu2_) DestroyMenu(popupMenu2_);
+    if (labelFont_) DeleteObject(labelFont_);
+}
+
+bool TfrmZenka::Create(HWND applicationWindow) {
+    if (hwnd_) return false;
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW wc{};
+    if (!GetClassInfoExW(instance, kMainWindowClass, &wc)) {
+        wc.cbSize = sizeof(wc);
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = WindowProc;
+        wc.hInstance = instance;
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = kMainWindowClass;
+        RegisterClassExW(&wc);
+    }
+    // The window is layered only where the opacity setting is honoured;
+    // everywhere else it is a tool window, which gets no taskbar button
+    // even without an owner.
+    const DWORD exStyle = layered_ ? WS_EX_LAYERED : WS_EX_TOOLWINDOW;
+    CreateWindowExW(exStyle, kMainWindowClass, kApplicationTitleW, kWindowStyle, 0, 0, 0, 0, applicationWindow,
+                    nullptr, instance, this);
+    if (!hwnd_) return false;
+    try {
+        CreateChildren();
+        SetUpCalendar();
+        FormCreate();
+    } catch (...) {
+        // The window stays, with whatever the start-up got done; the user
+        // sees what went wrong.
+        ReportCurrentException(hwnd_);
+    }
+    return true;
+}
+
+void TfrmZenka::CreateChildren() {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    for (const ButtonDef& def : kButtons) CreatePanelButton(hwnd_, def.id, def.glyph, def.text);
+    // The enlarged caption label reaches under the stay-on-top button, so
+    // it lies beneath the buttons.
+    label1_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, 0, 0, 0, hwnd_,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(idLabel1)), instance, nullptr);
+    SetWindowPos(label1_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    koyomi1.Create(hwnd_, 0, 0, 0, 0, idKoyomi1);
+
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+    // The tooltip has no owner: Wine places a window that owns a topmost
+    // popup below that popup instead of making it topmost itself, which
+    // would break the stay-on-top button. It is destroyed with the window.
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
+                               nullptr);
+    if (tooltip_) {
+        AddTool(tooltip_, hwnd_, hwnd_);
+        AddTool(tooltip_, hwnd_, koyomi1.Handle());
+        AddTool(tooltip_, hwnd_, label1_);
+        for (const ButtonDef& def : kButtons) AddTool(tooltip_, hwnd_, Child(def.id));
+        SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_INITIAL, kHintPause);
+        SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_RESHOW, kHintPause);
+        SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, kHintHidePause);
+    }
+
+    popupMenu1_ = CreatePopupMenuFrom(TrayMenuItems());
+    popupMenu2_ = CreatePopupMenuFrom(CalendarMenuItems());
+    SetTimer(hwnd_, idTimer1, kTimer1Interval, nullptr);
+}
+
+void TfrmZenka::SetUpCalendar() {
+    koyomi1.SetFirstDayOfWeek(dowSun);
+    koyomi1.SetNeighborColor(clSilver);
+    koyomi1.SetDayOfWeekBkColor(clGray);
+    koyomi1.SetShowNeighbor(false);
+    koyomi1.SetShowLine(false);
+    koyomi1.SetNeighborJump(true);
+    koyomi1.SetAutoResize(false);
+    koyomi1.SetFirstRowFirstDay(false);
+    koyomi1.SetLastRowLastDay(false);
+    koyomi1.SetShowRokuyo(false);
+    koyomi1.SetColor(clWhite);
+    koyomi1.Fonts().SetSynchronize(false);
+    for (uint8_t i = 0; i < 8; ++i) {
+        const auto index = static_cast<DayFontIndex>(i);
+        FontDescription font = koyomi1.Fonts().Font(index);
+        font.face = kJapaneseUiFace;
+        font.charset = kShiftJisCharset;
+        font.height = index == kFontRokuyo ? -13 : -12;
+        font.bold = font.italic = font.underline = font.strikeOut = false;
+        koyomi1.Fonts().SetFont(index, font);
+    }
+    koyomi1.OnDayChange = [this](TCustomCalendarEx2k&, int32_t, uint8_t, uint8_t) { RefreshCaptionAndHint(); };
+    koyomi1.OnKeyDown = [this](MonthCalendarControl&, WORD key) { CalendarKeyDown(key); };
+    koyomi1.OnDblClick = [this](MonthCalendarControl&) { OpenSettingsDialog(); };
+    // A click marks the day's lines in the settings dialog's lists, which
+    // come with the dialog.
+}
+
+// The start-up sequence, in its order.
+void TfrmZenka::FormCreate() {
+    appDir_ = ExecutableDirectory();
+    helpPath_ = appDir_ + "Zenka.chm";
+    tag_ = ResolutionTag(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    timer2_.Stop();
+    if (layered_) {
+        user32_ = LoadLibraryW(L"user32.dll");
+        if (user32_) {
+            setLayeredWindowAttributes_ = reinterpret_cast<SetLayeredWindowAttributesFn>(
+                reinterpret_cast<void*>(GetProcAddress(user32_, "SetLayeredWindowAttributes")));
+        }
+    }
+
+    RegistryKeyStore keys;
+    SettingsStore store(keys);
+    DayLists lists;
+    LoadAllSettings(store, tag_, settings_, lists);
+    // The stored position is taken as it is; showing clamps it.
+    SetWindowPos(hwnd_, nullptr, settings_.pos.left, settings_.pos.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    koyomi1.SetAutoEquinox(settings_.koyomiJulius);
+    ApplyDayFontColors();
+    koyomi1.SetHolidayList(lists.HolidayList);
+    koyomi1.SetSpecialDayList(lists.SpecialDayList);
+    koyomi1.SetYoteiDayList(lists.YoteiDayList);
+    ApplyViewSettings();
+
+    LoadStartupDisplay(store, settings_);
+    koyomi1.GoToday();
+    LoadStartupWait(store, settings_);
+    const StartupDisplay display = DecideStartupDisplay(settings_.kidou, settings_.form.wait);
+    if (display.showCalendar) showing_.ShowCalendar();
+    if (display.tray == TrayStart::Now) {
+        LoadTrayChecks(store, settings_);
+        PlaceTrayIcons();
+    } else if (display.tray == TrayStart::AfterWait) {
+        timer2_.Start(display.waitMilliseconds);
+    }
+
+    if (layered_ && setLayeredWindowAttributes_) {
+        setLayeredWindowAttributes_(hwnd_, kStartupColorKey, static_cast<BYTE>(settings_.form.layer),
+                                    LWA_COLORKEY | LWA_ALPHA);
+    }
+    RegisterCalendarHotKey();
+    // Emptying the recent-documents and temporary folders (Form/Delete,
+    // Form/TmpDelete, tmrDelete) and the tick's alarm and chime flags come
+    // with those features.
+    ApplyWindowOrder();
+    Timer1Timer();
+    RefreshMenuChecks();
+    RefreshCaptionAndHint();
+}
+
+void TfrmZenka::SetOpacity(uint8_t alpha) {
+    if (!layered_ || !setLayeredWindowAttributes_) return;
+    setLayeredWindowAttributes_(hwnd_, kOpacityColorKey, alpha, LWA_COLORKEY | LWA_ALPHA);
+}
+
+// Saves everything whenever the window is asked to close; never refuses.
+void TfrmZenka::FormCloseQuery() {
+    RECT rect;
+    if (GetWindowRect(hwnd_, &rect)) settings_.pos = {rect.left, rect.top};
+    const TCalEX2kFonts& fonts = koyomi1.Fonts();
+    settings_.color = {fonts.Weekday().color, fonts.Saturday().color, fonts.Sunday().color,
+                       fonts.Holiday().color, fonts.SpecialDay().color, fonts.YoteiDay().color};
+    RegistryKeyStore keys;
+    SettingsStore store(keys);
+    SaveAllSettings(store, tag_, settings_, DayListsOf(koyomi1.Rules()));
+    // The sound player's device is closed here once the program plays
+    // sounds.
+}
+
+void TfrmZenka::FormDestroy() {
+    if (tooltip_) DestroyWindow(tooltip_);
+    tooltip_ = nullptr;
+    for (UINT_PTR id : {idTimer1, idTimer2, idTmrClose, idTmrDelete, idTmrOki}) KillTimer(hwnd_, id);
+    if (user32_) FreeLibrary(user32_);
+    user32_ = nullptr;
+    setLayeredWindowAttributes_ = nullptr;
+}
+
+// ---- messages ----
+
+LRESULT CALLBACK TfrmZenka::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<TfrmZenka*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<TfrmZenka*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        self->label1_ = nullptr;
+        self->tooltip_ = nullptr;
+        const LRESULT result = DefWindowProcW(hwnd, message, wParam, lParam);
+        if (self->OnDestroyed) self->OnDestroyed();
+        return result;
+    }
+    // Errors that end a user action (a step into the 1582 gap, a malformed
+    // day rule) stop here and are reported; the program goes on.
+    try {
+        return self->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        ReportCurrentException(hwnd);
+        return 0;
+    }
+}
+
+LRESULT TfrmZenka::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WheelRollMessage() && message != 0) {
+        return MouseWheel(static_cast<int16_t>(LOWORD(wParam)));
+    }
+    switch (message) {
+        case WM_COMMAND:
+            Command(LOWORD(wParam));
+            return 0;
+        case WM_TIMER:
+            Timer(wParam);
+            return 0;
+        case WM_MOUSEWHEEL:
+            return MouseWheel(static_cast<int16_t>(HIWORD(wParam)));
+        case WM_MBUTTONDBLCLK:
+            koyomi1.GoToday();
+            return 0;
+        case WM_CONTEXTMENU:
+            ShowContextMenu(lParam);
+            return 0;
+        case WM_HOTKEY:
+            DefWindowProcW(hwnd_, message, wParam, lParam);
+            if (wParam == kCalendarHotKeyId) showing_.HotKeyPressed();
+            return 0;
+        case WM_DISPLAYCHANGE:
+            // The message carries the new resolution.
+            RepositionFor(LOWORD(lParam), HIWORD(lParam));
+            return 0;
+        case WM_DPICHANGED: {
+            const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            ApplyLayout();
+            return 0;
+        }
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) != WA_INACTIVE && koyomi1.Handle()) SetFocus(koyomi1.Handle());
+            return 0;
+        case WM_SETFOCUS:
+            if (koyomi1.Handle()) SetFocus(koyomi1.Handle());
+            return 0;
+        case WM_CTLCOLORSTATIC:
+            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+            SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        case WM_NOTIFY: {
+            auto* header = reinterpret_cast<NMHDR*>(lParam);
+            if (header->hwndFrom == tooltip_ && header->code == TTN_GETDISPINFOW) {
+                auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+                const HWND tool = reinterpret_cast<HWND>(header->idFrom);
+                const int id = GetDlgCtrlID(tool);
+                std::string text = hint_;
+                for (const ButtonDef& def : kButtons) {
+                    if (tool == Child(def.id)) text = def.hint;
+                }
+                if (id == idPanelButton6) text = settings_.form.style ? kStayOnTopHint : kReleaseOnTopHint;
+                hintBuffer_ = Widen(text);
+                info->lpszText = hintBuffer_.data();
+                return 0;
+            }
+            break;
+        }
+        case WM_HELP:
+            // The help file's topic 5 opens here once there is a help file;
+            // the system's own help stays away either way.
+            return TRUE;
+        case WM_CLOSE:
+            FormCloseQuery();
+            DestroyWindow(hwnd_);
+            return 0;
+        case WM_QUERYENDSESSION:
+            FormCloseQuery();
+            return TRUE;
+        case WM_ENDSESSION:
+            // Everything was saved when the session asked; the window goes
+            // now so the program ends cleanly.
+            if (wParam) DestroyWindow(hwnd_);
+            return 0;
+        case WM_DESTROY:
+            FormDestroy();
+            return 0;
+    }
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void TfrmZenka::Command(int id) {
+    switch (id) {
+        case idPanelButton1: PanelButton1Click(); break;
+        case idPanelButton2: PanelButton2Click(); break;
+        case idPanelButton3: PanelButton3Click(); break;
+        case idPanelButton4: PanelButton4Click(); break;
+        case idPanelButton5: PanelButton5Click(); break;
+        case idPanelButton6: PanelButton6Click(); break;
+        case idPanelButton7: PanelButton7Click(); break;
+        case cmdK1: showing_.ShowCalendar(); break;
+        case cmdExit1: PostMessageW(hwnd_, WM_CLOSE, 0, 0); break;
+        case cmdPopW: popWClick(); break;
+        case cmdB1: B1Click(); break;
+        case cmdPopMonStart: popMonStartClick(); break;
+        case cmdPopKinrin: popKinrinClick(); break;
+        case cmdPopLine: popLineClick(); break;
+        case cmdPopWareki: popWarekiClick(); break;
+        case cmdExit2: PanelButton7Click(); break;
+        default:
+            // The other items wait for their features and stay greyed.
+            break;
+    }
+}
+
+void TfrmZenka::RunCalendarCommand(CalendarCommand command) {
+    switch (command) {
+        case CalendarCommand::PrevYear: SendMessageW(Child(idPanelButton1), BM_CLICK, 0, 0); break;
+        case CalendarCommand::PrevMonth: SendMessageW(Child(idPanelButton2), BM_CLICK, 0, 0); break;
+        case CalendarCommand::Today: SendMessageW(Child(idPanelButton5), BM_CLICK, 0, 0); break;
+        case CalendarCommand::NextMonth: SendMessageW(Child(idPanelButton3), BM_CLICK, 0, 0); break;
+        case CalendarCommand::NextYear: SendMessageW(Child(idPanelButton4), BM_CLICK, 0, 0); break;
+        case CalendarCommand::Settings: OpenSettingsDialog(); break;
+        case CalendarCommand::None: break;
+    }
+}
+
+void TfrmZenka::CalendarKeyDown(WORD key) {
+    const CalendarCommand command = CommandForKey(key);
+    if (command != CalendarCommand::None) {
+        RunCalendarCommand(command);
+        return;
+    }
+    // The calendar menu's shortcut letters, pressed alone.
+    const bool modified = (GetKeyState(VK_SHIFT) | GetKeyState(VK_CONTROL) | GetKeyState(VK_MENU)) < 0;
+    if (modified) return;
+    if (const auto item = MenuShortcutCommand(CalendarMenuItems(), key)) Command(*item);
+}
+
+void TfrmZenka::ShowContextMenu(LPARAM screenPoint) {
+    POINT at{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)};
+    if (at.x == -1 && at.y == -1) {
+        // From the keyboard: at the calendar's top-left corner.
+        at = {layout_.koyomi1.left, layout_.koyomi1.top};
+        ClientToScreen(hwnd_, &at);
+    }
+    RefreshMenuChecks();
+    SetForegroundWindow(hwnd_);
+    TrackPopupMenu(popupMenu2_, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr);
+    PostMessageW(hwnd_, WM_NULL, 0, 0);
+}
+
+LRESULT TfrmZenka::MouseWheel(int16_t delta) {
+    const WheelStep step = WheelStepFor(delta);
+    if (step.command == CalendarCommand::NextMonth) koyomi1.NextMonth();
+    if (step.command == CalendarCommand::PrevMonth) koyomi1.PrevMonth();
+    return step.result;
+}
+
+void TfrmZenka::Timer(UINT_PTR id) {
+    switch (id) {
+        case idTimer1: Timer1Timer(); break;
+        case idTimer2: Timer2Timer(); break;
+        case idTmrClose: showing_.tmrCloseTimer(); break;
+        default: KillTimer(hwnd_, id); break;
+    }
+}
+
+// The periodic tick (alarms, chime, the change of day) comes with the tray
+// icons; its timer runs already.
+void TfrmZenka::Timer1Timer() {}
+
+// The start-up wait is over: the tray icons appear, with the check marks
+// as stored now.
+void TfrmZenka::Timer2Timer() {
+    {
+        RegistryKeyStore keys;
+        SettingsStore store(keys);
+        LoadTrayChecks(store, settings_);
+    }
+    PlaceTrayIcons();
+    timer2_.Stop();
+}
+
+void TfrmZenka::PlaceTrayIcons() {
+    RefreshMenuChecks();
+    tray_->PlaceTrayIcons();
+}
+
+// ---- buttons and menu items ----
+
+// Each navigation button moves the calendar; an open month schedule view
+// will follow it.
+void TfrmZenka::PanelButton1Click() { koyomi1.PrevYear(); }
+void TfrmZenka::PanelButton2Click() { koyomi1.PrevMonth(); }
+void TfrmZenka::PanelButton3Click() { koyomi1.NextMonth(); }
+void TfrmZenka::PanelButton4Click() { koyomi1.NextYear(); }
+void TfrmZenka::PanelButton5Click() { koyomi1.GoToday(); }
+
+void TfrmZenka::PanelButton6Click() {
+    settings_.form.style = !settings_.form.style;
+    ApplyWindowOrder();
+}
+
+void TfrmZenka::PanelButton7Click() { showing_.CloseCalendar(); }
+
+void TfrmZenka::popMonStartClick() {
+    settings_.form.firstDayOfWeek = !settings_.form.firstDayOfWeek;
+    koyomi1.SetFirstDayOfWeek(settings_.form.firstDayOfWeek ? dowMon : dowSun);
+    RefreshMenuChecks();
+}
+
+void TfrmZenka::popKinrinClick() {
+    settings_.form.neighbor = !settings_.form.neighbor;
+    koyomi1.SetShowNeighbor(settings_.form.neighbor);
+    koyomi1.SetNeighborJump(settings_.form.neighbor);
+    RefreshMenuChecks();
+}
+
+void TfrmZenka::popLineClick() {
+    settings_.form.line = !settings_.form.line;
+    koyomi1.SetShowLine(settings_.form.line);
+    RefreshMenuChecks();
+}
+
+void TfrmZenka::popWarekiClick() {
+    settings_.form.japanese = !settings_.form.japanese;
+    RefreshMenuChecks();
+    RefreshCaptionAndHint();
+    // The tick's icon date cache is cleared here once there is a tick, so
+    // the tray tooltips take the new year form at its next run.
+}
+
+void TfrmZenka::popWClick() {
+    settings_.form.w = !settings_.form.w;
+    RefreshMenuChecks();
+}
+
+void TfrmZenka::B1Click() {
+    settings_.form.big = !settings_.form.big;
+    RefreshMenuChecks();
+    ApplyLayout();
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Reposition();
+}
+
+// ---- applying settings ----
+
+void TfrmZenka::ApplyViewSettings() {
+    koyomi1.SetFirstDayOfWeek(settings_.form.firstDayOfWeek ? dowMon : dowSun);
+    koyomi1.SetShowNeighbor(settings_.form.neighbor);
+    koyomi1.SetNeighborJump(settings_.form.neighbor);
+    koyomi1.SetShowLine(settings_.form.line);
+    ApplyLayout();
+}
+
+void TfrmZenka::ApplyLayout() {
+    layout_ = ScaleLayout(CalendarLayout(settings_.form.big), DpiOfWindow(hwnd_));
+    const SIZE outer = WindowSizeForClient(layout_.clientWidth, layout_.clientHeight, kWindowStyle,
+                                           static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)), layout_.dpi);
+    SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveChild(koyomi1.Handle(), layout_.koyomi1);
+    MoveChild(label1_, layout_.label1);
+    MoveChild(Child(idPanelButton1), layout_.panelButton1);
+    MoveChild(Child(idPanelButton2), layout_.panelButton2);
+    MoveChild(Child(idPanelButton5), layout_.panelButton5);
+    MoveChild(Child(idPanelButton3), layout_.panelButton3);
+    MoveChild(Child(idPanelButton4), layout_.panelButton4);
+    MoveChild(Child(idPanelButton6), layout_.panelButton6);
+    MoveChild(Child(idPanelButton7), layout_.panelButton7);
+
+    for (DayFontIndex index : {kFontDayOfWeek, kFontHoliday, kFontSaturday, kFontSpecialDay, kFontSunday,
+                               kFontWeekday, kFontYoteiDay}) {
+        FontDescription font = koyomi1.Fonts().Font(index);
+        font.height = layout_.FontHeight(layout_.dayFont);
+        font.bold = layout_.dayFont.bold;
+        koyomi1.Fonts().SetFont(index, font);
+    }
+    FontDescription rokuyo = koyomi1.Fonts().Rokuyo();
+    rokuyo.height = -layout_.rokuyoHeight;
+    koyomi1.Fonts().SetRokuyo(rokuyo);
+
+    FontDescription labelFont;
+    labelFont.height = layout_.FontHeight(layout_.labelFont);
+    labelFont.bold = layout_.labelFont.bold;
+    HFONT font = CreateFontFor(labelFont);
+    SendMessageW(label1_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (labelFont_) DeleteObject(labelFont_);
+    labelFont_ = font;
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void TfrmZenka::ApplyWindowOrder() {
+    if (settings_.form.style) {
+        // Leaving the always-on-top state; a hidden window is not made
+        // active by it.
+        SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | (IsWindowVisible(hwnd_) ? 0 : SWP_NOACTIVATE));
+    } else {
+        SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
+    }
+    SetPanelGlyph(Child(idPanelButton6), settings_.form.style ? PanelGlyph::PinLoose : PanelGlyph::PinPushed);
+}
+
+void TfrmZenka::ApplyDayFontColors() {
+    const std::pair<DayFontIndex, Color> colors[] = {
+        {kFontWeekday, settings_.color.weekday}, {kFontSaturday, settings_.color.saturday},
+        {kFontSunday, settings_.color.sunday},   {kFontHoliday, settings_.color.holiday},
+        {kFontSpecialDay, settings_.color.specialday}, {kFontYoteiDay, settings_.color.yoteiday},
+    };
+    for (const auto& [index, color] : colors) {
+        FontDescription font = koyomi1.Fonts().Font(index);
+        font.color = color;
+        koyomi1.Fonts().SetFont(index, font);
+    }
+}
+
+void TfrmZenka::RegisterCalendarHotKey() {
+    const auto hotKey = HotKeyFor(settings_.form.hotKey1);
+    if (!hotKey) return;
+    if (!RegisterHotKey(hwnd_, kCalendarHotKeyId, hotKey->modifiers, hotKey->key)) {
+        ShowMessage(kHotKeyTakenText, kHotKeyTakenCaption, MB_OK | MB_ICONWARNING);
+    }
+}
+
+void TfrmZenka::RefreshMenuChecks() {
+    SetMenuCheck(popupMenu1_, cmdMnuTsuki, settings_.icon.tsuki);
+    SetMenuCheck(popupMenu1_, cmdMnuYoubi, settings_.icon.youbi);
+    SetMenuCheck(popupMenu2_, cmdPopW, settings_.form.w);
+    SetMenuCheck(popupMenu2_, cmdB1, settings_.form.big);
+    SetMenuCheck(popupMenu2_, cmdPopMonStart, settings_.form.firstDayOfWeek);
+    SetMenuCheck(popupMenu2_, cmdPopKinrin, settings_.form.neighbor);
+    SetMenuCheck(popupMenu2_, cmdPopLine, settings_.form.line);
+    SetMenuCheck(popupMenu2_, cmdPopWareki, settings_.form.japanese);
+}
+
+void TfrmZenka::RefreshCaption() {
+    SetWindowTextW(label1_, Widen(CalendarCaption(koyomi1.Year(), koyomi1.Month(), settings_.form.japanese)).c_str());
+}
+
+// ---- showing and hiding ----
+
+bool TfrmZenka::IsVisible() const { return IsWindowVisible(hwnd_) != FALSE; }
+
+void TfrmZenka::MakeVisible() { ShowWindow(hwnd_, SW_SHOW); }
+
+void TfrmZenka::MakeInvisible() { ShowWindow(hwnd_, SW_HIDE); }
+
+void TfrmZenka::Reposition() { RepositionFor(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)); }
+
+void TfrmZenka::RepositionFor(int screenWidth, int screenHeight) {
+    RECT window;
+    GetWindowRect(hwnd_, &window);
+    RECT work{0, 0, screenWidth, screenHeight};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RegistryKeyStore keys;
+    SettingsStore store(keys);
+    const WindowPosition position = RepositionForResolution(
+        store, tag_, {window.left, window.top}, ResolutionTag(screenWidth, screenHeight),
+        {window.right - window.left, window.bottom - window.top}, {work.right - work.left, work.bottom - work.top});
+    SetWindowPos(hwnd_, nullptr, position.left, position.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    settings_.pos = position;
+}
+
+void TfrmZenka::BringToFront() {
+    SetForegroundWindow(hwnd_);
+    if (koyomi1.Handle()) SetFocus(koyomi1.Handle());
+}
+
+void TfrmZenka::RefreshCaptionAndHint() {
+    RefreshCaption();
+    const int32_t y = koyomi1.Year();
+    const uint8_t m = koyomi1.Month();
+    const uint8_t d = koyomi1.Day();
+    hint_.clear();
+    // A malformed day list line is reported, and the tooltip stays empty;
+    // whatever asked for the refresh goes on.
+    try {
+        hint_ = CalendarHintText(settings_.form.rokuyo, koyomi1.JuliusDay(), koyomi1.GetDayNames(y, m, d));
+    } catch (...) {
+        ReportCurrentException(hwnd_);
+    }
+    if (tooltip_) SendMessageW(tooltip_, TTM_UPDATE, 0, 0);
+}
+
+void TfrmZenka::GoToday() { koyomi1.GoToday(); }
+
+void TfrmZenka::CloseMainWindow() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
+
+int TfrmZenka::ShowMessage(const std::string& text, const std::string& caption, UINT type) {
+    if (services_.messageBox) return services_.messageBox(hwnd_, text, caption, type);
+    return MessageBoxW(hwnd_, Widen(text).c_str(), Widen(caption).c_str(), type);
+}
+
+}  // namespace zenka

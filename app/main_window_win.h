@@ -1,0 +1,213 @@
+// The main window, TfrmZenka: the small calendar window, and the owner of
+// everything that lives as long as the program: the calendar with the day
+// lists, the settings, the timers, the menus and (later) the tray icons.
+// It is created hidden; its creation runs the start-up sequence, and its
+// close saves every setting and day list.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/app_settings.h"
+#include "app/calendar_showing.h"
+#include "app/calendar_window_input.h"
+#include "app/calendar_window_layout.h"
+#include "app/tray_presence.h"
+#include "common/clock.h"
+#include "controls/month_calendar_win.h"
+
+namespace zenka {
+
+extern const wchar_t* const kMainWindowClass;  // "TfrmZenka"
+
+// The main window's children, by control identifier.
+enum MainWindowControl : int {
+    idPanelButton1 = 11,  // previous year
+    idPanelButton2,       // previous month
+    idPanelButton3,       // next month
+    idPanelButton4,       // next year
+    idPanelButton5,       // today
+    idPanelButton6,       // stay on top
+    idPanelButton7,       // close
+    idLabel1 = 20,
+    idKoyomi1 = 21,
+};
+
+// The main window's timers, by identifier.
+enum MainWindowTimer : UINT_PTR {
+    idTimer1 = 1,  // the periodic tick, every 10 seconds
+    idTimer2,      // the start-up wait before the tray icons appear
+    idTmrClose,    // auto-close
+    idTmrDelete,   // delayed emptying of the temporary folder
+    idTmrOki,      // interval clock synchronisation
+};
+
+// "MSWHEEL_ROLLMSG", which older mouse drivers send instead of
+// WM_MOUSEWHEEL; registered on first use.
+UINT WheelRollMessage();
+
+// The operating system's major version number, as GetVersionEx tells it.
+DWORD OsMajorVersion();
+
+// Shows a message box and answers its result.
+using MessageBoxFunction =
+    std::function<int(HWND owner, const std::string& text, const std::string& caption, UINT type)>;
+
+struct MainWindowServices {
+    // Today's date; must outlive the window.
+    const Clock* clock = nullptr;
+    // The tray icons; null: a stand-in until they exist. Must outlive the
+    // window.
+    TrayPresence* tray = nullptr;
+    // 0: ask the system. Only version 5 makes the window layered.
+    DWORD osMajorVersion = 0;
+    // Empty: MessageBoxW.
+    MessageBoxFunction messageBox;
+};
+
+class TfrmZenka : private CalendarWindowHost {
+public:
+    explicit TfrmZenka(MainWindowServices services);
+    ~TfrmZenka() override;
+    TfrmZenka(const TfrmZenka&) = delete;
+    TfrmZenka& operator=(const TfrmZenka&) = delete;
+
+    // Creates the window hidden, owned by the application's hidden window
+    // (or by none), and runs the start-up sequence. False when the window
+    // cannot be made.
+    bool Create(HWND applicationWindow);
+    HWND Handle() const { return hwnd_; }
+
+    // Called once the window is gone; the program's entry ends its message
+    // loop here.
+    std::function<void()> OnDestroyed;
+
+    // Shows the calendar window (or brings it forward) and hides it; for
+    // the tray icons, the tray menu and the hot key.
+    void ShowCalendar() { showing_.ShowCalendar(); }
+    void HideCalendar() { showing_.HideCalendar(); }
+    // The opacity the settings dialog applies; only where the window is
+    // layered.
+    void SetOpacity(uint8_t alpha);
+
+    MonthCalendarControl koyomi1;
+
+    AppSettings& Settings() { return settings_; }
+    const AppSettings& Settings() const { return settings_; }
+    // The tooltip of the window and the calendar: the selected day's
+    // rokuyo and names.
+    const std::string& Hint() const { return hint_; }
+    HMENU PopupMenu1() const { return popupMenu1_; }  // the tray menu
+    HMENU PopupMenu2() const { return popupMenu2_; }  // the calendar menu
+    bool Layered() const { return layered_; }
+    bool Shown() const { return showing_.Shown(); }
+    const CalendarWindowLayout& Layout() const { return layout_; }
+    // The resolution the window's position is kept for at present.
+    const std::string& ResolutionTagInUse() const { return tag_; }
+    HWND Child(MainWindowControl id) const { return GetDlgItem(hwnd_, id); }
+
+private:
+    // A window timer that fires once.
+    class WindowTimer : public OneShotTimer {
+    public:
+        WindowTimer(const HWND& window, UINT_PTR id) : window_(window), id_(id) {}
+        bool Running() const override { return running_; }
+        void Start(uint32_t milliseconds) override;
+        void Stop() override;
+
+    private:
+        const HWND& window_;
+        UINT_PTR id_;
+        bool running_ = false;
+    };
+
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void CreateChildren();
+    void SetUpCalendar();
+    void FormCreate();
+    void FormCloseQuery();
+    void FormDestroy();
+
+    // The view options of the calendar menu, as the settings hold them.
+    void ApplyViewSettings();
+    void ApplyLayout();
+    void ApplyWindowOrder();
+    void ApplyDayFontColors();
+    void RegisterCalendarHotKey();
+    void RefreshMenuChecks();
+    void RefreshCaption();
+
+    void Command(int id);
+    void RunCalendarCommand(CalendarCommand command);
+    void CalendarKeyDown(WORD key);
+    void ShowContextMenu(LPARAM screenPoint);
+    LRESULT MouseWheel(int16_t delta);
+    void Timer(UINT_PTR id);
+    void Timer1Timer();
+    void Timer2Timer();
+    void PlaceTrayIcons();
+    void RepositionFor(int screenWidth, int screenHeight);
+
+    // The buttons and menu items.
+    void PanelButton1Click();
+    void PanelButton2Click();
+    void PanelButton3Click();
+    void PanelButton4Click();
+    void PanelButton5Click();
+    void PanelButton6Click();
+    void PanelButton7Click();
+    void popMonStartClick();
+    void popKinrinClick();
+    void popLineClick();
+    void popWarekiClick();
+    void popWClick();
+    void B1Click();
+    // The calendar's double-click action and K2: the settings dialog, which
+    // comes later.
+    void OpenSettingsDialog() {}
+
+    // CalendarWindowHost
+    bool IsVisible() const override;
+    void MakeVisible() override;
+    void MakeInvisible() override;
+    void Reposition() override;
+    void BringToFront() override;
+    void OpenMonthSchedule() override {}  // the month schedule view comes later
+    void RefreshCaptionAndHint() override;
+    void GoToday() override;
+    void CloseMainWindow() override;
+
+    int ShowMessage(const std::string& text, const std::string& caption, UINT type);
+
+    MainWindowServices services_;
+    std::unique_ptr<TrayPresence> trayStandIn_;
+    TrayPresence* tray_;
+    AppSettings settings_;
+    HWND hwnd_ = nullptr;
+    HWND label1_ = nullptr;
+    HWND tooltip_ = nullptr;
+    HFONT labelFont_ = nullptr;
+    HMENU popupMenu1_ = nullptr;
+    HMENU popupMenu2_ = nullptr;
+    bool layered_ = false;
+    HMODULE user32_ = nullptr;
+    using SetLayeredWindowAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+    SetLayeredWindowAttributesFn setLayeredWindowAttributes_ = nullptr;
+    CalendarWindowLayout layout_;
+    std::string tag_;  // resolution tag in use
+    std::string appDir_;
+    std::string helpPath_;
+    std::string hint_;
+    std::wstring hintBuffer_;  // handed to the tooltip
+    WindowTimer timer2_{hwnd_, idTimer2};
+    WindowTimer tmrClose_{hwnd_, idTmrClose};
+    CalendarShowing showing_;
+};
+
+}  // namespace zenka

@@ -1,0 +1,51 @@
+#include "app/single_instance_win.h"
+
+#include "app/app_title.h"
+#include "app/main_window_win.h"
+
+namespace zenka {
+
+const wchar_t* const kInstanceMutexName = L"ZenkaMutex";
+
+namespace {
+
+constexpr wchar_t kApplicationWindowClass[] = L"TApplication";
+
+}  // namespace
+
+HANDLE ClaimSingleInstance() {
+    if (HANDLE running = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, kInstanceMutexName)) {
+        CloseHandle(running);
+        return nullptr;
+    }
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, kInstanceMutexName);
+    if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) {
+        // Another start made it between the two calls.
+        CloseHandle(mutex);
+        return nullptr;
+    }
+    return mutex;
+}
+
+void BringFirstInstanceForward() {
+    HWND window = FindWindowW(kMainWindowClass, nullptr);
+    if (!window) return;
+    SetForegroundWindow(window);
+    HWND owner = GetWindow(window, GW_OWNER);
+    if (owner && IsIconic(owner)) SendMessageW(owner, WM_SYSCOMMAND, SC_RESTORE, -1);
+}
+
+HWND CreateApplicationWindow(HINSTANCE instance) {
+    WNDCLASSEXW wc{};
+    if (!GetClassInfoExW(instance, kApplicationWindowClass, &wc)) {
+        wc.cbSize = sizeof(wc);
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = instance;
+        wc.lpszClassName = kApplicationWindowClass;
+        RegisterClassExW(&wc);
+    }
+    return CreateWindowExW(WS_EX_TOOLWINDOW, kApplicationWindowClass, kApplicationTitleW, WS_POPUP, 0, 0, 0, 0,
+                           nullptr, nullptr, instance, nullptr);
+}
+
+}  // namespace zenka

@@ -1,0 +1,75 @@
+// The start-up display decision, the hot key's registration, and the keys
+// and wheel of the calendar window.
+#include <gtest/gtest.h>
+
+#include "app/calendar_hot_key.h"
+#include "app/calendar_window_input.h"
+#include "app/main_menus.h"
+#include "app/startup_display.h"
+
+namespace zenka {
+namespace {
+
+AppSettings::Kidou Kidou(bool tray, bool cal, bool w) { return {tray, cal, w}; }
+
+TEST(StartupDisplay, CalendarOnlyThenBothThenTrayOnly) {
+    // Calendar only: no tray icon in this run, whatever the wait.
+    EXPECT_EQ(DecideStartupDisplay(Kidou(false, true, false), 5), (StartupDisplay{true, TrayStart::Never, 0}));
+    EXPECT_EQ(DecideStartupDisplay(Kidou(true, true, true), 0), (StartupDisplay{true, TrayStart::Never, 0}))
+        << "Cal is tested first";
+    // Calendar and tray icons.
+    EXPECT_EQ(DecideStartupDisplay(Kidou(false, false, true), 0), (StartupDisplay{true, TrayStart::Now, 0}));
+    EXPECT_EQ(DecideStartupDisplay(Kidou(true, false, true), 5),
+              (StartupDisplay{true, TrayStart::AfterWait, 5000}));
+    // Anything else is tray icons only, even with Kidou/Tray off.
+    EXPECT_EQ(DecideStartupDisplay(Kidou(true, false, false), 0), (StartupDisplay{false, TrayStart::Now, 0}));
+    EXPECT_EQ(DecideStartupDisplay(Kidou(false, false, false), 0), (StartupDisplay{false, TrayStart::Now, 0}));
+    EXPECT_EQ(DecideStartupDisplay(Kidou(true, false, false), 60),
+              (StartupDisplay{false, TrayStart::AfterWait, 60000}));
+    EXPECT_EQ(DecideStartupDisplay(Kidou(true, false, false), -3), (StartupDisplay{false, TrayStart::Now, 0}))
+        << "a wait below one second places at once";
+}
+
+TEST(CalendarHotKey, ShortcutBecomesModifierFlagsAndKey) {
+    EXPECT_EQ(HotKeyFor(kDefaultCalendarHotKey), (HotKeyRegistration{kModShift | kModControl, 'J'}));
+    EXPECT_EQ(HotKeyFor(kDefaultCalendarHotKey)->modifiers, 6u);
+    EXPECT_EQ(HotKeyFor(TextToShortcut("Alt+F1")), (HotKeyRegistration{kModAlt, vk::kF1}));
+    EXPECT_EQ(HotKeyFor(TextToShortcut("Shift+Alt+Ctrl+Space")),
+              (HotKeyRegistration{kModShift | kModAlt | kModControl, vk::kSpace}));
+    EXPECT_EQ(HotKeyFor(TextToShortcut("Q")), (HotKeyRegistration{0, 'Q'}));
+    EXPECT_FALSE(HotKeyFor(TextToShortcut("")).has_value()) << "empty: nothing registered";
+    EXPECT_FALSE(HotKeyFor(TextToShortcut("Ctrl+Nonsense")).has_value()) << "no valid key: nothing registered";
+}
+
+TEST(CalendarWindowInput, LetterKeysNavigateAndEnterOpensTheSettings) {
+    EXPECT_EQ(CommandForKey('N'), CalendarCommand::NextMonth);
+    EXPECT_EQ(CommandForKey('B'), CalendarCommand::PrevMonth);
+    EXPECT_EQ(CommandForKey('M'), CalendarCommand::NextYear);
+    EXPECT_EQ(CommandForKey('V'), CalendarCommand::PrevYear);
+    EXPECT_EQ(CommandForKey('T'), CalendarCommand::Today);
+    EXPECT_EQ(CommandForKey(vk::kReturn), CalendarCommand::Settings);
+    for (uint16_t other : {uint16_t{'A'}, uint16_t{'n'}, vk::kLeft, vk::kSpace, uint16_t{0}}) {
+        EXPECT_EQ(CommandForKey(other), CalendarCommand::None) << other;
+    }
+}
+
+TEST(CalendarWindowInput, OnlyWholeWheelNotchesTurnTheMonth) {
+    EXPECT_EQ(WheelStepFor(120), (WheelStep{CalendarCommand::NextMonth, -4}));
+    EXPECT_EQ(WheelStepFor(-120), (WheelStep{CalendarCommand::PrevMonth, 4}));
+    for (int16_t delta : {0, 60, -60, 119, 240, -240, 32767, -32768}) {
+        EXPECT_EQ(WheelStepFor(delta), (WheelStep{CalendarCommand::None, 0})) << delta;
+    }
+}
+
+TEST(MainMenus, ShortcutsRunOnlyAvailableItems) {
+    // O and G belong to the settings dialog and the month schedule view,
+    // which are not there yet.
+    EXPECT_FALSE(MenuShortcutCommand(CalendarMenuItems(), 'O').has_value());
+    EXPECT_FALSE(MenuShortcutCommand(CalendarMenuItems(), 'G').has_value());
+    MenuItemDef items[] = {{cmdK2, "K2", "設定(&O)...", 'O', true, true}};
+    EXPECT_EQ(MenuShortcutCommand(items, 'O'), cmdK2);
+    EXPECT_FALSE(MenuShortcutCommand(items, 'P').has_value());
+}
+
+}  // namespace
+}  // namespace zenka

@@ -1,0 +1,456 @@
+// The main window in this process, on a fixed day, with the settings in the
+// registry: the start-up, the calendar's buttons, keys and wheel, the view
+// toggles and their saving, the hot key, the window order, opacity and
+// position, auto-close and closing.
+#include "app/main_window_win.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/calendar_hot_key.h"
+#include "app/error_report_win.h"
+#include "app/main_menus.h"
+#include "app/main_menus_win.h"
+#include "app/panel_button_win.h"
+#include "calendar/default_holidays.h"
+#include "tests/fakes/fake_clock.h"
+#include "tests/win/zenka_test_support.h"
+
+namespace zenka {
+namespace {
+
+using testing::ClearSettings;
+using testing::ClientSize;
+using testing::PumpMessages;
+using testing::SetSetting;
+using testing::Setting;
+using testing::WindowText;
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ClearSettings();
+        previousReporter_ = SetErrorReporter([this](HWND, const std::string& text) { errors.push_back(text); });
+    }
+    void TearDown() override {
+        window.reset();
+        SetErrorReporter(previousReporter_);
+        ClearSettings();
+    }
+
+    // Creates the window, which runs the start-up with the settings now in
+    // the registry.
+    TfrmZenka& Start(DWORD osMajorVersion = 6) {
+        window.reset();
+        MainWindowServices services;
+        services.clock = &clock;
+        services.osMajorVersion = osMajorVersion;
+        services.messageBox = [this](HWND, const std::string& text, const std::string& caption, UINT) {
+            messages.push_back(caption + ": " + text);
+            return IDOK;
+        };
+        window = std::make_unique<TfrmZenka>(services);
+        window->OnDestroyed = [this] { ++destroyed; };
+        EXPECT_TRUE(window->Create(nullptr));
+        return *window;
+    }
+    void StartCalendarOnly() {
+        SetSetting("Kidou", "Cal", "1");
+        Start();
+    }
+
+    HWND Hwnd() const { return window->Handle(); }
+    HWND Child(MainWindowControl id) const { return window->Child(id); }
+    void Click(MainWindowControl button) { SendMessageW(Child(button), BM_CLICK, 0, 0); }
+    void Menu(MenuCommand command) { SendMessageW(Hwnd(), WM_COMMAND, command, 0); }
+    void Key(WORD key) { SendMessageW(window->koyomi1.Handle(), WM_KEYDOWN, key, 1); }
+    std::string Caption() const { return WindowText(Child(idLabel1)); }
+    std::string Selected() const {
+        const auto& k = window->koyomi1;
+        return std::to_string(k.Year()) + "-" + std::to_string(k.Month()) + "-" + std::to_string(k.Day());
+    }
+    bool Visible() const { return IsWindowVisible(Hwnd()) != FALSE; }
+
+    FakeClock clock{2006, 1, 1};
+    std::unique_ptr<TfrmZenka> window;
+    std::vector<std::string> errors;
+    std::vector<std::string> messages;
+    int destroyed = 0;
+
+private:
+    ErrorReporter previousReporter_;
+};
+
+TEST_F(MainWindow, CalendarOnlyStartShowsTheCalendarOnToday) {
+    StartCalendarOnly();
+    EXPECT_TRUE(Visible());
+    wchar_t className[32] = {};
+    GetClassNameW(Hwnd(), className, 32);
+    EXPECT_STREQ(className, L"TfrmZenka");
+    EXPECT_EQ(WindowText(Hwnd()), "Zenka 2006");
+    const LONG_PTR style = GetWindowLongPtrW(Hwnd(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_CAPTION);
+    EXPECT_FALSE(style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+    const LONG_PTR exStyle = GetWindowLongPtrW(Hwnd(), GWL_EXSTYLE);
+    EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
+    EXPECT_FALSE(exStyle & WS_EX_LAYERED) << "only version 5 makes the window layered";
+    EXPECT_FALSE(window->Layered());
+
+    EXPECT_EQ(Caption(), "平成18年1月");
+    EXPECT_EQ(window->Hint(), "先勝 元旦");
+    EXPECT_EQ(Selected(), "2006-1-1");
+    EXPECT_EQ(window->ResolutionTagInUse(),
+              std::to_string(GetSystemMetrics(SM_CXSCREEN)) + "\u00D7" + std::to_string(GetSystemMetrics(SM_CYSCREEN)));
+
+    // The calendar as the window sets it up.
+    const auto& k = window->koyomi1;
+    EXPECT_EQ(k.FirstDayOfWeek(), dowSun);
+    EXPECT_EQ(k.NeighborColor(), clSilver);
+    EXPECT_EQ(k.DayOfWeekBkColor(), clGray);
+    EXPECT_FALSE(k.ShowNeighbor());
+    EXPECT_FALSE(k.NeighborJump()) << "it follows the stored neighbour setting";
+    EXPECT_FALSE(k.AutoResize());
+    EXPECT_EQ(k.Color(), clWhite);
+    EXPECT_EQ(k.Fonts().Weekday().height, -12);
+    EXPECT_EQ(k.Fonts().Rokuyo().height, -13);
+    EXPECT_EQ(k.Fonts().YoteiDay().color, clFuchsia) << "the colours come from the settings";
+    EXPECT_EQ(k.HolidayList().Lines(), DefaultHolidayLines()) << "a first start has the default holidays";
+    EXPECT_TRUE(errors.empty());
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainWindow, NormalAndEnlargedLayoutsAt96Dpi) {
+    StartCalendarOnly();
+    const SIZE normal = ClientSize(Hwnd());
+    EXPECT_EQ(normal.cx, 116);
+    EXPECT_EQ(normal.cy, 147);
+    RECT box;
+    GetWindowRect(window->koyomi1.Handle(), &box);
+    MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&box), 2);
+    EXPECT_EQ(box.top, 20);
+    EXPECT_EQ(box.bottom - box.top, 102);
+
+    Menu(cmdB1);
+    const SIZE big = ClientSize(Hwnd());
+    EXPECT_EQ(big.cx, 144);
+    EXPECT_EQ(big.cy, 179);
+    GetWindowRect(Child(idPanelButton4), &box);
+    MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&box), 2);
+    EXPECT_EQ(box.left, 115);
+    EXPECT_EQ(box.right - box.left, 28);
+    EXPECT_EQ(box.bottom, 179);
+    EXPECT_EQ(window->koyomi1.Fonts().Weekday().height, -13);
+    EXPECT_TRUE(window->koyomi1.Fonts().DayOfWeek().bold);
+    EXPECT_EQ(window->koyomi1.Fonts().Rokuyo().height, -13) << "the rokuyo font keeps its size";
+    EXPECT_TRUE(MenuChecked(window->PopupMenu2(), cmdB1));
+
+    Menu(cmdB1);
+    EXPECT_EQ(ClientSize(Hwnd()).cx, 116);
+    EXPECT_FALSE(window->koyomi1.Fonts().Weekday().bold);
+}
+
+TEST_F(MainWindow, ButtonsKeysWheelAndMiddleDoubleClickNavigate) {
+    StartCalendarOnly();
+    Click(idPanelButton3);
+    EXPECT_EQ(Caption(), "平成18年2月");
+    Click(idPanelButton4);
+    EXPECT_EQ(Selected(), "2007-2-1");
+    Click(idPanelButton2);
+    Click(idPanelButton1);
+    EXPECT_EQ(Selected(), "2006-1-1");
+    Click(idPanelButton1);
+    EXPECT_EQ(Caption(), "平成17年1月");
+    Click(idPanelButton5);
+    EXPECT_EQ(Selected(), "2006-1-1");
+
+    // Keys on the calendar, whatever the modifiers.
+    Key('N');
+    EXPECT_EQ(Selected(), "2006-2-1");
+    Key('M');
+    EXPECT_EQ(Selected(), "2007-2-1");
+    Key('B');
+    Key('V');
+    EXPECT_EQ(Selected(), "2006-1-1");
+    Key('N');
+    Key('T');
+    EXPECT_EQ(Selected(), "2006-1-1");
+    SendMessageW(window->koyomi1.Handle(), WM_SYSKEYDOWN, 'N', 1 | (1 << 29));
+    EXPECT_EQ(Selected(), "2006-2-1") << "Alt+N";
+    Key(VK_RETURN);  // the settings dialog, which is not there yet
+    Key('O');
+    Key('G');
+    EXPECT_EQ(Selected(), "2006-2-1");
+
+    // One wheel notch turns one month; finer steps do nothing.
+    EXPECT_EQ(SendMessageW(Hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0), -4);
+    EXPECT_EQ(Selected(), "2006-3-1");
+    EXPECT_EQ(SendMessageW(Hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0), 4);
+    EXPECT_EQ(SendMessageW(Hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, 60), 0), 0);
+    EXPECT_EQ(Selected(), "2006-2-1");
+    // The wheel over the calendar reaches the window too.
+    EXPECT_EQ(SendMessageW(window->koyomi1.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0), -4);
+    EXPECT_EQ(Selected(), "2006-3-1");
+    // Older mouse drivers' message carries the delta in the low word.
+    EXPECT_EQ(SendMessageW(Hwnd(), WheelRollMessage(), static_cast<WORD>(-120), 0), 4);
+    EXPECT_EQ(Selected(), "2006-2-1");
+
+    EXPECT_EQ(SendMessageW(Hwnd(), WM_MBUTTONDBLCLK, 0, MAKELPARAM(5, 5)), 0);
+    EXPECT_EQ(Selected(), "2006-1-1");
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MainWindow, ANavigationErrorIsReportedAndTheProgramGoesOn) {
+    StartCalendarOnly();
+    window->koyomi1.SetDate(1583, 10, 7);
+    Click(idPanelButton1);
+    EXPECT_EQ(errors, (std::vector<std::string>{"1582/10/5-10/14は存在しません。"}));
+    EXPECT_EQ(Selected(), "1583-10-7");
+    Click(idPanelButton2);
+    EXPECT_EQ(Selected(), "1583-9-7");
+    EXPECT_EQ(Caption(), "1583年9月");
+}
+
+TEST_F(MainWindow, ViewTogglesChangeTheCalendarAndTheirSettingsAreSavedAtClose) {
+    StartCalendarOnly();
+    HMENU menu = window->PopupMenu2();
+    EXPECT_TRUE(MenuChecked(menu, cmdPopWareki));
+    Menu(cmdPopMonStart);
+    EXPECT_EQ(window->koyomi1.FirstDayOfWeek(), dowMon);
+    Menu(cmdPopKinrin);
+    EXPECT_TRUE(window->koyomi1.ShowNeighbor());
+    EXPECT_TRUE(window->koyomi1.NeighborJump());
+    Menu(cmdPopLine);
+    EXPECT_TRUE(window->koyomi1.ShowLine());
+    Menu(cmdPopWareki);
+    EXPECT_EQ(Caption(), "2006年1月");
+    Menu(cmdPopW);
+    Menu(cmdB1);
+    for (MenuCommand item : {cmdPopMonStart, cmdPopKinrin, cmdPopLine, cmdPopW, cmdB1}) {
+        EXPECT_TRUE(MenuChecked(menu, item)) << item;
+    }
+    EXPECT_FALSE(MenuChecked(menu, cmdPopWareki));
+    EXPECT_FALSE(Setting("Form", "Big").has_value()) << "toggles reach the registry only at close";
+
+    SendMessageW(Hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(destroyed, 1);
+    EXPECT_EQ(Setting("Form", "FirstDayOfWeek"), "1");
+    EXPECT_EQ(Setting("Form", "Neighbor"), "1");
+    EXPECT_EQ(Setting("Form", "Line"), "1");
+    EXPECT_EQ(Setting("Form", "Japanese"), "0");
+    EXPECT_EQ(Setting("Form", "W"), "1");
+    EXPECT_EQ(Setting("Form", "Big"), "1");
+    EXPECT_EQ(Setting("Form", "HotKey1"), "Shift+Ctrl+J");
+    EXPECT_EQ(Setting("Form", "Name3"), "Zenka 2006");
+    EXPECT_EQ(Setting("Kidou", "Cal"), "1");
+    EXPECT_EQ(Setting("ListC", "KMax"), std::to_string(DefaultHolidayLines().size() - 1)) << "the last index";
+
+    // The next start applies them.
+    Start();
+    EXPECT_EQ(window->koyomi1.FirstDayOfWeek(), dowMon);
+    EXPECT_TRUE(window->koyomi1.ShowNeighbor());
+    EXPECT_TRUE(window->koyomi1.ShowLine());
+    EXPECT_EQ(Caption(), "2006年1月");
+    EXPECT_EQ(ClientSize(Hwnd()).cx, 144);
+    EXPECT_TRUE(MenuChecked(window->PopupMenu2(), cmdPopW));
+    EXPECT_FALSE(MenuChecked(window->PopupMenu2(), cmdPopWareki));
+
+    // The day rules are back, and so is the hint with rokuyo switched off.
+    SetSetting("Form", "Rokuyo", "0");
+    Start();
+    EXPECT_EQ(window->Hint(), "元旦");
+    window->koyomi1.SetDate(2006, 1, 3);
+    EXPECT_EQ(window->Hint(), "") << "no rokuyo and no names: no tooltip";
+}
+
+TEST_F(MainWindow, MenusHoldTheirItemsAndGreyWhatComesLater) {
+    StartCalendarOnly();
+    const auto items = [](HMENU menu) {
+        std::vector<std::string> list;
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            wchar_t text[128] = {};
+            MENUITEMINFOW info{};
+            info.cbSize = sizeof(info);
+            info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
+            info.dwTypeData = text;
+            info.cch = 128;
+            GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
+            if (info.fType & MFT_SEPARATOR) {
+                list.push_back("-");
+            } else {
+                list.push_back(Narrow(text) + ((info.fState & MFS_GRAYED) ? " (greyed)" : ""));
+            }
+        }
+        return list;
+    };
+    EXPECT_EQ(items(window->PopupMenu1()),
+              (std::vector<std::string>{"カレンダー起動(&C)", "設定(&O)... (greyed)", "-", "月を表示(&M) (greyed)",
+                                        "曜日を表示(&W) (greyed)", "-", "時刻合わせ(&S) (greyed)",
+                                        "アイコンの再配置(&I) (greyed)", "-", "ヘルプ(&H) (greyed)",
+                                        "バージョン情報(&A)... (greyed)", "-", "閉じる(&X)"}));
+    EXPECT_EQ(items(window->PopupMenu2()),
+              (std::vector<std::string>{"設定(&O)...\tO (greyed)", "-", "月間スケジュール表示(&G)...\tG (greyed)",
+                                        "同時表示(&W)", "-", "カレンダーを大きくする(&B)", "月曜日から始める(&M)",
+                                        "近隣日を表示する(&N)", "仕切線を表示する(&L)", "-", "和暦表示(&J)", "-",
+                                        "カレンダーを閉じる(&X)"}));
+}
+
+TEST_F(MainWindow, HotKeyShowsAndHidesOnlyOnceTheTrayIconsArePlaced) {
+    // Tray only: nothing visible; the icons are placed at once.
+    Start();
+    EXPECT_FALSE(Visible());
+    window->koyomi1.SetDate(2006, 5, 5);
+    SendMessageW(Hwnd(), WM_HOTKEY, kCalendarHotKeyId, MAKELPARAM(MOD_CONTROL | MOD_SHIFT, 'J'));
+    EXPECT_TRUE(Visible());
+    EXPECT_TRUE(window->Shown());
+    EXPECT_EQ(Caption(), "平成18年5月");
+    SendMessageW(Hwnd(), WM_HOTKEY, kCalendarHotKeyId, MAKELPARAM(MOD_CONTROL | MOD_SHIFT, 'J'));
+    EXPECT_FALSE(Visible());
+    EXPECT_EQ(Selected(), "2006-1-1") << "hiding goes back to today";
+
+    // Calendar only: no tray icon, so the key does nothing.
+    ClearSettings();
+    StartCalendarOnly();
+    SendMessageW(Hwnd(), WM_HOTKEY, kCalendarHotKeyId, 0);
+    EXPECT_TRUE(Visible());
+
+    // During the start-up wait there is no tray icon either.
+    ClearSettings();
+    SetSetting("Kidou", "W", "1");
+    SetSetting("Form", "Wait", "1");
+    Start();
+    EXPECT_TRUE(Visible());
+    SendMessageW(Hwnd(), WM_HOTKEY, kCalendarHotKeyId, 0);
+    EXPECT_TRUE(Visible());
+    PumpMessages(1300);
+    SendMessageW(Hwnd(), WM_HOTKEY, kCalendarHotKeyId, 0);
+    EXPECT_FALSE(Visible()) << "after the wait the icons are there";
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainWindow, HotKeyTakenByAnotherProgramGivesTheWarningAndStartUpGoesOn) {
+    ASSERT_TRUE(RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_SHIFT, 'J'));
+    StartCalendarOnly();
+    UnregisterHotKey(nullptr, 7);
+    EXPECT_EQ(messages, (std::vector<std::string>{std::string(kHotKeyTakenCaption) + ": " + kHotKeyTakenText}));
+    EXPECT_TRUE(Visible());
+    EXPECT_EQ(Caption(), "平成18年1月") << "the start-up went on";
+
+    // An empty key registers nothing and warns of nothing.
+    messages.clear();
+    ASSERT_TRUE(RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_SHIFT, 'J'));
+    SetSetting("Form", "HotKey1", "");
+    Start();
+    UnregisterHotKey(nullptr, 7);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainWindow, StayOnTopButtonSwitchesTheWindowOrder) {
+    SetSetting("Form", "Style", "0");
+    StartCalendarOnly();
+    EXPECT_TRUE(GetWindowLongPtrW(Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) << "Form/Style 0 is always on top";
+    EXPECT_EQ(PanelGlyphOf(Child(idPanelButton6)), PanelGlyph::PinPushed);
+    Click(idPanelButton6);
+    EXPECT_FALSE(GetWindowLongPtrW(Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(PanelGlyphOf(Child(idPanelButton6)), PanelGlyph::PinLoose);
+    EXPECT_TRUE(window->Settings().form.style);
+    Click(idPanelButton6);
+    EXPECT_TRUE(GetWindowLongPtrW(Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+}
+
+TEST_F(MainWindow, OnlyVersion5MakesTheWindowLayeredWithTheStoredOpacity) {
+    SetSetting("Form", "Layer", "200");
+    SetSetting("Kidou", "Cal", "1");
+    Start(5);
+    EXPECT_TRUE(window->Layered());
+    EXPECT_TRUE(GetWindowLongPtrW(Hwnd(), GWL_EXSTYLE) & WS_EX_LAYERED);
+    COLORREF key = 0;
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(Hwnd(), &key, &alpha, &flags));
+    EXPECT_EQ(key, RGB(0, 128, 0));
+    EXPECT_EQ(alpha, 200);
+    EXPECT_EQ(flags, static_cast<DWORD>(LWA_COLORKEY | LWA_ALPHA));
+    window->SetOpacity(90);
+    ASSERT_TRUE(GetLayeredWindowAttributes(Hwnd(), &key, &alpha, &flags));
+    EXPECT_EQ(key, RGB(128, 0, 128));
+    EXPECT_EQ(alpha, 90);
+
+    // Elsewhere the opacity is kept but not used.
+    Start(10);
+    EXPECT_FALSE(GetWindowLongPtrW(Hwnd(), GWL_EXSTYLE) & WS_EX_LAYERED);
+    window->SetOpacity(90);
+    EXPECT_FALSE(GetWindowLongPtrW(Hwnd(), GWL_EXSTYLE) & WS_EX_LAYERED);
+    EXPECT_EQ(window->Settings().form.layer, 200);
+}
+
+TEST_F(MainWindow, ShowingClampsTheStoredPositionAndADisplayChangeSwitchesPositions) {
+    const std::string tag = std::to_string(GetSystemMetrics(SM_CXSCREEN)) + "\u00D7" +
+                            std::to_string(GetSystemMetrics(SM_CYSCREEN));
+    SetSetting("Pos" + tag, "Left", "5000");
+    SetSetting("Pos" + tag, "Top", "-30");
+    StartCalendarOnly();
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RECT rect;
+    GetWindowRect(Hwnd(), &rect);
+    EXPECT_EQ(rect.right, work.right - work.left);
+    EXPECT_EQ(rect.top, 0);
+    EXPECT_EQ(Setting("Pos" + tag, "Left"), "5000") << "the clamp moves the window, not the stored value";
+
+    SetWindowPos(Hwnd(), nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetSetting("Pos640\u00D7480", "Left", "7");
+    SetSetting("Pos640\u00D7480", "Top", "8");
+    SendMessageW(Hwnd(), WM_DISPLAYCHANGE, 32, MAKELPARAM(640, 480));
+    EXPECT_EQ(Setting("Pos" + tag, "Left"), "40") << "the old resolution's position is kept first";
+    EXPECT_EQ(Setting("Pos" + tag, "Top"), "50");
+    GetWindowRect(Hwnd(), &rect);
+    EXPECT_EQ(rect.left, 7);
+    EXPECT_EQ(rect.top, 8);
+    EXPECT_EQ(window->ResolutionTagInUse(), "640\u00D7480");
+
+    SendMessageW(Hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(Setting("Pos640\u00D7480", "Left"), "7");
+    EXPECT_EQ(Setting("Pos" + tag, "Left"), "40");
+}
+
+TEST_F(MainWindow, AutoCloseHidesTheCalendarExceptInCalendarOnlyMode) {
+    SetSetting("AutoClose", "OnOff", "1");
+    SetSetting("AutoClose", "Interval", "300");
+    SetSetting("Kidou", "W", "1");
+    Start();
+    window->koyomi1.SetDate(2006, 7, 7);
+    EXPECT_TRUE(Visible());
+    PumpMessages(600);
+    EXPECT_FALSE(Visible());
+    EXPECT_EQ(Selected(), "2006-1-1");
+
+    ClearSettings();
+    SetSetting("AutoClose", "OnOff", "1");
+    SetSetting("AutoClose", "Interval", "300");
+    StartCalendarOnly();
+    PumpMessages(600);
+    EXPECT_TRUE(Visible());
+}
+
+TEST_F(MainWindow, CloseButtonEndsTheProgramWithoutTrayIconsAndSavesEverything) {
+    StartCalendarOnly();
+    Menu(cmdB1);
+    Click(idPanelButton7);
+    EXPECT_FALSE(Visible());
+    PumpMessages(50);
+    EXPECT_EQ(destroyed, 1);
+    EXPECT_EQ(Setting("Form", "Big"), "1");
+
+    // The session's end saves without closing.
+    StartCalendarOnly();
+    Menu(cmdPopLine);
+    EXPECT_EQ(SendMessageW(Hwnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
+    EXPECT_EQ(Setting("Form", "Line"), "1");
+    EXPECT_TRUE(IsWindow(Hwnd()));
+}
+
+}  // namespace
+}  // namespace zenka

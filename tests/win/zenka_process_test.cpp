@@ -1,0 +1,347 @@
+// zenka.exe itself, started as a process: one instance, closing and
+// saving, settings carried to the next start, the hot key, the position per
+// resolution, and the layered window of version 5.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/main_menus.h"
+#include "app/main_window_win.h"
+#include "calendar/era.h"
+#include "tests/win/zenka_test_support.h"
+
+namespace zenka {
+namespace {
+
+using testing::ClearSettings;
+using testing::ClientSize;
+using testing::SetSetting;
+using testing::Setting;
+using testing::WindowText;
+
+constexpr DWORD kPatience = 15000;  // ms; Wine can be slow to start a process
+
+std::wstring ZenkaExePath() {
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring path(self);
+    path = path.substr(0, path.find_last_of(L"\\/") + 1);
+    return path + Widen(ZENKA_EXE_FROM_TESTS);
+}
+
+struct FoundWindow {
+    DWORD processId;
+    HWND window;
+};
+
+BOOL CALLBACK FindMainWindow(HWND hwnd, LPARAM lParam) {
+    auto* found = reinterpret_cast<FoundWindow*>(lParam);
+    wchar_t className[32] = {};
+    GetClassNameW(hwnd, className, 32);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == found->processId && std::wstring(className) == kMainWindowClass) {
+        found->window = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+int CountMainWindows() {
+    int count = 0;
+    for (HWND hwnd = FindWindowExW(nullptr, nullptr, kMainWindowClass, nullptr); hwnd;
+         hwnd = FindWindowExW(nullptr, hwnd, kMainWindowClass, nullptr)) {
+        ++count;
+    }
+    return count;
+}
+
+// One run of zenka.exe; killed at the end of the test if still running.
+class ZenkaProcess {
+public:
+    ZenkaProcess() {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        std::wstring commandLine = L"\"" + ZenkaExePath() + L"\"";
+        started_ = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                  &startup, &info_) != FALSE;
+        if (started_) CloseHandle(info_.hThread);
+    }
+    ~ZenkaProcess() {
+        if (!started_) return;
+        if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 99);
+        CloseHandle(info_.hProcess);
+    }
+    ZenkaProcess(const ZenkaProcess&) = delete;
+    ZenkaProcess& operator=(const ZenkaProcess&) = delete;
+
+    bool Started() const { return started_; }
+
+    // The main window once the start-up has run to its end (the caption is
+    // filled in last), or null.
+    HWND Window() {
+        const DWORD start = GetTickCount();
+        while (GetTickCount() - start < kPatience) {
+            FoundWindow found{info_.dwProcessId, nullptr};
+            EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&found));
+            if (found.window && !WindowText(GetDlgItem(found.window, idLabel1)).empty()) return found.window;
+            if (Ended()) return nullptr;
+            Sleep(20);
+        }
+        return nullptr;
+    }
+
+    bool Ended() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0; }
+
+    // The exit code once the process has ended, or nothing when it does not.
+    std::optional<DWORD> WaitForExit(DWORD milliseconds = kPatience) const {
+        if (WaitForSingleObject(info_.hProcess, milliseconds) != WAIT_OBJECT_0) return std::nullopt;
+        DWORD code = 0;
+        GetExitCodeProcess(info_.hProcess, &code);
+        return code;
+    }
+
+    DWORD Id() const { return info_.dwProcessId; }
+
+private:
+    PROCESS_INFORMATION info_{};
+    bool started_ = false;
+};
+
+std::string ThisMonthsCaption(bool era) {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return CalendarCaption(now.wYear, static_cast<uint8_t>(now.wMonth), era);
+}
+
+bool WaitUntil(const std::function<bool()>& condition) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < kPatience) {
+        if (condition()) return true;
+        Sleep(20);
+    }
+    return condition();
+}
+
+// Presses a key combination the way the keyboard does.
+void PressKeys(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = key;
+        inputs.push_back(in);
+    }
+    for (auto it = keys.end(); it != keys.begin();) {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = *--it;
+        in.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(in);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+class ZenkaExe : public ::testing::Test {
+protected:
+    void SetUp() override { ClearSettings(); }
+    void TearDown() override {
+        ClearSettings();
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\zenka.exe");
+    }
+};
+
+TEST_F(ZenkaExe, ASecondStartLeavesOneInstanceAndEndsWithZero) {
+    // Tray only: the first instance's window stays hidden.
+    ZenkaProcess first;
+    ASSERT_TRUE(first.Started());
+    HWND window = first.Window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_EQ(GetWindowLongPtrW(GetWindow(window, GW_OWNER), GWL_EXSTYLE) & WS_EX_TOOLWINDOW, WS_EX_TOOLWINDOW)
+        << "the hidden owner keeps the program off the taskbar";
+
+    ZenkaProcess second;
+    ASSERT_TRUE(second.Started());
+    EXPECT_EQ(second.WaitForExit(), 0u);
+    EXPECT_EQ(CountMainWindows(), 1);
+    EXPECT_FALSE(IsWindowVisible(window)) << "a second start does not show the calendar";
+    EXPECT_FALSE(first.Ended());
+
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(first.WaitForExit(), 0u);
+    // With the mutex released, the next start runs.
+    ZenkaProcess third;
+    ASSERT_NE(third.Window(), nullptr);
+    PostMessageW(third.Window(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(third.WaitForExit(), 0u);
+}
+
+TEST_F(ZenkaExe, ClosingTheCalendarInCalendarOnlyModeEndsTheProgramAndSavesEverything) {
+    SetSetting("Kidou", "Cal", "1");
+    ZenkaProcess zenka;
+    HWND window = zenka.Window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_EQ(WindowText(window), "Zenka 2006");
+    EXPECT_EQ(WindowText(GetDlgItem(window, idLabel1)), ThisMonthsCaption(true));
+
+    // Buttons and keys move the month.
+    HWND label = GetDlgItem(window, idLabel1);
+    SendMessageW(GetDlgItem(window, idPanelButton4), BM_CLICK, 0, 0);
+    SendMessageW(GetDlgItem(window, idPanelButton2), BM_CLICK, 0, 0);
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    const int nextYearMonthBefore = now.wMonth == 1 ? 12 : now.wMonth - 1;
+    const int year = now.wMonth == 1 ? now.wYear : now.wYear + 1;
+    EXPECT_EQ(WindowText(label), CalendarCaption(year, static_cast<uint8_t>(nextYearMonthBefore), true));
+    SendMessageW(GetDlgItem(window, idKoyomi1), WM_KEYDOWN, 'T', 1);
+    EXPECT_EQ(WindowText(label), ThisMonthsCaption(true));
+    SendMessageW(GetDlgItem(window, idKoyomi1), WM_KEYDOWN, 'V', 1);
+    EXPECT_EQ(WindowText(label), CalendarCaption(now.wYear - 1, static_cast<uint8_t>(now.wMonth), true));
+
+    // Settings changed while running are saved at the close.
+    SendMessageW(window, WM_COMMAND, cmdPopLine, 0);
+    SendMessageW(window, WM_COMMAND, cmdPopMonStart, 0);
+    EXPECT_FALSE(Setting("Form", "Line").has_value());
+    PostMessageW(GetDlgItem(window, idPanelButton7), BM_CLICK, 0, 0);
+    EXPECT_EQ(zenka.WaitForExit(), 0u);
+    EXPECT_EQ(Setting("Form", "Line"), "1");
+    EXPECT_EQ(Setting("Form", "FirstDayOfWeek"), "1");
+    EXPECT_EQ(Setting("Form", "Name3"), "Zenka 2006");
+    EXPECT_EQ(Setting("Sync", "Server"), "http://www.google.co.jp/") << "a first start writes every value";
+    EXPECT_FALSE(Setting("Sync", "SyncDay").has_value()) << "only a synchronisation writes its day";
+}
+
+TEST_F(ZenkaExe, ViewTogglesAreAppliedAtTheNextStart) {
+    SetSetting("Kidou", "Cal", "1");
+    {
+        ZenkaProcess zenka;
+        HWND window = zenka.Window();
+        ASSERT_NE(window, nullptr);
+        const SIZE normal = ClientSize(window);
+        SendMessageW(window, WM_COMMAND, cmdB1, 0);
+        const SIZE big = ClientSize(window);
+        EXPECT_EQ(big.cx * 116, normal.cx * 144) << "144 / 116 at any DPI";
+        SendMessageW(window, WM_COMMAND, cmdPopWareki, 0);
+        EXPECT_EQ(WindowText(GetDlgItem(window, idLabel1)), ThisMonthsCaption(false));
+        PostMessageW(window, WM_COMMAND, cmdExit2, 0);
+        EXPECT_EQ(zenka.WaitForExit(), 0u);
+    }
+    EXPECT_EQ(Setting("Form", "Big"), "1");
+    EXPECT_EQ(Setting("Form", "Japanese"), "0");
+
+    ZenkaProcess again;
+    HWND window = again.Window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(WindowText(GetDlgItem(window, idLabel1)), ThisMonthsCaption(false));
+    RECT calendar;
+    GetClientRect(GetDlgItem(window, idKoyomi1), &calendar);
+    EXPECT_GT(calendar.right, 120) << "the enlarged calendar";
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(again.WaitForExit(), 0u);
+}
+
+TEST_F(ZenkaExe, ThePositionIsKeptPerResolution) {
+    const std::string tag = std::to_string(GetSystemMetrics(SM_CXSCREEN)) + "\u00D7" +
+                            std::to_string(GetSystemMetrics(SM_CYSCREEN));
+    SetSetting("Kidou", "Cal", "1");
+    SetSetting("Pos" + tag, "Left", "30");
+    SetSetting("Pos" + tag, "Top", "40");
+    ZenkaProcess zenka;
+    HWND window = zenka.Window();
+    ASSERT_NE(window, nullptr);
+    RECT rect;
+    GetWindowRect(window, &rect);
+    EXPECT_EQ(rect.left, 30);
+    EXPECT_EQ(rect.top, 40);
+
+    SetWindowPos(window, nullptr, 100, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(window, WM_DISPLAYCHANGE, 32, MAKELPARAM(800, 600));
+    EXPECT_EQ(Setting("Pos" + tag, "Left"), "100");
+    EXPECT_EQ(Setting("Pos" + tag, "Top"), "120");
+    GetWindowRect(window, &rect);
+    EXPECT_EQ(rect.left, 0) << "nothing kept for 800×600 yet";
+    SetWindowPos(window, nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The session's end saves without ending the program.
+    EXPECT_EQ(SendMessageW(window, WM_QUERYENDSESSION, 0, 0), TRUE);
+    EXPECT_EQ(Setting("Pos800\u00D7600", "Left"), "10");
+    EXPECT_EQ(Setting("Pos800\u00D7600", "Top"), "20");
+    EXPECT_FALSE(zenka.Ended());
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(zenka.WaitForExit(), 0u);
+}
+
+TEST_F(ZenkaExe, TheHotKeyShowsAndHidesTheCalendarOnceTrayIconsWouldBeThere) {
+    ZenkaProcess zenka;
+    HWND window = zenka.Window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(IsWindowVisible(window));
+    PressKeys({VK_CONTROL, VK_SHIFT, 'J'});
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(window) != FALSE; }));
+    PressKeys({VK_CONTROL, VK_SHIFT, 'J'});
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(window) == FALSE; }));
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(zenka.WaitForExit(), 0u);
+}
+
+TEST_F(ZenkaExe, AHotKeyHeldElsewhereGivesAWarningAndTheProgramRuns) {
+    ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_SHIFT, 'J'));
+    SetSetting("Kidou", "Cal", "1");
+    ZenkaProcess zenka;
+    HWND box = nullptr;
+    EXPECT_TRUE(WaitUntil([&] {
+        box = FindWindowW(L"#32770", L"警告");
+        return box != nullptr;
+    }));
+    UnregisterHotKey(nullptr, 1);
+    ASSERT_NE(box, nullptr);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(box, &owner);
+    EXPECT_EQ(owner, zenka.Id());
+    std::string text;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        text += WindowText(child) + "|";
+    }
+    EXPECT_NE(text.find("カレンダーの起動・終了に設定したキーは他のアプリケーションで"), std::string::npos) << text;
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    HWND window = zenka.Window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(IsWindowVisible(window));
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(zenka.WaitForExit(), 0u);
+}
+
+TEST_F(ZenkaExe, OnVersion5TheWindowIsLayeredWithTheStoredOpacity) {
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\zenka.exe", 0, nullptr, 0,
+                              KEY_SET_VALUE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExW(key, L"Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"winxp"), sizeof(L"winxp"));
+    RegCloseKey(key);
+    SetSetting("Kidou", "Cal", "1");
+    SetSetting("Form", "Layer", "180");
+    ZenkaProcess zenka;
+    HWND window = zenka.Window();
+    ASSERT_NE(window, nullptr);
+    const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+    EXPECT_TRUE(exStyle & WS_EX_LAYERED);
+    EXPECT_FALSE(exStyle & WS_EX_TOOLWINDOW);
+    COLORREF colorKey = 0;
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(window, &colorKey, &alpha, &flags));
+    EXPECT_EQ(colorKey, RGB(0, 128, 0));
+    EXPECT_EQ(alpha, 180);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(zenka.WaitForExit(), 0u);
+    EXPECT_EQ(Setting("Form", "Layer"), "180");
+}
+
+}  // namespace
+}  // namespace zenka
