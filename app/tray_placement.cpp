@@ -7,13 +7,9 @@ bool UsesNewerPlacementOrder(uint32_t majorVersion, uint32_t minorVersion) {
     return majorVersion > 5 || (majorVersion == 5 && minorVersion >= 1);
 }
 
-TrayPlacement::TrayPlacement(PlacedIcon& month, PlacedIcon& day, PlacedIcon& weekday, bool newerOrder)
-    : month_(month), day_(day), weekday_(weekday), newerOrder_(newerOrder) {}
-
-void TrayPlacement::SetChecks(bool month, bool weekday) {
-    monthChecked_ = month;
-    weekdayChecked_ = weekday;
-}
+TrayPlacement::TrayPlacement(PlacedIcon& month, PlacedIcon& day, PlacedIcon& weekday, AppSettings::Icon& checks,
+                             bool newerOrder)
+    : month_(month), day_(day), weekday_(weekday), checks_(checks), newerOrder_(newerOrder) {}
 
 void TrayPlacement::ShowAllInOrder() {
     if (newerOrder_) {
@@ -42,14 +38,14 @@ void TrayPlacement::ShowDayWith(PlacedIcon& other) {
 }
 
 void TrayPlacement::PlaceTrayIcons() {
-    if (monthChecked_ && weekdayChecked_) {
+    if (checks_.tsuki && checks_.youbi) {
         Hide(day_);
         Hide(weekday_);
         ShowAllInOrder();
-    } else if (monthChecked_) {
+    } else if (checks_.tsuki) {
         Hide(day_);
         ShowDayWith(month_);
-    } else if (weekdayChecked_) {
+    } else if (checks_.youbi) {
         ShowDayWith(weekday_);
     } else {
         Show(day_);
@@ -57,12 +53,12 @@ void TrayPlacement::PlaceTrayIcons() {
 }
 
 void TrayPlacement::mnuTsukiClick() {
-    if (monthChecked_) {
-        monthChecked_ = false;
+    if (checks_.tsuki) {
+        checks_.tsuki = false;
         Hide(month_);
         return;
     }
-    monthChecked_ = true;
+    checks_.tsuki = true;
     Hide(day_);
     if (weekday_.Visible()) {
         Hide(weekday_);
@@ -73,12 +69,12 @@ void TrayPlacement::mnuTsukiClick() {
 }
 
 void TrayPlacement::mnuYoubiClick() {
-    if (weekdayChecked_) {
-        weekdayChecked_ = false;
+    if (checks_.youbi) {
+        checks_.youbi = false;
         Hide(weekday_);
         return;
     }
-    weekdayChecked_ = true;
+    checks_.youbi = true;
     Hide(day_);
     if (month_.Visible()) {
         Hide(month_);

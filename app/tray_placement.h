@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+#include "app/app_settings.h"
+
 namespace zenka {
 
 // One icon as placement sees it: shown or not. Showing an icon that is
@@ -25,13 +27,14 @@ bool UsesNewerPlacementOrder(uint32_t majorVersion, uint32_t minorVersion);
 
 class TrayPlacement {
 public:
-    // The icons must outlive the placement.
-    TrayPlacement(PlacedIcon& month, PlacedIcon& day, PlacedIcon& weekday, bool newerOrder);
+    // The tray menu's check marks, whether the month and weekday icons are
+    // wanted, live in the settings (Icon/Tsuki, Icon/Youbi), which are saved
+    // from them. The icons and the settings must outlive the placement.
+    TrayPlacement(PlacedIcon& month, PlacedIcon& day, PlacedIcon& weekday, AppSettings::Icon& checks,
+                  bool newerOrder);
 
-    // The tray menu's check marks: the month and weekday icons are wanted.
-    bool MonthChecked() const { return monthChecked_; }
-    bool WeekdayChecked() const { return weekdayChecked_; }
-    void SetChecks(bool month, bool weekday);
+    bool MonthChecked() const { return checks_.tsuki; }
+    bool WeekdayChecked() const { return checks_.youbi; }
 
     // Shows the day icon and the wanted ones, in the order of the version.
     void PlaceTrayIcons();
@@ -53,9 +56,8 @@ private:
     PlacedIcon& month_;
     PlacedIcon& day_;
     PlacedIcon& weekday_;
+    AppSettings::Icon& checks_;
     bool newerOrder_;
-    bool monthChecked_ = false;
-    bool weekdayChecked_ = false;
 };
 
 }  // namespace zenka
