@@ -28,6 +28,15 @@ SharedState& Shared() {
     return state;
 }
 
+// Calls an event handler through a copy: a handler may destroy the icon,
+// and with it the handler being run.
+template <class Handler, class... Args>
+void Fire(const Handler& handler, Args&&... args) {
+    if (!handler) return;
+    Handler copy = handler;
+    copy(std::forward<Args>(args)...);
+}
+
 }  // namespace
 
 // The hidden window all icons share. It is a top-level window, not a child
@@ -199,19 +208,17 @@ void TTrayIcon::HandleMouse(UINT mouseMessage) {
     POINT at{};
     GetCursorPos(&at);
     switch (mouseMessage) {
-        case WM_MOUSEMOVE:
-            if (OnMouseMove) OnMouseMove(*this, 0, at.x, at.y);
-            break;
+        case WM_MOUSEMOVE: Fire(OnMouseMove, *this, TShiftState{0}, at.x, at.y); break;
         case WM_LBUTTONDOWN:
             if (LBPopupMenu && autoPopup_) {
                 Popup(LBPopupMenu, at.x, at.y);
-            } else if (OnMouseDown) {
-                OnMouseDown(*this, mbLeft, ssLeft, at.x, at.y);
+            } else {
+                Fire(OnMouseDown, *this, mbLeft, ssLeft, at.x, at.y);
             }
             break;
         case WM_LBUTTONUP:
             if (OnMouseUp) {
-                OnMouseUp(*this, mbLeft, ssLeft, at.x, at.y);
+                Fire(OnMouseUp, *this, mbLeft, ssLeft, at.x, at.y);
             } else if (click_.Release(static_cast<bool>(OnClick))) {
                 SetTimer(Shared().window, static_cast<UINT_PTR>(id_), GetDoubleClickTime() + kClickDelaySlackMs,
                          nullptr);
@@ -219,24 +226,18 @@ void TTrayIcon::HandleMouse(UINT mouseMessage) {
             break;
         case WM_LBUTTONDBLCLK:
             click_.DoubleClick();
-            if (OnDblClick) OnDblClick(*this);
+            Fire(OnDblClick, *this);
             break;
         case WM_RBUTTONDOWN:
             if (RBPopupMenu && autoPopup_) {
                 Popup(RBPopupMenu, at.x, at.y);
-            } else if (OnMouseDown) {
-                OnMouseDown(*this, mbRight, ssRight, at.x, at.y);
+            } else {
+                Fire(OnMouseDown, *this, mbRight, ssRight, at.x, at.y);
             }
             break;
-        case WM_RBUTTONUP:
-            if (OnMouseUp) OnMouseUp(*this, mbRight, ssRight, at.x, at.y);
-            break;
-        case WM_MBUTTONDOWN:
-            if (OnMouseDown) OnMouseDown(*this, mbMiddle, ssMiddle, at.x, at.y);
-            break;
-        case WM_MBUTTONUP:
-            if (OnMouseUp) OnMouseUp(*this, mbMiddle, ssMiddle, at.x, at.y);
-            break;
+        case WM_RBUTTONUP: Fire(OnMouseUp, *this, mbRight, ssRight, at.x, at.y); break;
+        case WM_MBUTTONDOWN: Fire(OnMouseDown, *this, mbMiddle, ssMiddle, at.x, at.y); break;
+        case WM_MBUTTONUP: Fire(OnMouseUp, *this, mbMiddle, ssMiddle, at.x, at.y); break;
         default: break;
     }
 }
@@ -253,7 +254,7 @@ void TTrayIcon::Popup(HMENU menu, int x, int y) {
 }
 
 void TTrayIcon::ClickDelayElapsed() {
-    if (click_.DelayElapsed(static_cast<bool>(OnClick))) OnClick(*this);
+    if (click_.DelayElapsed(static_cast<bool>(OnClick))) Fire(OnClick, *this);
 }
 
 }  // namespace zenka

@@ -171,6 +171,24 @@ TEST(TrayIcon, MouseMessagesBecomeEvents) {
     EXPECT_TRUE(watched.events.empty()) << "an identifier of no icon";
 }
 
+TEST(TrayIcon, AHandlerMayDestroyItsIcon) {
+    TrayRecorder shell;
+    auto icon = std::make_unique<TTrayIcon>(nullptr);
+    icon->SetIcon(ApplicationIcon());
+    icon->SetVisible(true);
+    // Captures that outlive the handler only if it was copied before the call.
+    auto keep = std::make_shared<int>(0);
+    icon->OnMouseDown = [&icon, keep](TTrayIcon&, TMouseButton, TShiftState, int, int) {
+        icon.reset();
+        ++*keep;
+    };
+    SendMessageW(TTrayIcon::CallbackWindow(), kTrayCallbackMessage, 1, WM_LBUTTONDOWN);
+    EXPECT_EQ(icon, nullptr);
+    EXPECT_EQ(*keep, 1);
+    EXPECT_EQ(shell.calls.back().message, static_cast<DWORD>(NIM_DELETE));
+    EXPECT_EQ(TTrayIcon::CallbackWindow(), nullptr);
+}
+
 TEST(TrayIcon, AClickIsReportedAfterTheDoubleClickTimeAndNotAsPartOfADoubleClick) {
     WatchedIcon watched;
     watched.Shell(WM_LBUTTONDOWN);
