@@ -14,6 +14,12 @@ public:
         now_.month = month;
         now_.day = day;
     }
+    void SetTime(uint8_t hour, uint8_t minute, uint8_t second = 0) {
+        now_.hour = hour;
+        now_.minute = minute;
+        now_.second = second;
+    }
+    void SetNow(const DateTime& now) { now_ = now; }
     DateTime Now() const override { return now_; }
 
 private:

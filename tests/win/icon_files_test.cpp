@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/win/icon_folder.h"
+
 namespace zenka {
 namespace {
 
@@ -24,17 +26,6 @@ std::vector<std::wstring> FileNames() {
     for (int n = 1; n <= 31; ++n) names.push_back(std::to_wstring(n) + L".ico");
     for (int w = 1; w <= 7; ++w) names.push_back(L"w" + std::to_wstring(w) + L".ico");
     return names;
-}
-
-// The build puts the folder beside zenka.exe; the test program finds it from
-// its own place in the build tree.
-std::wstring IconFolder() {
-    wchar_t self[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring folder(self, length);
-    folder.resize(folder.find_last_of(L"\\/") + 1);
-    for (wchar_t c : std::wstring(L"" ZENKA_ICON_DIR_FROM_TESTS)) folder += c == L'/' ? L'\\' : c;
-    return folder + L"\\";
 }
 
 HICON LoadIconFile(const std::wstring& path, int size) {

@@ -1,0 +1,197 @@
+#include "app/tick.h"
+
+#include <array>
+
+#include "app/tolerant_day_kind.h"
+#include "calendar/era.h"
+#include "calendar/julius.h"
+#include "calendar/old_calendar.h"
+
+namespace zenka {
+
+namespace {
+
+constexpr std::array<const char*, 7> kWeekdayTexts = {"(日)", "(月)", "(火)", "(水)", "(木)", "(金)", "(土)"};
+
+constexpr char kBadLineFollowUp[] = "この行は該当しない行として扱います。";
+
+std::string RokuyoText(int32_t julius) {
+    const uint8_t index = RokuyoIndex(julius);
+    if (index < 1 || index > 6) return {};
+    return std::string(RokuyoNames(index)) + " ";
+}
+
+}  // namespace
+
+std::string TickTimeText(uint8_t hour, uint8_t minute) { return std::to_string(hour) + ":" + std::to_string(minute); }
+
+std::string IconFolderOf(Color color) {
+    switch (color) {
+        case RgbColor(0, 0, 0): return "Icon\\Black\\";
+        case RgbColor(255, 0, 0): return "Icon\\Red\\";
+        case RgbColor(0, 255, 0): return "Icon\\Green\\";
+        case RgbColor(0, 0, 255): return "Icon\\Blue\\";
+        case RgbColor(255, 0, 255): return "Icon\\Pink\\";
+        default: return {};
+    }
+}
+
+std::string TrimBlanks(const std::string& text) {
+    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
+    size_t begin = 0;
+    size_t end = text.size();
+    while (begin < end && blank(text[begin])) ++begin;
+    while (end > begin && blank(text[end - 1])) --end;
+    return text.substr(begin, end - begin);
+}
+
+std::string TrayTooltipText(int32_t year, uint8_t month, uint8_t day, bool japanese, bool rokuyo,
+                            const std::string& names) {
+    const int32_t julius = DateToJulius(year, month, day);
+    std::string text = TooltipEraText(year, japanese) + std::to_string(month) + "月" + std::to_string(day) + "日" +
+                       kWeekdayTexts.at(JuliusDayOfWeek(julius) - 1);
+    if (rokuyo) text += RokuyoText(julius);
+    return TrimBlanks(text + names);
+}
+
+void PeriodicTick::ClearAlarmAndChimeFlags() {
+    state_.alarmFlag = false;
+    state_.alarmTime.clear();
+    state_.hourChimeFlag = false;
+    state_.halfHourChimeFlag = false;
+}
+
+void PeriodicTick::Timer1Timer() {
+    const uint64_t tick = ++ticks_;
+    const DateTime now = services_.clock.Now();
+    if (!RingAlarms(now, tick)) return;
+    if (!RingChimes(now, tick)) return;
+    if (!StartDailySync(now, tick)) return;
+    ChangeDate(now);
+}
+
+bool PeriodicTick::TryPlay(const std::string& fileName) {
+    try {
+        services_.sound.PlaySoundFile(fileName);
+        return true;
+    } catch (const ESoundError&) {
+        // The callers show a text in place of the sound, or go on silently.
+        return false;
+    }
+}
+
+bool PeriodicTick::RingAlarms(const DateTime& now, uint64_t tick) {
+    const std::string timeText = TickTimeText(now.hour, now.minute);
+    for (AlarmSlot& slot : services_.settings.alarms) {
+        if (slot.onOff == "1" && !state_.alarmFlag && timeText == slot.h + ":" + slot.m) {
+            if (slot.mai == "0") slot.onOff = "0";  // once only; saved at exit
+            state_.alarmFlag = true;
+            state_.alarmTime = slot.h + ":" + slot.m;
+            // Copies: the settings dialog may change the slot while a notice
+            // is open.
+            const std::string sound = slot.sou;
+            const std::string message = slot.mes;
+            const std::string spokenTime = slot.h + "時" + slot.m + "分です。";
+            const bool played = TryPlay(sound);
+            if (!StillCurrent(tick)) return false;
+            if (!message.empty()) {
+                services_.notice.ShowNotice(message);
+            } else if (!played) {
+                services_.notice.ShowNotice(spokenTime);
+            }
+            if (!StillCurrent(tick)) return false;
+        }
+        if (state_.alarmFlag && timeText != state_.alarmTime) {
+            state_.alarmFlag = false;
+            state_.alarmTime.clear();
+        }
+    }
+    return true;
+}
+
+bool PeriodicTick::RingChimes(const DateTime& now, uint64_t tick) {
+    const AppSettings::Jiho& jiho = services_.settings.jiho;
+    const std::string hour = std::to_string(now.hour);
+    if (jiho.on && !state_.hourChimeFlag && now.minute == 0) {
+        state_.hourChimeFlag = true;
+        if (!TryPlay(std::string(jiho.file))) services_.notice.ShowNotice(hour + "時0分です。");
+        if (!StillCurrent(tick)) return false;
+    }
+    if (state_.hourChimeFlag && now.minute == 1) state_.hourChimeFlag = false;
+
+    if (jiho.on && jiho.half && !state_.halfHourChimeFlag && now.minute == 30) {
+        state_.halfHourChimeFlag = true;
+        if (!TryPlay(std::string(jiho.file2))) services_.notice.ShowNotice(hour + "時30分です。");
+        if (!StillCurrent(tick)) return false;
+    }
+    if (state_.halfHourChimeFlag && now.minute == 31) state_.halfHourChimeFlag = false;
+    return true;
+}
+
+bool PeriodicTick::StartDailySync(const DateTime& now, uint64_t tick) {
+    const AppSettings::Sync& sync = services_.settings.sync;
+    if (sync.teiki && sync.oneday && services_.shortDate.FormatShortDate(now) != sync.syncDay) {
+        services_.timeSync.StartTimeSync();
+        // A synchronisation runs the tick again when it ends.
+        if (!StillCurrent(tick)) return false;
+    }
+    return true;
+}
+
+void PeriodicTick::ChangeDate(const DateTime& now) {
+    const int32_t y = now.year;
+    const uint8_t m = now.month;
+    const uint8_t d = now.day;
+    const std::string dayText = std::to_string(y) + "/" + std::to_string(m) + "/" + std::to_string(d);
+    if (dayText == state_.iconDateCache) return;
+
+    // A shown calendar follows the new day; after a cleared cache the day has
+    // not changed and the user's selection stays.
+    if (!state_.iconDateCache.empty()) services_.calendar.GoToday();
+
+    const TolerantDayKind kind = ClassifyTolerantly(services_.calendar.Rules(), y, m, d);
+    const std::string folder = IconFolderOf(services_.calendar.Fonts().Font(kind.font).color);
+    // A colour without a folder leaves bare file names, which normally load
+    // nothing, so the icons keep the images they have.
+    const std::string path = folder.empty() ? std::string() : services_.appDir + folder;
+    const uint8_t weekday = JuliusDayOfWeek(DateToJulius(y, m, d));
+    TrayImages& tray = services_.tray;
+    // The first file that does not load ends the loading; the icons before it
+    // keep their new images.
+    if (tray.LoadTrayIcon(TrayIconKind::Month, path + std::to_string(m) + ".ico") &&
+        tray.LoadTrayIcon(TrayIconKind::Day, path + std::to_string(d) + ".ico")) {
+        tray.LoadTrayIcon(TrayIconKind::Weekday, path + "w" + std::to_string(weekday) + ".ico");
+    }
+
+    const AppSettings::Form& form = services_.settings.form;
+    const std::string tip = TrayTooltipText(y, m, d, form.japanese, form.rokuyo, kind.names);
+    tray.SetTrayTip(TrayIconKind::Day, tip);
+    tray.SetTrayTip(TrayIconKind::Month, tip);
+    tray.SetTrayTip(TrayIconKind::Weekday, tip);
+
+    state_.iconDateCache = dayText;
+    const bool suppressed = std::exchange(state_.noticeSuppress, false);
+
+    // Each malformed line is told once; from then on it quietly counts as not
+    // matching, so no error box is opened on every tick.
+    std::string report;
+    for (const EDayRuleError& bad : kind.badLines) {
+        if (!reportedLines_.emplace(static_cast<int>(bad.list), bad.line).second) continue;
+        report += DescribeBadLine(bad) + "\r\n";
+    }
+    if (!report.empty()) {
+        services_.errors.ShowError(report + kBadLineFollowUp);
+        // While the report was open, a tick may have drawn a later day; this
+        // day's notice would come too late.
+        if (state_.iconDateCache != dayText) return;
+    }
+
+    const AppSettings::Keikoku keikoku = services_.settings.keikoku;
+    if (keikoku.onOff && !suppressed && !TrimBlanks(kind.names).empty()) {
+        if (keikoku.soundOn && !TrimBlanks(keikoku.fileName).empty()) TryPlay(keikoku.fileName);
+        services_.notice.ShowNotice("本日(" + std::to_string(m) + "/" + std::to_string(d) + ")" +
+                                    "のスケジュール ：\r\n" + kind.names);
+    }
+}
+
+}  // namespace zenka

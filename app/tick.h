@@ -1,0 +1,117 @@
+// The periodic tick: every ten seconds the main window runs Timer1Timer,
+// which rings the alarms and the chime, starts the daily time
+// synchronisation, and on a new day redraws the tray icons, sets their
+// tooltips and shows today's schedule.
+//
+// Notice boxes are modal and the timer keeps firing while one is open, so
+// ticks nest. Each step changes its state before it plays or shows
+// anything, so that a nested tick does not repeat the event; and a tick
+// that finds another tick ran while it waited stops there, since that tick
+// has done the remaining steps with a later time than its own.
+#pragma once
+
+#include <cstdint>
+#include <set>
+#include <string>
+#include <utility>
+
+#include "app/app_settings.h"
+#include "app/notice_box.h"
+#include "app/short_date.h"
+#include "app/sound_player.h"
+#include "app/tray_images.h"
+#include "common/clock.h"
+#include "controls/month_calendar.h"
+
+namespace zenka {
+
+// Starts a synchronisation of the clock with the time server.
+class TimeSyncStarter {
+public:
+    virtual ~TimeSyncStarter() = default;
+    virtual void StartTimeSync() = 0;
+};
+
+// The general error report.
+class ErrorBox {
+public:
+    virtual ~ErrorBox() = default;
+    virtual void ShowError(const std::string& text) = 0;
+};
+
+// What the tick reads and reaches the user with. Everything must outlive
+// the tick.
+struct TickServices {
+    const Clock& clock;
+    SoundPlayer& sound;
+    NoticeBox& notice;
+    TrayImages& tray;
+    TimeSyncStarter& timeSync;
+    const ShortDateFormat& shortDate;
+    ErrorBox& errors;
+    // Holds the day lists and fonts; follows the date change.
+    TCustomCalendarEx2k& calendar;
+    AppSettings& settings;
+    // The executable's directory with its trailing backslash.
+    std::string appDir;
+};
+
+struct TickState {
+    bool alarmFlag = false;  // an alarm rang in the current minute
+    std::string alarmTime;   // its "h:m" text
+    bool hourChimeFlag = false;
+    bool halfHourChimeFlag = false;
+    std::string iconDateCache;  // "y/m/d" of the day the icons show
+    bool noticeSuppress = false;  // the next redraw shows no schedule notice
+};
+
+class PeriodicTick {
+public:
+    explicit PeriodicTick(TickServices services) : services_(std::move(services)) {}
+
+    void Timer1Timer();
+
+    const TickState& State() const { return state_; }
+    // The next tick redraws the icons and tooltips (and shows the schedule
+    // notice again unless it is suppressed).
+    void ClearIconDateCache() { state_.iconDateCache.clear(); }
+    // The next redraw shows no schedule notice.
+    void SuppressNextNotice() { state_.noticeSuppress = true; }
+    // Start-up forgets alarms and chimes of an earlier run.
+    void ClearAlarmAndChimeFlags();
+
+private:
+    // Each returns false when a tick nested in one of its notices or sounds
+    // has taken over.
+    bool RingAlarms(const DateTime& now, uint64_t tick);
+    bool RingChimes(const DateTime& now, uint64_t tick);
+    bool StartDailySync(const DateTime& now, uint64_t tick);
+    void ChangeDate(const DateTime& now);
+
+    // Plays a file; false when it could not be opened.
+    bool TryPlay(const std::string& fileName);
+    bool StillCurrent(uint64_t tick) const { return tick == ticks_; }
+
+    TickServices services_;
+    TickState state_;
+    uint64_t ticks_ = 0;  // ticks begun so far
+    // Malformed list lines already reported, by list and text.
+    std::set<std::pair<int, std::string>> reportedLines_;
+};
+
+// "7:5" for 7:05: hour and minute without leading zeros.
+std::string TickTimeText(uint8_t hour, uint8_t minute);
+
+// The icon folder of a day font colour, "Icon\Red\" and so on, or empty for
+// a colour that has no folder.
+std::string IconFolderOf(Color color);
+
+// "平成18年(2006年)1月1日(日)元旦": era, date, weekday, rokuyo (when
+// wanted) and names, without blanks or control characters at the ends.
+std::string TrayTooltipText(int32_t year, uint8_t month, uint8_t day, bool japanese, bool rokuyo,
+                            const std::string& names);
+
+// Blanks and control characters (every byte up to 0x20) off both ends.
+std::string TrimBlanks(const std::string& text);
+
+}  // namespace zenka

@@ -1,0 +1,219 @@
+// The three date icons, their tray menu and the tick with its real
+// services, without the calendar window: to look at and to screenshot.
+//
+//   zenka-tray-demo [yyyy-mm-dd] [--notice] [--seconds N] [--hover X,Y]
+//
+// A date fixes the day the icons show (the time of day stays the
+// system's); --notice turns the schedule notice on; --seconds ends the
+// program after N seconds; --hover puts the pointer at a screen point
+// after two seconds, over an icon to show its tooltip.
+#include <windows.h>
+
+#include <cwchar>
+#include <memory>
+#include <string>
+
+#include "app/app_settings.h"
+#include "app/clock_win.h"
+#include "app/date_tray_icons_win.h"
+#include "app/error_box_win.h"
+#include "app/error_report_win.h"
+#include "app/notice_box_win.h"
+#include "app/short_date_win.h"
+#include "app/sound_player_win.h"
+#include "app/tick.h"
+#include "app/tray_placement.h"
+#include "calendar/default_holidays.h"
+#include "common/utf16_win.h"
+
+namespace zenka {
+namespace {
+
+constexpr UINT_PTR kTimer1 = 1;
+constexpr UINT_PTR kEndTimer = 2;
+constexpr UINT_PTR kHoverTimer = 3;
+POINT hoverPoint{-1, -1};
+enum MenuCommand : UINT { K1 = 100, mnuTsuki, mnuYoubi, I1, Exit1 };
+
+// The system's time of day on a day of the user's choosing.
+class DemoClock : public Clock {
+public:
+    DemoClock(int32_t year, uint8_t month, uint8_t day) : year_(year), month_(month), day_(day) {}
+    DateTime Now() const override {
+        DateTime now = SystemClock().Now();
+        if (year_) {
+            now.year = year_;
+            now.month = month_;
+            now.day = day_;
+        }
+        return now;
+    }
+
+private:
+    int32_t year_;
+    uint8_t month_;
+    uint8_t day_;
+};
+
+class NoTimeSync : public TimeSyncStarter {
+public:
+    void StartTimeSync() override {}
+};
+
+struct Demo {
+    Demo(HWND window, const DemoClock& clock, bool newerOrder)
+        : owner(window),
+          calendar(clock),
+          menu(CreatePopupMenu()),
+          icons(window, menu, nullptr),
+          placement(icons.Month(), icons.Day(), icons.Weekday(), settings.icon, newerOrder),
+          sound(window),
+          notice(window),
+          errors(window),
+          tick(TickServices{clock, sound, notice, icons, timeSync, shortDate, errors, calendar, settings,
+                            ExecutableDirectory()}) {
+        AppendMenuW(menu, MF_STRING | MF_GRAYED, K1, L"カレンダー起動(&C)");
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(menu, MF_STRING, mnuTsuki, L"月を表示(&M)");
+        AppendMenuW(menu, MF_STRING, mnuYoubi, L"曜日を表示(&W)");
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(menu, MF_STRING, I1, L"アイコンの再配置(&I)");
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(menu, MF_STRING, Exit1, L"閉じる(&X)");
+        calendar.SetHolidayList(DefaultHolidayLines());
+        const AppSettings::Colors& colors = settings.color;
+        const std::pair<DayFontIndex, Color> fonts[] = {
+            {kFontWeekday, colors.weekday}, {kFontSaturday, colors.saturday},     {kFontSunday, colors.sunday},
+            {kFontHoliday, colors.holiday}, {kFontSpecialDay, colors.specialday}, {kFontYoteiDay, colors.yoteiday},
+        };
+        for (const auto& [index, color] : fonts) {
+            FontDescription font = calendar.Fonts().Font(index);
+            font.color = color;
+            calendar.Fonts().SetFont(index, font);
+        }
+        settings.icon.tsuki = true;
+        settings.icon.youbi = true;
+    }
+    ~Demo() { DestroyMenu(menu); }
+
+    static std::string ExecutableDirectory() {
+        wchar_t path[MAX_PATH] = {};
+        const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+        std::wstring directory(path, length);
+        directory.resize(directory.find_last_of(L'\\') + 1);
+        return Narrow(directory);
+    }
+
+    void Command(UINT id) {
+        switch (id) {
+            case mnuTsuki: placement.mnuTsukiClick(); break;
+            case mnuYoubi: placement.mnuYoubiClick(); break;
+            case I1: placement.I1Click(); break;
+            case Exit1: DestroyWindow(owner); break;
+            default: break;
+        }
+        CheckMenuItem(menu, mnuTsuki, placement.MonthChecked() ? MF_CHECKED : MF_UNCHECKED);
+        CheckMenuItem(menu, mnuYoubi, placement.WeekdayChecked() ? MF_CHECKED : MF_UNCHECKED);
+    }
+
+    HWND owner;
+    AppSettings settings;
+    TMonthlyCalendar calendar;
+    HMENU menu;
+    DateTrayIcons icons;
+    TrayPlacement placement;
+    MciSoundPlayer sound;
+    MessageNoticeBox notice;
+    SystemShortDate shortDate;
+    WindowErrorBox errors;
+    NoTimeSync timeSync;
+    PeriodicTick tick;
+};
+
+Demo* demo = nullptr;
+
+LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        switch (message) {
+            case WM_TIMER:
+                if (wParam == kTimer1 && demo) demo->tick.Timer1Timer();
+                if (wParam == kEndTimer) DestroyWindow(hwnd);
+                if (wParam == kHoverTimer) {
+                    KillTimer(hwnd, kHoverTimer);
+                    SetCursorPos(hoverPoint.x, hoverPoint.y);
+                }
+                return 0;
+            case WM_COMMAND:
+                if (demo) demo->Command(LOWORD(wParam));
+                return 0;
+            case WM_DESTROY:
+                PostQuitMessage(0);
+                return 0;
+            default: break;
+        }
+    } catch (...) {
+        ReportCurrentException(hwnd);
+        return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+bool NewerPlacementOrder() {
+    OSVERSIONINFOW version{};
+    version.dwOSVersionInfoSize = sizeof(version);
+    GetVersionExW(&version);
+    return UsesNewerPlacementOrder(version.dwMajorVersion, version.dwMinorVersion);
+}
+
+}  // namespace
+}  // namespace zenka
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    using namespace zenka;
+    int year = 0, month = 0, day = 0, seconds = 0;
+    bool withNotice = false;
+    for (int i = 1; i < __argc; ++i) {
+        const std::wstring arg = __wargv[i];
+        if (arg == L"--notice") {
+            withNotice = true;
+        } else if (arg == L"--seconds" && i + 1 < __argc) {
+            seconds = _wtoi(__wargv[++i]);
+        } else if (arg == L"--hover" && i + 1 < __argc) {
+            std::swscanf(__wargv[++i], L"%ld,%ld", &hoverPoint.x, &hoverPoint.y);
+        } else if (std::swscanf(arg.c_str(), L"%d-%d-%d", &year, &month, &day) != 3) {
+            year = 0;
+        }
+    }
+
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = WindowProc;
+    wc.hInstance = instance;
+    wc.lpszClassName = L"ZenkaTrayDemo";
+    RegisterClassW(&wc);
+    HWND window = CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, L"Zenka 2006", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                  nullptr, instance, nullptr);
+    if (!window) return 1;
+
+    const DemoClock clock(year, static_cast<uint8_t>(month), static_cast<uint8_t>(day));
+    auto owned = std::make_unique<Demo>(window, clock, NewerPlacementOrder());
+    demo = owned.get();
+    demo->settings.keikoku.onOff = withNotice;
+    demo->Command(0);  // the check marks
+    demo->placement.PlaceTrayIcons();
+    SetTimer(window, kTimer1, 10000, nullptr);
+    if (seconds > 0) SetTimer(window, kEndTimer, static_cast<UINT>(seconds) * 1000, nullptr);
+    if (hoverPoint.x >= 0) SetTimer(window, kHoverTimer, 2000, nullptr);
+    try {
+        demo->tick.Timer1Timer();
+    } catch (...) {
+        ReportCurrentException(window);
+    }
+
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    demo = nullptr;
+    return 0;
+}

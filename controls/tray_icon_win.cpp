@@ -1,0 +1,260 @@
+#include "controls/tray_icon_win.h"
+
+#include <cwchar>
+#include <exception>
+#include <utility>
+
+#include "app/error_report_win.h"
+#include "common/utf16_win.h"
+
+namespace zenka {
+
+namespace {
+
+constexpr wchar_t kCallbackWindowClass[] = L"TCallbackWindow";
+// A single click is reported this long after the double-click time, so
+// that a double click that is still coming can cancel it.
+constexpr UINT kClickDelaySlackMs = 50;
+
+struct SharedState {
+    TrayInstanceList<TTrayIcon> instances;
+    HWND window = nullptr;
+    UINT taskbarCreated = 0;
+    TrayNotifier notifier;
+};
+
+SharedState& Shared() {
+    static SharedState state;
+    return state;
+}
+
+// Calls an event handler through a copy: a handler may destroy the icon,
+// and with it the handler being run.
+template <class Handler, class... Args>
+void Fire(const Handler& handler, Args&&... args) {
+    if (!handler) return;
+    Handler copy = handler;
+    copy(std::forward<Args>(args)...);
+}
+
+}  // namespace
+
+// The hidden window all icons share. It is a top-level window, not a child
+// or a message-only window, because the shell announces its restart with a
+// message broadcast to top-level windows only.
+class TrayCallbackWindow {
+public:
+    static HWND Create() {
+        HINSTANCE instance = GetModuleHandleW(nullptr);
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof(wc);
+        if (!GetClassInfoExW(instance, kCallbackWindowClass, &wc)) {
+            wc.cbSize = sizeof(wc);
+            wc.lpfnWndProc = WindowProc;
+            wc.hInstance = instance;
+            wc.lpszClassName = kCallbackWindowClass;
+            RegisterClassExW(&wc);
+        }
+        SharedState& shared = Shared();
+        if (!shared.taskbarCreated) shared.taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+        return CreateWindowExW(WS_EX_TOOLWINDOW, kCallbackWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                               instance, nullptr);
+    }
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        SharedState& shared = Shared();
+        try {
+            if (message == kTrayCallbackMessage) {
+                if (TTrayIcon* icon = shared.instances.Find(static_cast<int>(wParam))) {
+                    icon->HandleMouse(static_cast<UINT>(lParam));
+                }
+                return 0;
+            }
+            if (message == WM_TIMER) {
+                KillTimer(hwnd, wParam);
+                if (TTrayIcon* icon = shared.instances.Find(static_cast<int>(wParam))) icon->ClickDelayElapsed();
+                return 0;
+            }
+            if (message == shared.taskbarCreated && shared.taskbarCreated != 0) {
+                // A copy: nothing here adds or removes icons, but the list
+                // must not be walked while it could change.
+                const auto entries = shared.instances.Entries();
+                for (const auto& entry : entries) entry.second->Readd();
+                return 0;
+            }
+        } catch (...) {
+            ReportCurrentException(nullptr);
+            return 0;
+        }
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+};
+
+TrayNotifier SetTrayNotifier(TrayNotifier notifier) { return std::exchange(Shared().notifier, std::move(notifier)); }
+
+HWND TTrayIcon::CallbackWindow() { return Shared().window; }
+
+TTrayIcon::TTrayIcon(HWND owner) : owner_(owner) {
+    SharedState& shared = Shared();
+    id_ = shared.instances.Add(this);
+    if (!shared.window) shared.window = TrayCallbackWindow::Create();
+}
+
+TTrayIcon::~TTrayIcon() {
+    if (added_) Delete();
+    SharedState& shared = Shared();
+    if (shared.window) KillTimer(shared.window, static_cast<UINT_PTR>(id_));
+    shared.instances.Remove(this);
+    if (shared.instances.Empty() && shared.window) {
+        DestroyWindow(std::exchange(shared.window, nullptr));
+    }
+    if (icon_) DestroyIcon(icon_);
+}
+
+void TTrayIcon::Loaded() {
+    if (visible_ && !added_) Add();
+}
+
+void TTrayIcon::SetVisible(bool value) {
+    if (value == visible_) return;
+    visible_ = value && icon_ != nullptr;
+    if (visible_) {
+        Add();
+    } else if (added_) {
+        Delete();
+    }
+}
+
+void TTrayIcon::SetTipHelp(std::string_view text) {
+    std::string tip = TrayTipText(text);
+    if (tip == tip_) return;
+    tip_ = std::move(tip);
+    if (added_) Modify();
+}
+
+void TTrayIcon::SetIcon(HICON icon) {
+    if (!icon) {
+        ReplaceIcon(nullptr);
+        SetVisible(false);
+        return;
+    }
+    if (HICON copy = CopyIcon(icon)) ReplaceIcon(copy);
+}
+
+bool TTrayIcon::LoadIconFile(const std::wstring& path) {
+    const int width = GetSystemMetrics(SM_CXSMICON);
+    const int height = GetSystemMetrics(SM_CYSMICON);
+    auto* icon = static_cast<HICON>(LoadImageW(nullptr, path.c_str(), IMAGE_ICON, width, height, LR_LOADFROMFILE));
+    if (!icon) return false;
+    ReplaceIcon(icon);
+    return true;
+}
+
+void TTrayIcon::ReplaceIcon(HICON icon) {
+    HICON old = std::exchange(icon_, icon);
+    if (added_ && icon_) Modify();
+    // The shell has its own copy by now; ours can go.
+    if (old) DestroyIcon(old);
+}
+
+NOTIFYICONDATAW TTrayIcon::Record() const {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = Shared().window;
+    data.uID = static_cast<UINT>(id_);
+    data.uCallbackMessage = kTrayCallbackMessage;
+    data.hIcon = icon_;
+    data.uFlags = NIF_MESSAGE | NIF_ICON;
+    if (!tip_.empty()) {
+        data.uFlags |= NIF_TIP;
+        const std::wstring tip = Widen(tip_);
+        wcsncpy(data.szTip, tip.c_str(), std::size(data.szTip) - 1);
+    }
+    return data;
+}
+
+void TTrayIcon::Notify(DWORD message) const {
+    const NOTIFYICONDATAW data = Record();
+    // The shell's answer is not acted on: an icon it refused is simply not
+    // shown, and the next change tries again.
+    if (const TrayNotifier& notifier = Shared().notifier) {
+        notifier(message, data);
+    } else {
+        Shell_NotifyIconW(message, const_cast<NOTIFYICONDATAW*>(&data));
+    }
+}
+
+void TTrayIcon::Add() {
+    Notify(NIM_ADD);
+    added_ = true;
+}
+
+void TTrayIcon::Modify() { Notify(NIM_MODIFY); }
+
+void TTrayIcon::Delete() {
+    Notify(NIM_DELETE);
+    added_ = false;
+}
+
+void TTrayIcon::Readd() {
+    if (added_) Notify(NIM_ADD);
+}
+
+// Each branch calls at most one handler, as its last step: a handler may
+// destroy this icon (the menu's exit command does).
+void TTrayIcon::HandleMouse(UINT mouseMessage) {
+    if (!enabled_) return;
+    POINT at{};
+    GetCursorPos(&at);
+    switch (mouseMessage) {
+        case WM_MOUSEMOVE: Fire(OnMouseMove, *this, TShiftState{0}, at.x, at.y); break;
+        case WM_LBUTTONDOWN:
+            if (LBPopupMenu && autoPopup_) {
+                Popup(LBPopupMenu, at.x, at.y);
+            } else {
+                Fire(OnMouseDown, *this, mbLeft, ssLeft, at.x, at.y);
+            }
+            break;
+        case WM_LBUTTONUP:
+            if (OnMouseUp) {
+                Fire(OnMouseUp, *this, mbLeft, ssLeft, at.x, at.y);
+            } else if (click_.Release(static_cast<bool>(OnClick))) {
+                SetTimer(Shared().window, static_cast<UINT_PTR>(id_), GetDoubleClickTime() + kClickDelaySlackMs,
+                         nullptr);
+            }
+            break;
+        case WM_LBUTTONDBLCLK:
+            click_.DoubleClick();
+            Fire(OnDblClick, *this);
+            break;
+        case WM_RBUTTONDOWN:
+            if (RBPopupMenu && autoPopup_) {
+                Popup(RBPopupMenu, at.x, at.y);
+            } else {
+                Fire(OnMouseDown, *this, mbRight, ssRight, at.x, at.y);
+            }
+            break;
+        case WM_RBUTTONUP: Fire(OnMouseUp, *this, mbRight, ssRight, at.x, at.y); break;
+        case WM_MBUTTONDOWN: Fire(OnMouseDown, *this, mbMiddle, ssMiddle, at.x, at.y); break;
+        case WM_MBUTTONUP: Fire(OnMouseUp, *this, mbMiddle, ssMiddle, at.x, at.y); break;
+        default: break;
+    }
+}
+
+void TTrayIcon::Popup(HMENU menu, int x, int y) {
+    if (!IsMenu(menu)) return;
+    // A menu opened for a window that is not in the foreground does not
+    // close when the user clicks elsewhere; the empty message afterwards
+    // lets the next menu open properly.
+    HWND target = owner_ ? owner_ : Shared().window;
+    SetForegroundWindow(target);
+    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, target, nullptr);
+    PostMessageW(target, WM_NULL, 0, 0);
+}
+
+void TTrayIcon::ClickDelayElapsed() {
+    if (click_.DelayElapsed(static_cast<bool>(OnClick))) Fire(OnClick, *this);
+}
+
+}  // namespace zenka

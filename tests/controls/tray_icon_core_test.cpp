@@ -1,0 +1,85 @@
+// The window-free parts of the notification-area icon.
+#include "controls/tray_icon_core.h"
+
+#include <gtest/gtest.h>
+
+#include "common/cp932.h"
+
+namespace zenka {
+namespace {
+
+TEST(TrayTipText, KeepsSixtyTwoCodePage932BytesWithoutSplittingACharacter) {
+    const std::string ascii(70, 'a');
+    EXPECT_EQ(TrayTipText(ascii), std::string(62, 'a'));
+    EXPECT_EQ(TrayTipText("short"), "short");
+    EXPECT_EQ(TrayTipText(""), "");
+
+    // 31 kanji are 62 bytes; the 32nd goes.
+    std::string kanji;
+    for (int i = 0; i < 32; ++i) kanji += "日";
+    EXPECT_EQ(Utf8ToCp932(TrayTipText(kanji)).size(), 62u);
+
+    // One byte in front: 30 kanji fit, the 31st would need bytes 62 and 63
+    // and is left out whole.
+    const std::string tip = TrayTipText("x" + kanji);
+    EXPECT_EQ(Utf8ToCp932(tip).size(), 61u);
+    EXPECT_EQ(tip.substr(tip.size() - 3), "日");
+
+    // Half-width katakana are one byte each in code page 932.
+    std::string kana;
+    for (int i = 0; i < 70; ++i) kana += "ｶ";
+    EXPECT_EQ(Utf8ToCp932(TrayTipText(kana)).size(), 62u);
+
+    const std::string real = "令和8年(2026年)1月1日(木)大安 元旦,初詣,書き初め,家族で新年会,年賀状の整理";
+    EXPECT_LE(Utf8ToCp932(TrayTipText(real)).size(), 62u);
+    EXPECT_EQ(real.rfind(TrayTipText(real), 0), 0u) << "a prefix of the text";
+}
+
+TEST(TrayInstanceList, IdentifiersFollowTheLastInstance) {
+    int a, b, c, d;
+    TrayInstanceList<int> list;
+    EXPECT_EQ(list.Add(&a), 1);
+    EXPECT_EQ(list.Add(&b), 2);
+    EXPECT_EQ(list.Add(&c), 3);
+    list.Remove(&b);
+    EXPECT_EQ(list.Find(2), nullptr);
+    EXPECT_EQ(list.Find(3), &c);
+    EXPECT_EQ(list.Add(&d), 4);
+    list.Remove(&d);
+    list.Remove(&c);
+    EXPECT_EQ(list.Add(&d), 2) << "one more than the last one left";
+    list.Remove(&a);
+    list.Remove(&d);
+    EXPECT_TRUE(list.Empty());
+    EXPECT_EQ(list.Add(&a), 1);
+}
+
+TEST(ClickDetector, ASingleClickWaitsAndADoubleClickCancelsIt) {
+    ClickDetector single;
+    EXPECT_TRUE(single.Release(true)) << "the delay starts";
+    EXPECT_TRUE(single.DelayElapsed(true)) << "no double click came: a click";
+    EXPECT_FALSE(single.Pending());
+
+    // down, up, double click, up: the delay of the first release finds the
+    // flag cleared by the second.
+    ClickDetector twice;
+    EXPECT_TRUE(twice.Release(true));
+    twice.DoubleClick();
+    EXPECT_FALSE(twice.Release(true)) << "the release of a double click starts nothing";
+    EXPECT_FALSE(twice.DelayElapsed(true));
+
+    // The handler removed while waiting: no click.
+    ClickDetector removed;
+    EXPECT_TRUE(removed.Release(true));
+    EXPECT_FALSE(removed.DelayElapsed(false));
+
+    // Nobody listening: no delay, and a double click leaves nothing behind.
+    ClickDetector deaf;
+    deaf.DoubleClick();
+    EXPECT_FALSE(deaf.Release(false));
+    EXPECT_FALSE(deaf.Pending());
+    EXPECT_TRUE(deaf.Release(true)) << "the next click is a click again";
+}
+
+}  // namespace
+}  // namespace zenka

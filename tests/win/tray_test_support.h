@@ -1,0 +1,80 @@
+// Watching the notification area from a test: every call TTrayIcon makes
+// to the shell is recorded, passed on to the real shell, and its answer
+// kept.
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "common/utf16_win.h"
+#include "controls/tray_icon_win.h"
+
+namespace zenka {
+
+struct ShellCall {
+    DWORD message;  // NIM_ADD, NIM_MODIFY, NIM_DELETE
+    UINT id;
+    UINT flags;
+    UINT callbackMessage;
+    HWND window;
+    DWORD size;
+    std::string tip;  // UTF-8
+    bool hadIcon;
+    BOOL answer;  // what Shell_NotifyIconW said
+};
+
+class TrayRecorder {
+public:
+    TrayRecorder() {
+        previous_ = SetTrayNotifier([this](DWORD message, const NOTIFYICONDATAW& data) {
+            BOOL answer = Shell_NotifyIconW(message, const_cast<NOTIFYICONDATAW*>(&data));
+            calls.push_back({message, data.uID, data.uFlags, data.uCallbackMessage, data.hWnd, data.cbSize,
+                             Narrow(data.szTip), data.hIcon != nullptr, answer});
+            return answer;
+        });
+    }
+    ~TrayRecorder() { SetTrayNotifier(std::move(previous_)); }
+    TrayRecorder(const TrayRecorder&) = delete;
+    TrayRecorder& operator=(const TrayRecorder&) = delete;
+
+    // The identifiers of the calls of one kind, in order.
+    std::vector<UINT> Ids(DWORD message) const {
+        std::vector<UINT> ids;
+        for (const ShellCall& call : calls) {
+            if (call.message == message) ids.push_back(call.id);
+        }
+        return ids;
+    }
+    size_t Count(DWORD message) const { return Ids(message).size(); }
+
+    std::vector<ShellCall> calls;
+
+private:
+    TrayNotifier previous_;
+};
+
+// Dispatches this thread's messages until done() or the time is up.
+inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    while (!done()) {
+        if (GetTickCount64() >= end) return false;
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return true;
+}
+
+inline void PumpFor(DWORD ms) {
+    PumpUntil([] { return false; }, ms);
+}
+
+}  // namespace zenka
