@@ -123,9 +123,8 @@ void TfrmZenka::WindowTimer::Stop() {
 TfrmZenka::TfrmZenka(MainWindowServices services)
     : koyomi1(*services.clock),
       services_(std::move(services)),
-      trayStandIn_(services_.tray ? nullptr : std::make_unique<TrayStandIn>()),
-      tray_(services_.tray ? services_.tray : trayStandIn_.get()),
-      showing_(*this, tmrClose_, *tray_, settings_) {
+      appDir_(ExecutableDirectory()),
+      showing_(*this, tmrClose_, *this, settings_) {
     if (services_.osMajorVersion == 0) services_.osMajorVersion = OsMajorVersion();
     layered_ = services_.osMajorVersion == 5;
 }
@@ -160,6 +159,9 @@ bool TfrmZenka::Create(HWND applicationWindow) {
     if (!hwnd_) return false;
     try {
         CreateChildren();
+        tray_ = std::make_unique<MainTray>(hwnd_, popupMenu1_, *services_.clock, koyomi1, settings_, appDir_,
+                                           SystemUsesNewerPlacementOrder());
+        tray_->icons.OnShowCalendar = [this] { showing_.ShowCalendar(); };
         SetUpCalendar();
         FormCreate();
     } catch (...) {
@@ -234,7 +236,6 @@ void TfrmZenka::SetUpCalendar() {
 
 // The start-up sequence, in its order.
 void TfrmZenka::FormCreate() {
-    appDir_ = ExecutableDirectory();
     helpPath_ = appDir_ + "Zenka.chm";
     tag_ = ResolutionTag(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     timer2_.Stop();
@@ -278,8 +279,8 @@ void TfrmZenka::FormCreate() {
     }
     RegisterCalendarHotKey();
     // Emptying the recent-documents and temporary folders (Form/Delete,
-    // Form/TmpDelete, tmrDelete) and the tick's alarm and chime flags come
-    // with those features.
+    // Form/TmpDelete, tmrDelete) comes with that feature.
+    tray_->tick.ClearAlarmAndChimeFlags();
     ApplyWindowOrder();
     Timer1Timer();
     RefreshMenuChecks();
@@ -301,8 +302,7 @@ void TfrmZenka::FormCloseQuery() {
     RegistryKeyStore keys;
     SettingsStore store(keys);
     SaveAllSettings(store, tag_, settings_, DayListsOf(koyomi1.Rules()));
-    // The sound player's device is closed here once the program plays
-    // sounds.
+    if (tray_) tray_->sound.Close();
 }
 
 void TfrmZenka::FormDestroy() {
@@ -312,6 +312,15 @@ void TfrmZenka::FormDestroy() {
     if (user32_) FreeLibrary(user32_);
     user32_ = nullptr;
     setLayeredWindowAttributes_ = nullptr;
+    // The icons leave the notification area with the window. The tray
+    // object itself stays until this object goes: a tick waiting in a
+    // notice box may still be on the stack.
+    if (tray_) {
+        for (TTrayIcon* icon : {&tray_->icons.TaskTray1, &tray_->icons.TaskTray2, &tray_->icons.TaskTray3}) {
+            icon->SetVisible(false);
+        }
+        tray_->sound.Close();
+    }
 }
 
 // ---- messages ----
@@ -437,6 +446,9 @@ void TfrmZenka::Command(int id) {
         case idPanelButton6: PanelButton6Click(); break;
         case idPanelButton7: PanelButton7Click(); break;
         case cmdK1: showing_.ShowCalendar(); break;
+        case cmdMnuTsuki: mnuTsukiClick(); break;
+        case cmdMnuYoubi: mnuYoubiClick(); break;
+        case cmdI1: I1Click(); break;
         case cmdExit1: PostMessageW(hwnd_, WM_CLOSE, 0, 0); break;
         case cmdPopW: popWClick(); break;
         case cmdB1: B1Click(); break;
@@ -504,9 +516,9 @@ void TfrmZenka::Timer(UINT_PTR id) {
     }
 }
 
-// The periodic tick (alarms, chime, the change of day) comes with the tray
-// icons; its timer runs already.
-void TfrmZenka::Timer1Timer() {}
+void TfrmZenka::Timer1Timer() {
+    if (tray_) tray_->tick.Timer1Timer();
+}
 
 // The start-up wait is over: the tray icons appear, with the check marks
 // as stored now.
@@ -521,9 +533,30 @@ void TfrmZenka::Timer2Timer() {
 }
 
 void TfrmZenka::PlaceTrayIcons() {
+    if (tray_) tray_->placement.PlaceTrayIcons();
     RefreshMenuChecks();
-    tray_->PlaceTrayIcons();
+    // The synchronisation at start-up (Sync/Start) comes with clock
+    // synchronisation.
 }
+
+bool TfrmZenka::DayIconVisible() const { return tray_ && tray_->icons.TaskTray2.Visible(); }
+
+bool TfrmZenka::AnyIconVisible() const {
+    return tray_ && (tray_->icons.TaskTray1.Visible() || tray_->icons.TaskTray2.Visible() ||
+                     tray_->icons.TaskTray3.Visible());
+}
+
+void TfrmZenka::mnuTsukiClick() {
+    tray_->placement.mnuTsukiClick();
+    RefreshMenuChecks();
+}
+
+void TfrmZenka::mnuYoubiClick() {
+    tray_->placement.mnuYoubiClick();
+    RefreshMenuChecks();
+}
+
+void TfrmZenka::I1Click() { tray_->placement.I1Click(); }
 
 // ---- buttons and menu items ----
 
@@ -565,8 +598,8 @@ void TfrmZenka::popWarekiClick() {
     settings_.form.japanese = !settings_.form.japanese;
     RefreshMenuChecks();
     RefreshCaptionAndHint();
-    // The tick's icon date cache is cleared here once there is a tick, so
-    // the tray tooltips take the new year form at its next run.
+    // The tray tooltips take the new year form at the next tick.
+    tray_->tick.ClearIconDateCache();
 }
 
 void TfrmZenka::popWClick() {

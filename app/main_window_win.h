@@ -1,6 +1,6 @@
 // The main window, TfrmZenka: the small calendar window, and the owner of
 // everything that lives as long as the program: the calendar with the day
-// lists, the settings, the timers, the menus and (later) the tray icons.
+// lists, the settings, the timers, the menus, the tray icons and the tick.
 // It is created hidden; its creation runs the start-up sequence, and its
 // close saves every setting and day list.
 #pragma once
@@ -16,6 +16,7 @@
 #include "app/calendar_showing.h"
 #include "app/calendar_window_input.h"
 #include "app/calendar_window_layout.h"
+#include "app/main_tray_win.h"
 #include "app/tray_presence.h"
 #include "common/clock.h"
 #include "controls/month_calendar_win.h"
@@ -60,16 +61,13 @@ using MessageBoxFunction =
 struct MainWindowServices {
     // Today's date; must outlive the window.
     const Clock* clock = nullptr;
-    // The tray icons; null: a stand-in until they exist. Must outlive the
-    // window.
-    TrayPresence* tray = nullptr;
     // 0: ask the system. Only version 5 makes the window layered.
     DWORD osMajorVersion = 0;
     // Empty: MessageBoxW.
     MessageBoxFunction messageBox;
 };
 
-class TfrmZenka : private CalendarWindowHost {
+class TfrmZenka : private CalendarWindowHost, private TrayPresence {
 public:
     explicit TfrmZenka(MainWindowServices services);
     ~TfrmZenka() override;
@@ -102,6 +100,9 @@ public:
     // rokuyo and names.
     const std::string& Hint() const { return hint_; }
     HMENU PopupMenu1() const { return popupMenu1_; }  // the tray menu
+    // The tray icons and the tick; null before Create and after the window
+    // is gone.
+    MainTray* Tray() { return tray_.get(); }
     HMENU PopupMenu2() const { return popupMenu2_; }  // the calendar menu
     bool Layered() const { return layered_; }
     bool Shown() const { return showing_.Shown(); }
@@ -151,7 +152,9 @@ private:
     void Timer(UINT_PTR id);
     void Timer1Timer();
     void Timer2Timer();
-    void PlaceTrayIcons();
+    void mnuTsukiClick();
+    void mnuYoubiClick();
+    void I1Click();
     void RepositionFor(int screenWidth, int screenHeight);
 
     // The buttons and menu items.
@@ -183,11 +186,14 @@ private:
     void GoToday() override;
     void CloseMainWindow() override;
 
+    // TrayPresence
+    bool DayIconVisible() const override;
+    bool AnyIconVisible() const override;
+    void PlaceTrayIcons() override;
+
     int ShowMessage(const std::string& text, const std::string& caption, UINT type);
 
     MainWindowServices services_;
-    std::unique_ptr<TrayPresence> trayStandIn_;
-    TrayPresence* tray_;
     AppSettings settings_;
     HWND hwnd_ = nullptr;
     HWND label1_ = nullptr;
@@ -208,6 +214,9 @@ private:
     WindowTimer timer2_{hwnd_, idTimer2};
     WindowTimer tmrClose_{hwnd_, idTmrClose};
     CalendarShowing showing_;
+    // Made with the window's handle, which owns the icons and the sound
+    // device; gone with it.
+    std::unique_ptr<MainTray> tray_;
 };
 
 }  // namespace zenka

@@ -15,14 +15,8 @@
 
 #include "app/app_settings.h"
 #include "app/clock_win.h"
-#include "app/date_tray_icons_win.h"
-#include "app/error_box_win.h"
 #include "app/error_report_win.h"
-#include "app/notice_box_win.h"
-#include "app/short_date_win.h"
-#include "app/sound_player_win.h"
-#include "app/tick.h"
-#include "app/tray_placement.h"
+#include "app/main_tray_win.h"
 #include "calendar/default_holidays.h"
 #include "common/utf16_win.h"
 
@@ -55,23 +49,14 @@ private:
     uint8_t day_;
 };
 
-class NoTimeSync : public TimeSyncStarter {
-public:
-    void StartTimeSync() override {}
-};
-
 struct Demo {
     Demo(HWND window, const DemoClock& clock, bool newerOrder)
         : owner(window),
           calendar(clock),
           menu(CreatePopupMenu()),
-          icons(window, menu, nullptr),
-          placement(icons.Month(), icons.Day(), icons.Weekday(), settings.icon, newerOrder),
-          sound(window),
-          notice(window),
-          errors(window),
-          tick(TickServices{clock, sound, notice, icons, timeSync, shortDate, errors, calendar, settings,
-                            ExecutableDirectory()}) {
+          tray(window, menu, clock, calendar, settings, ExecutableDirectory(), newerOrder),
+          placement(tray.placement),
+          tick(tray.tick) {
         AppendMenuW(menu, MF_STRING | MF_GRAYED, K1, L"カレンダー起動(&C)");
         AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         AppendMenuW(menu, MF_STRING, mnuTsuki, L"月を表示(&M)");
@@ -120,14 +105,9 @@ struct Demo {
     AppSettings settings;
     TMonthlyCalendar calendar;
     HMENU menu;
-    DateTrayIcons icons;
-    TrayPlacement placement;
-    MciSoundPlayer sound;
-    MessageNoticeBox notice;
-    SystemShortDate shortDate;
-    WindowErrorBox errors;
-    NoTimeSync timeSync;
-    PeriodicTick tick;
+    MainTray tray;
+    TrayPlacement& placement;
+    PeriodicTick& tick;
 };
 
 Demo* demo = nullptr;
@@ -156,13 +136,6 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         return 0;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
-bool NewerPlacementOrder() {
-    OSVERSIONINFOW version{};
-    version.dwOSVersionInfoSize = sizeof(version);
-    GetVersionExW(&version);
-    return UsesNewerPlacementOrder(version.dwMajorVersion, version.dwMinorVersion);
 }
 
 }  // namespace
@@ -195,7 +168,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (!window) return 1;
 
     const DemoClock clock(year, static_cast<uint8_t>(month), static_cast<uint8_t>(day));
-    auto owned = std::make_unique<Demo>(window, clock, NewerPlacementOrder());
+    auto owned = std::make_unique<Demo>(window, clock, SystemUsesNewerPlacementOrder());
     demo = owned.get();
     demo->settings.keikoku.onOff = withNotice;
     demo->Command(0);  // the check marks

@@ -16,20 +16,4 @@ public:
     virtual void PlaceTrayIcons() = 0;
 };
 
-// Stands in for the tray icons until they exist. Placing them only notes
-// that they would be there, so the hot key works exactly when it will with
-// real icons (not in calendar-only start-up, not during the start-up wait).
-// Nothing is in the notification area, though, and without an icon there
-// is no tray menu to end the application from, so closing the calendar
-// still ends it, as it does when no icon has been placed.
-class TrayStandIn : public TrayPresence {
-public:
-    bool DayIconVisible() const override { return false; }
-    bool AnyIconVisible() const override { return placed_; }
-    void PlaceTrayIcons() override { placed_ = true; }
-
-private:
-    bool placed_ = false;
-};
-
 }  // namespace zenka

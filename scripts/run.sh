@@ -19,7 +19,7 @@ source "$root/scripts/wine-env.sh"
 export WINEPREFIX=$zenka_wine/user
 [ -d "$WINEPREFIX" ] || zenka_wine_prefix "$WINEPREFIX"
 
-# Zenka starts as its settings say; on a first start that is tray icons
+# Zenka starts as its settings say; on a first start that is the tray icons
 # only, with no window. zenka-show-calendar presses the calendar's hot key
 # (Ctrl+Shift+J unless changed), as a user would, when the window is hidden.
 wine "$root/build/win/app/zenka.exe" &
@@ -27,7 +27,7 @@ zenka=$!
 wine "$root/build/win/tools/zenka-show-calendar.exe" || true
 
 if [ "${2:-}" != "--screenshot" ]; then
-  echo "Zenka runs. Ctrl+Shift+J shows and hides the calendar; its close button ends Zenka."
+  echo "Zenka runs. A left press on its tray icon or Ctrl+Shift+J shows the calendar; \"閉じる\" in the tray menu ends Zenka."
   wait "$zenka"
   exit 0
 fi

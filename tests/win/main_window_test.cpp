@@ -17,72 +17,19 @@
 #include "app/panel_button_win.h"
 #include "calendar/default_holidays.h"
 #include "tests/fakes/fake_clock.h"
+#include "tests/win/main_window_fixture.h"
 #include "tests/win/zenka_test_support.h"
 
 namespace zenka {
 namespace {
 
 using testing::ClearSettings;
+using testing::MainWindow;
 using testing::ClientSize;
 using testing::PumpMessages;
 using testing::SetSetting;
 using testing::Setting;
 using testing::WindowText;
-
-class MainWindow : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ClearSettings();
-        previousReporter_ = SetErrorReporter([this](HWND, const std::string& text) { errors.push_back(text); });
-    }
-    void TearDown() override {
-        window.reset();
-        SetErrorReporter(previousReporter_);
-        ClearSettings();
-    }
-
-    // Creates the window, which runs the start-up with the settings now in
-    // the registry.
-    TfrmZenka& Start(DWORD osMajorVersion = 6) {
-        window.reset();
-        MainWindowServices services;
-        services.clock = &clock;
-        services.osMajorVersion = osMajorVersion;
-        services.messageBox = [this](HWND, const std::string& text, const std::string& caption, UINT) {
-            messages.push_back(caption + ": " + text);
-            return IDOK;
-        };
-        window = std::make_unique<TfrmZenka>(services);
-        window->OnDestroyed = [this] { ++destroyed; };
-        EXPECT_TRUE(window->Create(nullptr));
-        return *window;
-    }
-    void StartCalendarOnly() {
-        SetSetting("Kidou", "Cal", "1");
-        Start();
-    }
-
-    HWND Hwnd() const { return window->Handle(); }
-    HWND Child(MainWindowControl id) const { return window->Child(id); }
-    void Click(MainWindowControl button) { SendMessageW(Child(button), BM_CLICK, 0, 0); }
-    void Menu(MenuCommand command) { SendMessageW(Hwnd(), WM_COMMAND, command, 0); }
-    void Key(WORD key) { SendMessageW(window->koyomi1.Handle(), WM_KEYDOWN, key, 1); }
-    std::string Caption() const { return WindowText(Child(idLabel1)); }
-    std::string Selected() const {
-        const auto& k = window->koyomi1;
-        return std::to_string(k.Year()) + "-" + std::to_string(k.Month()) + "-" + std::to_string(k.Day());
-    }
-    bool Visible() const { return IsWindowVisible(Hwnd()) != FALSE; }
-
-    FakeClock clock{2006, 1, 1};
-    std::unique_ptr<TfrmZenka> window;
-    std::vector<std::string> errors;
-    std::vector<std::string> messages;
-    int destroyed = 0;
-
-private:
-    ErrorReporter previousReporter_;
-};
 
 TEST_F(MainWindow, CalendarOnlyStartShowsTheCalendarOnToday) {
     StartCalendarOnly();
@@ -286,9 +233,9 @@ TEST_F(MainWindow, MenusHoldTheirItemsAndGreyWhatComesLater) {
         return list;
     };
     EXPECT_EQ(items(window->PopupMenu1()),
-              (std::vector<std::string>{"カレンダー起動(&C)", "設定(&O)... (greyed)", "-", "月を表示(&M) (greyed)",
-                                        "曜日を表示(&W) (greyed)", "-", "時刻合わせ(&S) (greyed)",
-                                        "アイコンの再配置(&I) (greyed)", "-", "ヘルプ(&H) (greyed)",
+              (std::vector<std::string>{"カレンダー起動(&C)", "設定(&O)... (greyed)", "-", "月を表示(&M)",
+                                        "曜日を表示(&W)", "-", "時刻合わせ(&S) (greyed)",
+                                        "アイコンの再配置(&I)", "-", "ヘルプ(&H) (greyed)",
                                         "バージョン情報(&A)... (greyed)", "-", "閉じる(&X)"}));
     EXPECT_EQ(items(window->PopupMenu2()),
               (std::vector<std::string>{"設定(&O)...\tO (greyed)", "-", "月間スケジュール表示(&G)...\tG (greyed)",

@@ -1,0 +1,76 @@
+// The main window in this process, on a fixed day, with the settings in the
+// registry: a fixture shared by the tests that drive it.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/error_report_win.h"
+#include "app/main_menus.h"
+#include "app/main_window_win.h"
+#include "tests/fakes/fake_clock.h"
+#include "tests/win/zenka_test_support.h"
+
+namespace zenka::testing {
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ClearSettings();
+        previousReporter_ = SetErrorReporter([this](HWND, const std::string& text) { errors.push_back(text); });
+    }
+    void TearDown() override {
+        window.reset();
+        SetErrorReporter(previousReporter_);
+        ClearSettings();
+    }
+
+    // Creates the window, which runs the start-up with the settings now in
+    // the registry.
+    TfrmZenka& Start(DWORD osMajorVersion = 6) {
+        window.reset();
+        MainWindowServices services;
+        services.clock = &clock;
+        services.osMajorVersion = osMajorVersion;
+        services.messageBox = [this](HWND, const std::string& text, const std::string& caption, UINT) {
+            messages.push_back(caption + ": " + text);
+            return IDOK;
+        };
+        window = std::make_unique<TfrmZenka>(services);
+        window->OnDestroyed = [this] { ++destroyed; };
+        EXPECT_TRUE(window->Create(nullptr));
+        return *window;
+    }
+    void StartCalendarOnly() {
+        SetSetting("Kidou", "Cal", "1");
+        Start();
+    }
+
+    HWND Hwnd() const { return window->Handle(); }
+    HWND Child(MainWindowControl id) const { return window->Child(id); }
+    void Click(MainWindowControl button) { SendMessageW(Child(button), BM_CLICK, 0, 0); }
+    void Menu(MenuCommand command) { SendMessageW(Hwnd(), WM_COMMAND, command, 0); }
+    void Key(WORD key) { SendMessageW(window->koyomi1.Handle(), WM_KEYDOWN, key, 1); }
+    std::string Caption() const { return WindowText(Child(idLabel1)); }
+    std::string Selected() const {
+        const auto& k = window->koyomi1;
+        return std::to_string(k.Year()) + "-" + std::to_string(k.Month()) + "-" + std::to_string(k.Day());
+    }
+    bool Visible() const { return IsWindowVisible(Hwnd()) != FALSE; }
+
+    FakeClock clock{2006, 1, 1};
+    std::unique_ptr<TfrmZenka> window;
+    std::vector<std::string> errors;
+    std::vector<std::string> messages;
+    int destroyed = 0;
+
+private:
+    ErrorReporter previousReporter_;
+};
+
+}  // namespace zenka::testing

@@ -1,0 +1,146 @@
+// The main window's tray icons and tick in this process: placement at
+// start-up and by the tray menu, the start-up tick's tooltips, the date
+// change and the era toggle at the next tick, a left press on an icon, and
+// closing with and without the day icon.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/main_menus.h"
+#include "app/main_window_win.h"
+#include "controls/tray_icon_win.h"
+#include "tests/win/main_window_fixture.h"
+#include "tests/win/tray_test_support.h"
+#include "tests/win/zenka_test_support.h"
+
+namespace zenka {
+namespace {
+
+using testing::MainWindow;
+using testing::PumpMessages;
+using testing::SetSetting;
+using testing::Setting;
+
+class MainWindowTray : public MainWindow {
+protected:
+    DateTrayIcons& Icons() { return window->Tray()->icons; }
+    UINT MonthId() { return static_cast<UINT>(Icons().TaskTray1.Identifier()); }
+    UINT DayId() { return static_cast<UINT>(Icons().TaskTray2.Identifier()); }
+    UINT WeekdayId() { return static_cast<UINT>(Icons().TaskTray3.Identifier()); }
+    bool Checked(MenuCommand command) {
+        return (GetMenuState(window->PopupMenu1(), command, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    }
+    void Tick() { SendMessageW(Hwnd(), WM_TIMER, idTimer1, 0); }
+    void PressIcon(UINT id, UINT mouseMessage) {
+        SendMessageW(TTrayIcon::CallbackWindow(), kTrayCallbackMessage, id, mouseMessage);
+    }
+
+    TrayRecorder shell;
+};
+
+TEST_F(MainWindowTray, StartUpPlacesTheWantedIconsInOrderAndTheMenuTogglesThem) {
+    SetSetting("Icon", "Tsuki", "1");
+    SetSetting("Icon", "Youbi", "1");
+    Start();
+    // Wine reports a version after 5.1: weekday, day, month.
+    EXPECT_EQ(shell.Ids(NIM_ADD), (std::vector<UINT>{WeekdayId(), DayId(), MonthId()}));
+    EXPECT_TRUE(Checked(cmdMnuTsuki));
+    EXPECT_TRUE(Checked(cmdMnuYoubi));
+    for (const ShellCall& call : shell.calls) EXPECT_EQ(call.callbackMessage, kTrayCallbackMessage);
+
+    // Unchecking the month hides only the month icon; checking it again
+    // re-adds the day and weekday icons so the order holds.
+    shell.calls.clear();
+    Menu(cmdMnuTsuki);
+    EXPECT_EQ(shell.Ids(NIM_DELETE), (std::vector<UINT>{MonthId()}));
+    EXPECT_FALSE(Checked(cmdMnuTsuki));
+    EXPECT_TRUE(Icons().TaskTray2.Visible());
+    shell.calls.clear();
+    Menu(cmdMnuTsuki);
+    EXPECT_EQ(shell.Ids(NIM_ADD), (std::vector<UINT>{WeekdayId(), DayId(), MonthId()}));
+    EXPECT_TRUE(Checked(cmdMnuTsuki));
+
+    shell.calls.clear();
+    Menu(cmdMnuYoubi);
+    EXPECT_EQ(shell.Ids(NIM_DELETE), (std::vector<UINT>{WeekdayId()}));
+    shell.calls.clear();
+    Menu(cmdI1);
+    EXPECT_EQ(shell.Ids(NIM_ADD), (std::vector<UINT>{DayId(), MonthId()})) << "re-placed in order";
+
+    // The check marks are saved at close, and the icons leave with the
+    // window.
+    shell.calls.clear();
+    SendMessageW(Hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(Setting("Icon", "Tsuki"), "1");
+    EXPECT_EQ(Setting("Icon", "Youbi"), "0");
+    EXPECT_EQ(shell.Count(NIM_DELETE), 2u);
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MainWindowTray, CalendarOnlyPlacesNoIconAndTheWaitPlacesThemLater) {
+    StartCalendarOnly();
+    EXPECT_EQ(shell.Count(NIM_ADD), 0u);
+    EXPECT_FALSE(Icons().TaskTray2.Visible());
+
+    testing::ClearSettings();
+    SetSetting("Form", "Wait", "1");
+    Start();
+    EXPECT_EQ(shell.Count(NIM_ADD), 0u);
+    // The check marks are read when the wait ends, as they are stored then.
+    SetSetting("Icon", "Youbi", "1");
+    PumpMessages(1300);
+    EXPECT_EQ(shell.Ids(NIM_ADD), (std::vector<UINT>{WeekdayId(), DayId()}));
+    EXPECT_TRUE(Checked(cmdMnuYoubi));
+}
+
+TEST_F(MainWindowTray, TheTickDrawsTheTooltipsAndFollowsTheDateAndTheEraToggle) {
+    SetSetting("Icon", "Tsuki", "1");
+    SetSetting("Icon", "Youbi", "1");
+    Start();
+    const std::string newYear = "平成18年(2006年)1月1日(日)先勝 元旦";
+    EXPECT_EQ(Icons().TaskTray1.TipHelp(), newYear);
+    EXPECT_EQ(Icons().TaskTray2.TipHelp(), newYear);
+    EXPECT_EQ(Icons().TaskTray3.TipHelp(), newYear);
+    EXPECT_EQ(window->Tray()->tick.State().iconDateCache, "2006/1/1");
+
+    // The era toggle takes effect at the next tick.
+    Menu(cmdPopWareki);
+    EXPECT_EQ(Icons().TaskTray2.TipHelp(), newYear);
+    Tick();
+    EXPECT_EQ(Icons().TaskTray2.TipHelp(), "2006年(平成18年)1月1日(日)先勝 元旦");
+
+    // A new day: the tooltips change and the calendar selects today.
+    window->koyomi1.SetDate(2006, 3, 3);
+    clock.Set(2006, 1, 2);
+    Tick();
+    EXPECT_EQ(Icons().TaskTray2.TipHelp(), "2006年(平成18年)1月2日(月)友引 振替休日");
+    EXPECT_EQ(Selected(), "2006-1-2");
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MainWindowTray, ALeftPressShowsTheCalendarAndClosingOnlyHidesItWhileTheDayIconIsThere) {
+    Start();
+    ASSERT_TRUE(Icons().TaskTray2.Added());
+    EXPECT_FALSE(Visible());
+    PressIcon(DayId(), WM_LBUTTONDOWN);
+    EXPECT_TRUE(Visible());
+
+    Click(idPanelButton7);
+    EXPECT_FALSE(Visible());
+    PumpMessages(50);
+    EXPECT_EQ(destroyed, 0) << "the program stays in the notification area";
+
+    // The tray menu's K1 shows it again; Exit1 ends the program.
+    Menu(cmdK1);
+    EXPECT_TRUE(Visible());
+    Menu(cmdExit1);
+    PumpMessages(50);
+    EXPECT_EQ(destroyed, 1);
+    EXPECT_FALSE(Icons().TaskTray2.Added());
+}
+
+}  // namespace
+}  // namespace zenka
