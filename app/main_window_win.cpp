@@ -18,6 +18,7 @@
 #include "app/settings_bulk.h"
 #include "app/startup_display.h"
 #include "calendar/era.h"
+#include "common/executable_path_win.h"
 #include "common/font_win.h"
 #include "common/utf16_win.h"
 #include "daylists/day_list_storage.h"
@@ -59,19 +60,6 @@ constexpr std::array<ButtonDef, 7> kButtons{{
 
 constexpr char kStayOnTopHint[] = "常に手前に表示";
 constexpr char kReleaseOnTopHint[] = "手前表示を解除";
-
-std::string ExecutableDirectory() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    return Narrow(path.substr(0, path.find_last_of(L"\\/") + 1));
-}
 
 void MoveChild(HWND child, const LayoutBox& box) {
     SetWindowPos(child, nullptr, box.left, box.top, box.width, box.height, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -18,7 +18,7 @@
 #include "app/error_report_win.h"
 #include "app/main_tray_win.h"
 #include "calendar/default_holidays.h"
-#include "common/utf16_win.h"
+#include "common/executable_path_win.h"
 
 namespace zenka {
 namespace {
@@ -80,14 +80,6 @@ struct Demo {
         settings.icon.youbi = true;
     }
     ~Demo() { DestroyMenu(menu); }
-
-    static std::string ExecutableDirectory() {
-        wchar_t path[MAX_PATH] = {};
-        const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-        std::wstring directory(path, length);
-        directory.resize(directory.find_last_of(L'\\') + 1);
-        return Narrow(directory);
-    }
 
     void Command(UINT id) {
         switch (id) {
