@@ -8,16 +8,10 @@
 
 #include <algorithm>
 
+#include "common/utf16_win.h"
+
 namespace zenka {
 namespace {
-
-std::wstring WidePath(const std::string& utf8) {
-    if (utf8.empty()) return {};
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
-    return wide;
-}
 
 class FileHandle {
 public:
@@ -51,7 +45,7 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-    const std::wstring wide = WidePath(path);
+    const std::wstring wide = Widen(path);
     if (wide.empty()) return std::nullopt;
     FileHandle file(CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -76,7 +70,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 }
 
 bool ReplaceWholeFile(const std::string& path, std::string_view bytes) {
-    const std::wstring target = WidePath(path);
+    const std::wstring target = Widen(path);
     if (target.empty()) return false;
     // A file marked read-only is not to be written, and replacing it would
     // get round that.
