@@ -24,6 +24,10 @@ TTrayIcon& DateTrayIcons::Icon(TrayIconKind kind) {
     return TaskTray3;
 }
 
+void DateTrayIcons::HideAll() {
+    for (TTrayIcon* icon : {&TaskTray1, &TaskTray2, &TaskTray3}) icon->SetVisible(false);
+}
+
 void DateTrayIcons::MouseDown(TMouseButton button) {
     // The month icon's AutoPopup stands for all three; nothing turns it off.
     if (button == mbLeft && TaskTray1.AutoPopup() && OnShowCalendar) OnShowCalendar();

@@ -30,6 +30,11 @@ public:
     PlacedIcon& Day() { return day_; }
     PlacedIcon& Weekday() { return weekday_; }
 
+    // Any of the three is in the notification area.
+    bool AnyVisible() const { return TaskTray1.Visible() || TaskTray2.Visible() || TaskTray3.Visible(); }
+    // Takes all three out of the notification area.
+    void HideAll();
+
     // A left press on an icon: show the calendar window.
     std::function<void()> OnShowCalendar;
 

@@ -1,17 +1,14 @@
 #include "app/main_tray_win.h"
 
+#include "app/os_version_win.h"
+
 namespace zenka {
 
 bool SystemUsesNewerPlacementOrder() {
-    OSVERSIONINFOW version{};
-    version.dwOSVersionInfoSize = sizeof(version);
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    // The version the system reports to this program decides, as it does
-    // for the shell that lines the icons up.
-    if (!GetVersionExW(&version)) return true;
-#pragma GCC diagnostic pop
-    return UsesNewerPlacementOrder(version.dwMajorVersion, version.dwMinorVersion);
+    const OsVersion version = ReportedOsVersion();
+    // A system that does not tell is taken as a current one.
+    if (version.major == 0) return true;
+    return UsesNewerPlacementOrder(version.major, version.minor);
 }
 
 MainTray::MainTray(HWND owner, HMENU trayMenu, const Clock& clock, TCustomCalendarEx2k& calendar,

@@ -13,6 +13,7 @@
 #include "app/dpi_win.h"
 #include "app/error_report_win.h"
 #include "app/main_menus_win.h"
+#include "app/os_version_win.h"
 #include "app/panel_button_win.h"
 #include "app/registry_key_store_win.h"
 #include "app/settings_bulk.h"
@@ -82,18 +83,6 @@ UINT WheelRollMessage() {
     return message;
 }
 
-DWORD OsMajorVersion() {
-    OSVERSIONINFOW info{};
-    info.dwOSVersionInfoSize = sizeof(info);
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    // The version the system reports to this program, compatibility
-    // settings included, is the one that decides.
-    if (!GetVersionExW(&info)) return 0;
-#pragma GCC diagnostic pop
-    return info.dwMajorVersion;
-}
-
 // ---- timers ----
 
 void TfrmZenka::WindowTimer::Start(uint32_t milliseconds) {
@@ -113,7 +102,7 @@ TfrmZenka::TfrmZenka(MainWindowServices services)
       services_(std::move(services)),
       appDir_(ExecutableDirectory()),
       showing_(*this, tmrClose_, *this, settings_) {
-    if (services_.osMajorVersion == 0) services_.osMajorVersion = OsMajorVersion();
+    if (services_.osMajorVersion == 0) services_.osMajorVersion = ReportedOsVersion().major;
     layered_ = services_.osMajorVersion == 5;
 }
 
@@ -304,9 +293,7 @@ void TfrmZenka::FormDestroy() {
     // object itself stays until this object goes: a tick waiting in a
     // notice box may still be on the stack.
     if (tray_) {
-        for (TTrayIcon* icon : {&tray_->icons.TaskTray1, &tray_->icons.TaskTray2, &tray_->icons.TaskTray3}) {
-            icon->SetVisible(false);
-        }
+        tray_->icons.HideAll();
         tray_->sound.Close();
     }
 }
@@ -530,8 +517,7 @@ void TfrmZenka::PlaceTrayIcons() {
 bool TfrmZenka::DayIconVisible() const { return tray_ && tray_->icons.TaskTray2.Visible(); }
 
 bool TfrmZenka::AnyIconVisible() const {
-    return tray_ && (tray_->icons.TaskTray1.Visible() || tray_->icons.TaskTray2.Visible() ||
-                     tray_->icons.TaskTray3.Visible());
+    return tray_ && tray_->icons.AnyVisible();
 }
 
 void TfrmZenka::mnuTsukiClick() {

@@ -51,9 +51,6 @@ enum MainWindowTimer : UINT_PTR {
 // WM_MOUSEWHEEL; registered on first use.
 UINT WheelRollMessage();
 
-// The operating system's major version number, as GetVersionEx tells it.
-DWORD OsMajorVersion();
-
 // Shows a message box and answers its result.
 using MessageBoxFunction =
     std::function<int(HWND owner, const std::string& text, const std::string& caption, UINT type)>;
