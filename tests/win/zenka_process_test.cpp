@@ -335,6 +335,11 @@ TEST_F(ZenkaExe, OnVersion5TheWindowIsLayeredWithTheStoredOpacity) {
     COLORREF colorKey = 0;
     BYTE alpha = 0;
     DWORD flags = 0;
+    // The window shows before the start-up sets its opacity.
+    const DWORD start = GetTickCount();
+    while (!GetLayeredWindowAttributes(window, &colorKey, &alpha, &flags) && GetTickCount() - start < kPatience) {
+        Sleep(20);
+    }
     ASSERT_TRUE(GetLayeredWindowAttributes(window, &colorKey, &alpha, &flags));
     EXPECT_EQ(colorKey, RGB(0, 128, 0));
     EXPECT_EQ(alpha, 180);
