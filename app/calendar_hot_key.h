@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/shortcut_text.h"
+#include "common/shortcut_text.h"
 
 namespace zenka {
 

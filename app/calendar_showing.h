@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "app/app_settings.h"
+#include "common/app_settings.h"
 #include "app/tray_presence.h"
 
 namespace zenka {

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/app_settings.h"
-#include "app/settings_store.h"
+#include "common/app_settings.h"
+#include "common/settings_store.h"
 
 namespace zenka {
 

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "app/error_report_win.h"
+#include "common/error_report_win.h"
 #include "app/tick.h"
 
 namespace zenka {

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "app/app_settings.h"
+#include "common/app_settings.h"
 #include "app/date_tray_icons_win.h"
 #include "app/error_box_win.h"
 #include "app/notice_box_win.h"

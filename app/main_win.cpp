@@ -2,7 +2,7 @@
 // (its creation is the start-up), and the message loop until it closes.
 #include <windows.h>
 
-#include "app/clock_win.h"
+#include "common/clock_win.h"
 #include "app/main_window_win.h"
 #include "app/single_instance_win.h"
 

@@ -5,13 +5,13 @@
 
 #include <array>
 
-#include "app/app_title.h"
+#include "common/app_title.h"
 #include "app/calendar_hot_key.h"
 #include "app/calendar_window_input.h"
 #include "app/calendar_window_position.h"
 #include "app/calendar_window_text.h"
 #include "app/dpi_win.h"
-#include "app/error_report_win.h"
+#include "common/error_report_win.h"
 #include "app/main_menus_win.h"
 #include "app/os_version_win.h"
 #include "app/panel_button_win.h"

@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "app/app_settings.h"
+#include "common/app_settings.h"
 #include "app/calendar_showing.h"
 #include "app/calendar_window_input.h"
 #include "app/calendar_window_layout.h"

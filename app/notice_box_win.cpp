@@ -3,7 +3,7 @@
 #include <cwchar>
 #include <vector>
 
-#include "app/app_title.h"
+#include "common/app_title.h"
 #include "common/utf16_win.h"
 
 namespace zenka {

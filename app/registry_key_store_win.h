@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/key_store.h"
+#include "common/key_store.h"
 
 namespace zenka {
 

@@ -1,6 +1,6 @@
 #include "app/single_instance_win.h"
 
-#include "app/app_title.h"
+#include "common/app_title.h"
 #include "app/main_window_win.h"
 
 namespace zenka {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/app_settings.h"
+#include "common/app_settings.h"
 
 namespace zenka {
 

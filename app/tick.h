@@ -15,7 +15,7 @@
 #include <string>
 #include <utility>
 
-#include "app/app_settings.h"
+#include "common/app_settings.h"
 #include "app/notice_box.h"
 #include "app/short_date.h"
 #include "app/sound_player.h"

@@ -13,9 +13,9 @@
 #include <memory>
 #include <string>
 
-#include "app/app_settings.h"
-#include "app/clock_win.h"
-#include "app/error_report_win.h"
+#include "common/app_settings.h"
+#include "common/clock_win.h"
+#include "common/error_report_win.h"
 #include "app/main_tray_win.h"
 #include "calendar/default_holidays.h"
 #include "common/executable_path_win.h"

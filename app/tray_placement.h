@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "app/app_settings.h"
+#include "common/app_settings.h"
 
 namespace zenka {
 

@@ -10,9 +10,9 @@
 #include <cstdio>
 #include <string>
 
-#include "app/app_title.h"
-#include "app/clock_win.h"
-#include "app/error_report_win.h"
+#include "common/app_title.h"
+#include "common/clock_win.h"
+#include "common/error_report_win.h"
 #include "calendar/default_holidays.h"
 #include "calendar/julius.h"
 #include "common/utf16_win.h"

@@ -4,7 +4,7 @@
 
 #include <exception>
 
-#include "app/error_report_win.h"
+#include "common/error_report_win.h"
 
 namespace zenka {
 

@@ -4,7 +4,7 @@
 #include <exception>
 #include <utility>
 
-#include "app/error_report_win.h"
+#include "common/error_report_win.h"
 #include "common/utf16_win.h"
 
 namespace zenka {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/settings_store.h"
+#include "common/settings_store.h"
 #include "calendar/default_holidays.h"
 #include "common/whole_file.h"
 #include "daylists/profile_file.h"

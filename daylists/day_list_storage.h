@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/key_store.h"
+#include "common/key_store.h"
 #include "calendar/day_classifier.h"
 
 namespace zenka {

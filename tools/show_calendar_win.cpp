@@ -11,7 +11,7 @@
 #include "app/calendar_hot_key.h"
 #include "app/main_window_win.h"
 #include "app/registry_key_store_win.h"
-#include "app/settings_store.h"
+#include "common/settings_store.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/key_store.h"
+#include "common/key_store.h"
 
 namespace zenka {
 

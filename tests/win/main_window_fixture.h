@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/error_report_win.h"
+#include "common/error_report_win.h"
 #include "app/main_menus.h"
 #include "app/main_window_win.h"
 #include "tests/fakes/fake_clock.h"

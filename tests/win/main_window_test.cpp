@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/calendar_hot_key.h"
-#include "app/error_report_win.h"
+#include "common/error_report_win.h"
 #include "app/main_menus.h"
 #include "app/main_menus_win.h"
 #include "app/panel_button_win.h"

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/error_report_win.h"
+#include "common/error_report_win.h"
 #include "calendar/default_holidays.h"
 #include "calendar/julius.h"
 #include "calendar/old_calendar.h"

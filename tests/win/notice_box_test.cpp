@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app_title.h"
+#include "common/app_title.h"
 #include "common/utf16_win.h"
 
 namespace zenka {

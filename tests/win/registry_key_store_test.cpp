@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "common/utf16_win.h"
-#include "tests/app/key_store_contract.h"
+#include "tests/common/key_store_contract.h"
 
 namespace zenka {
 namespace {

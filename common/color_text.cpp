@@ -1,4 +1,4 @@
-#include "app/color_text.h"
+#include "common/color_text.h"
 
 #include <cctype>
 #include <cstdio>

@@ -16,10 +16,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/app_settings.h"
-#include "app/key_store.h"
+#include "common/app_settings.h"
+#include "common/key_store.h"
 #include "app/settings_bulk.h"
-#include "app/settings_store.h"
+#include "common/settings_store.h"
 #include "calendar/default_holidays.h"
 #include "daylists/day_list_storage.h"
 

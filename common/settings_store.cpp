@@ -1,6 +1,6 @@
-#include "app/settings_store.h"
+#include "common/settings_store.h"
 
-#include "app/color_text.h"
+#include "common/color_text.h"
 #include "calendar/day_rule.h"
 
 namespace zenka {

@@ -1,4 +1,4 @@
-#include "app/clock_win.h"
+#include "common/clock_win.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "app/shortcut_text.h"
+#include "common/shortcut_text.h"
 
 #include <cctype>
 

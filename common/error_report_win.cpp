@@ -1,9 +1,9 @@
-#include "app/error_report_win.h"
+#include "common/error_report_win.h"
 
 #include <exception>
 #include <utility>
 
-#include "app/app_title.h"
+#include "common/app_title.h"
 #include "common/utf16_win.h"
 
 namespace zenka {

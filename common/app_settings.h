@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/shortcut_text.h"
+#include "common/shortcut_text.h"
 #include "common/color.h"
 
 namespace zenka {

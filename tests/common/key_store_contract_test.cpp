@@ -1,6 +1,6 @@
 // The settings and day lists on the in-memory store; tests/win runs the same
 // cases on the registry.
-#include "tests/app/key_store_contract.h"
+#include "tests/common/key_store_contract.h"
 
 #include "tests/fakes/memory_key_store.h"
 

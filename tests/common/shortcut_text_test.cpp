@@ -1,8 +1,8 @@
-#include "app/shortcut_text.h"
+#include "common/shortcut_text.h"
 
 #include <gtest/gtest.h>
 
-#include "app/color_text.h"
+#include "common/color_text.h"
 
 namespace zenka {
 namespace {
