@@ -5,6 +5,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 "$root/scripts/install-deps.sh"
+"$root/scripts/check-layers.sh"
 "$root/scripts/build.sh" --native
 
 echo "== Native tests"
