@@ -12,10 +12,15 @@ for arg in "$@"; do
   esac
 done
 
+# A compiler cache, where the machine has one, makes rebuilds of other
+# checkouts quick; nothing depends on it.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
 if ((native)); then
-  cmake -S "$root" -B "$root/build/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZENKA_SANITIZE=ON >/dev/null
+  cmake -S "$root" -B "$root/build/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZENKA_SANITIZE=ON "${launcher[@]}" >/dev/null
   cmake --build "$root/build/native"
 fi
 cmake -S "$root" -B "$root/build/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" "${launcher[@]}" >/dev/null
 cmake --build "$root/build/win"
