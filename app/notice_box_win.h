@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "app/notice_box.h"
+#include "common/notice_box.h"
 
 namespace zenka {
 

@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-#include "app/sound_player.h"
+#include "common/sound_player.h"
 
 namespace zenka {
 

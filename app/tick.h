@@ -16,9 +16,9 @@
 #include <utility>
 
 #include "common/app_settings.h"
-#include "app/notice_box.h"
+#include "common/notice_box.h"
 #include "app/short_date.h"
-#include "app/sound_player.h"
+#include "common/sound_player.h"
 #include "app/tray_images.h"
 #include "common/clock.h"
 #include "controls/month_calendar.h"

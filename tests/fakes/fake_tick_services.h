@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "app/notice_box.h"
+#include "common/notice_box.h"
 #include "app/short_date.h"
-#include "app/sound_player.h"
+#include "common/sound_player.h"
 #include "app/tick.h"
 #include "app/tray_images.h"
 
