@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks that each source folder includes only the folders below it:
-# calendar <- common <- controls, daylists <- timesync <- settings <- app.
+# calendar <- common <- controls <- daylists <- timesync <- settings <- app.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -8,7 +8,8 @@ allowed() {
   case "$1" in
     calendar) echo "calendar" ;;
     common) echo "calendar common" ;;
-    controls | daylists) echo "calendar common $1" ;;
+    controls) echo "calendar common controls" ;;
+    daylists) echo "calendar common controls daylists" ;;
     timesync) echo "calendar common controls daylists timesync" ;;
     settings) echo "calendar common controls daylists timesync settings" ;;
     *) echo "" ;;
