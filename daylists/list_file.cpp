@@ -81,11 +81,14 @@ std::string EncodeListFile(const std::vector<std::string>& lines) {
     bool cp932 = true;
     for (const std::string& line : lines) cp932 = cp932 && Cp932CanHold(line);
     std::string bytes;
-    if (!cp932) bytes += kUtf8Mark;
-    for (const std::string& line : lines) {
-        bytes += cp932 ? Utf8ToCp932(line) : line;
-        bytes += kLineEnd;
+    if (cp932) {
+        for (const std::string& line : lines) bytes += Utf8ToCp932(line) + std::string(kLineEnd);
+        // Rarely, code page 932 bytes also make sense as UTF-8 and would be
+        // read back as other characters; such a file goes as UTF-8 too.
+        if (DecodeListFile(bytes).lines == lines) return bytes;
     }
+    bytes = kUtf8Mark;
+    for (const std::string& line : lines) bytes += line + std::string(kLineEnd);
     return bytes;
 }
 

@@ -40,7 +40,9 @@ struct DecodedListFile {
 // 932.
 DecodedListFile DecodeListFile(std::string_view bytes);
 
-// The bytes of a file holding the lines, each followed by CR LF.
+// The bytes of a file holding the lines, each followed by CR LF, in code
+// page 932 when that reads back as the same lines, else in UTF-8 with the
+// byte order mark.
 std::string EncodeListFile(const std::vector<std::string>& lines);
 
 // Reads the file at path (UTF-8). Nothing, after showing "ファイル <path>

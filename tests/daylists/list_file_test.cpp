@@ -89,6 +89,12 @@ TEST(ListFile, WritesCodePage932UnlessALineNeedsMore) {
     const Lines wide{"1,1,元旦", "1,2,森鷗外", "5,5,\U0001F382"};
     EXPECT_EQ(EncodeListFile(wide), "\xEF\xBB\xBF" "1,1,元旦\r\n1,2,森鷗外\r\n5,5,\U0001F382\r\n");
     EXPECT_EQ(DecodeListFile(EncodeListFile(wide)).lines, wide);
+
+    // Two characters whose code page 932 bytes pass for UTF-8 (for two
+    // others) go as UTF-8.
+    const Lines lookalike{Cp932ToUtf8("\xE9\x85\x87\x57")};
+    EXPECT_EQ(EncodeListFile(lookalike), "\xEF\xBB\xBF" + lookalike[0] + "\r\n");
+    EXPECT_EQ(DecodeListFile(EncodeListFile(lookalike)).lines, lookalike);
 }
 
 TEST(ListFile, FilesRoundTripByteForByteOrBecomeCrLf) {
