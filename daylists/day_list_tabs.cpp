@@ -36,6 +36,28 @@ AddOutcome AddEntry(DayListTab& tab, int visibleRows) {
     return AddOutcome::Added;
 }
 
+bool EnablesApply(TabCommand command, bool listChanged) {
+    switch (command) {
+        case TabCommand::AddEntry:
+        case TabCommand::DeleteSelected:
+        case TabCommand::MoveUp:
+        case TabCommand::MoveDown:
+        case TabCommand::LoadFile:
+            return listChanged;
+        case TabCommand::DeleteAll:
+        case TabCommand::Drop:
+        case TabCommand::ResetHolidays:
+        case TabCommand::ToggleAutoEquinox:
+            return true;
+        case TabCommand::EditLine:
+        case TabCommand::SaveFile:
+        case TabCommand::ImportOldLayout:
+        case TabCommand::RestoreBackup:
+            return false;
+    }
+    return false;
+}
+
 bool HasPendingEntries(const DayListTabs& tabs) {
     return !tabs.yotei.entry.content.empty() || !tabs.special.entry.content.empty() ||
            !tabs.holiday.entry.content.empty();

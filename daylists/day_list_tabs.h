@@ -52,6 +52,27 @@ enum class AddOutcome {
 // and puts it into its list (see InsertNewLine).
 AddOutcome AddEntry(DayListTab& tab, int visibleRows);
 
+// The commands of the tabs, and whether each marks the dialog changed
+// (enables its apply button) given whether it changed the list. Editing a
+// line, restoring the backup and importing the old layout change the lists
+// without it: their changes go with the next OK or apply.
+enum class TabCommand {
+    AddEntry,
+    DeleteSelected,
+    DeleteAll,
+    MoveUp,
+    MoveDown,
+    Drop,
+    EditLine,
+    ResetHolidays,
+    ToggleAutoEquinox,
+    LoadFile,
+    SaveFile,
+    ImportOldLayout,
+    RestoreBackup,
+};
+bool EnablesApply(TabCommand command, bool listChanged);
+
 // Whether any tab's content box holds an entry not yet added.
 bool HasPendingEntries(const DayListTabs& tabs);
 
