@@ -32,6 +32,9 @@ namespace {
 
 constexpr DWORD kWindowStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
 constexpr UINT_PTR kTimer1Interval = 10000;
+// The temporary folder is emptied this long after the start, so that
+// programs started with the session have their files open by then.
+constexpr uint32_t kTmrDeleteInterval = 15000;
 
 // Colour keys of the layered window: the start-up's and the settings
 // dialog's. Pixels of exactly this colour are left out.
@@ -255,8 +258,15 @@ void TfrmZenka::FormCreate() {
                                     LWA_COLORKEY | LWA_ALPHA);
     }
     RegisterCalendarHotKey();
-    // Emptying the recent-documents and temporary folders (Form/Delete,
-    // Form/TmpDelete, tmrDelete) comes with that feature.
+    if (settings_.form.deleteRecent) {
+        // Failures of the clean-up leave files where they are; the start-up
+        // goes on either way.
+        try {
+            EmptyRecentDocuments(CleanupPlacesInUse());
+        } catch (const std::exception&) {
+        }
+    }
+    if (settings_.form.tmpDelete) tmrDelete_.Start(kTmrDeleteInterval);
     tray_->tick.ClearAlarmAndChimeFlags();
     ApplyWindowOrder();
     Timer1Timer();
@@ -487,6 +497,7 @@ void TfrmZenka::Timer(UINT_PTR id) {
         case idTimer1: Timer1Timer(); break;
         case idTimer2: Timer2Timer(); break;
         case idTmrClose: showing_.tmrCloseTimer(); break;
+        case idTmrDelete: tmrDeleteTimer(); break;
         default: KillTimer(hwnd_, id); break;
     }
 }
@@ -505,6 +516,20 @@ void TfrmZenka::Timer2Timer() {
     }
     PlaceTrayIcons();
     timer2_.Stop();
+}
+
+// Once, 15 seconds after the start.
+void TfrmZenka::tmrDeleteTimer() {
+    tmrDelete_.Stop();
+    // Files in use, and whatever else cannot go, stay.
+    try {
+        EmptyTemporaryFolder(CleanupPlacesInUse());
+    } catch (const std::exception&) {
+    }
+}
+
+CleanupPlaces& TfrmZenka::CleanupPlacesInUse() {
+    return services_.cleanupPlaces ? *services_.cleanupPlaces : systemCleanupPlaces_;
 }
 
 void TfrmZenka::PlaceTrayIcons() {

@@ -17,6 +17,7 @@
 #include "app/calendar_window_input.h"
 #include "app/calendar_window_layout.h"
 #include "app/main_tray_win.h"
+#include "app/startup_cleanup_win.h"
 #include "app/tray_presence.h"
 #include "common/clock.h"
 #include "controls/month_calendar_win.h"
@@ -62,6 +63,9 @@ struct MainWindowServices {
     DWORD osMajorVersion = 0;
     // Empty: MessageBoxW.
     MessageBoxFunction messageBox;
+    // The folders the start-up clean-up empties; null: the system's. Must
+    // outlive the window.
+    CleanupPlaces* cleanupPlaces = nullptr;
 };
 
 class TfrmZenka : private CalendarWindowHost, private TrayPresence {
@@ -149,6 +153,8 @@ private:
     void Timer(UINT_PTR id);
     void Timer1Timer();
     void Timer2Timer();
+    void tmrDeleteTimer();
+    CleanupPlaces& CleanupPlacesInUse();
     void mnuTsukiClick();
     void mnuYoubiClick();
     void I1Click();
@@ -210,6 +216,8 @@ private:
     std::wstring hintBuffer_;  // handed to the tooltip
     WindowTimer timer2_{hwnd_, idTimer2};
     WindowTimer tmrClose_{hwnd_, idTmrClose};
+    WindowTimer tmrDelete_{hwnd_, idTmrDelete};
+    SystemCleanupPlaces systemCleanupPlaces_;
     CalendarShowing showing_;
     // Made with the window's handle, which owns the icons and the sound
     // device; gone with it.
