@@ -293,6 +293,8 @@ void TfrmZenka::FormCloseQuery() {
 }
 
 void TfrmZenka::FormDestroy() {
+    // An open month schedule view keeps its place for the next run.
+    if (memo_) memo_->Close();
     if (tooltip_) DestroyWindow(tooltip_);
     tooltip_ = nullptr;
     for (UINT_PTR id : {idTimer1, idTimer2, idTmrClose, idTmrDelete, idTmrOki}) KillTimer(hwnd_, id);
@@ -435,6 +437,7 @@ void TfrmZenka::Command(int id) {
         case cmdMnuYoubi: mnuYoubiClick(); break;
         case cmdI1: I1Click(); break;
         case cmdExit1: PostMessageW(hwnd_, WM_CLOSE, 0, 0); break;
+        case cmdPopMemo: OpenMonthSchedule(); break;
         case cmdPopW: popWClick(); break;
         case cmdB1: B1Click(); break;
         case cmdPopMonStart: popMonStartClick(); break;
@@ -559,13 +562,28 @@ void TfrmZenka::I1Click() { tray_->placement.I1Click(); }
 
 // ---- buttons and menu items ----
 
-// Each navigation button moves the calendar; an open month schedule view
-// will follow it.
-void TfrmZenka::PanelButton1Click() { koyomi1.PrevYear(); }
-void TfrmZenka::PanelButton2Click() { koyomi1.PrevMonth(); }
-void TfrmZenka::PanelButton3Click() { koyomi1.NextMonth(); }
-void TfrmZenka::PanelButton4Click() { koyomi1.NextYear(); }
-void TfrmZenka::PanelButton5Click() { koyomi1.GoToday(); }
+// Each navigation button moves the calendar, and an open month schedule
+// view follows it; other moves of the date leave the view as it is.
+void TfrmZenka::PanelButton1Click() {
+    koyomi1.PrevYear();
+    RefillMonthSchedule();
+}
+void TfrmZenka::PanelButton2Click() {
+    koyomi1.PrevMonth();
+    RefillMonthSchedule();
+}
+void TfrmZenka::PanelButton3Click() {
+    koyomi1.NextMonth();
+    RefillMonthSchedule();
+}
+void TfrmZenka::PanelButton4Click() {
+    koyomi1.NextYear();
+    RefillMonthSchedule();
+}
+void TfrmZenka::PanelButton5Click() {
+    koyomi1.GoToday();
+    RefillMonthSchedule();
+}
 
 void TfrmZenka::PanelButton6Click() {
     settings_.form.style = !settings_.form.style;
@@ -754,6 +772,36 @@ void TfrmZenka::RefreshCaptionAndHint() {
 }
 
 void TfrmZenka::GoToday() { koyomi1.GoToday(); }
+
+// ---- the month schedule view ----
+
+void TfrmZenka::OpenMonthSchedule() {
+    if (!MonthSchedule()) {
+        if (!tray_) return;
+        // Owned like the calendar window, by the application's hidden
+        // window, so that it comes and goes on its own.
+        MonthScheduleHost& host = *this;
+        memo_ = std::make_unique<TfrmMemo>(koyomi1, host, tray_->tick.BadLines());
+        if (!memo_->Create(GetWindow(hwnd_, GW_OWNER))) {
+            memo_.reset();
+            return;
+        }
+    }
+    memo_->Show();
+}
+
+void TfrmZenka::RefillMonthSchedule() {
+    if (TfrmMemo* memo = MonthSchedule()) memo->Fill();
+}
+
+std::string TfrmZenka::CalendarCaptionText() const {
+    return CalendarCaption(koyomi1.Year(), koyomi1.Month(), settings_.form.japanese);
+}
+
+void TfrmZenka::OpenScheduleDay(int32_t year, uint8_t month, uint8_t day) {
+    koyomi1.SetDate(year, month, day);
+    OpenSettingsDialog();
+}
 
 void TfrmZenka::CloseMainWindow() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
 
