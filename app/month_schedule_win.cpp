@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "app/calendar_window_position.h"
 #include "app/dpi_win.h"
 #include "app/panel_button_win.h"
 #include "app/registry_key_store_win.h"
@@ -66,10 +67,14 @@ bool TfrmMemo::Create(HWND owner) {
                     stored.width, stored.height, owner, nullptr, instance, this);
     if (!hwnd_) return false;
     // The size is known at 96 DPI; the screen the window landed on decides
-    // its pixels.
+    // its pixels. A place kept from a larger screen is pulled back onto this
+    // one, as the calendar window's is.
     const MemoBounds bounds = BoundsOnScreen(stored, DpiOfWindow(hwnd_));
-    SetWindowPos(hwnd_, nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const WindowPosition place = ClampIntoWorkArea({bounds.left, bounds.top}, {bounds.width, bounds.height},
+                                                   {work.right - work.left, work.bottom - work.top});
+    SetWindowPos(hwnd_, nullptr, place.left, place.top, bounds.width, bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
     CreateChildren();
     ApplyLayout();
     return true;

@@ -160,6 +160,16 @@ TEST_F(MonthScheduleView, KeepsItsPlaceAndSizeAcrossCloseAndReopen) {
     SetWindowPos(Memo(), nullptr, 310, 210, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
     window.reset();
     EXPECT_EQ(Setting("Memo", "Left"), "310");
+
+    // A place kept from a larger screen is pulled back onto this one.
+    SetSetting("Memo", "Left", "5000");
+    SetSetting("Memo", "Top", "-40");
+    Start();
+    Open();
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_EQ(MemoRect().right, work.right - work.left);
+    EXPECT_EQ(MemoRect().top, 0);
 }
 
 TEST_F(MonthScheduleView, ASelectedRedLineIsRedWithCyanText) {
