@@ -32,8 +32,7 @@ namespace {
 
 constexpr DWORD kWindowStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
 constexpr UINT_PTR kTimer1Interval = 10000;
-// The temporary folder is emptied this long after the start, so that
-// programs started with the session have their files open by then.
+// How long after the start the temporary folder is emptied, once.
 constexpr uint32_t kTmrDeleteInterval = 15000;
 
 // Colour keys of the layered window: the start-up's and the settings
