@@ -112,11 +112,9 @@ TEST_F(MonthScheduleView, OnlyTheNavigationButtonsAndTheirKeysRefillIt) {
     Key('T');
     EXPECT_EQ(MemoCaption(), "平成18年1月");
     Key('M');
-    Click(idPanelButton2);
+    Key('B');
     EXPECT_EQ(MemoCaption(), "平成18年12月");
-    Click(idPanelButton4);
-    Click(idPanelButton1);
-    EXPECT_EQ(Lines().at(22), "23(土)天皇誕生日") << "December 2006 again, after a year each way";
+    EXPECT_EQ(Lines().at(22), "23(土)天皇誕生日");
 }
 
 TEST_F(MonthScheduleView, KeepsItsPlaceAndSizeAcrossCloseAndReopen) {
