@@ -3,8 +3,8 @@
 namespace zenka {
 namespace {
 
-// The settings dialog, the month schedule view, the clock synchronisation,
-// help and the about box come later; their items wait greyed until then.
+// The settings dialog, the clock synchronisation, help and the about box
+// come later; their items wait greyed until then.
 constexpr MenuItemDef kTrayMenu[] = {
     {cmdK1, "K1", "カレンダー起動(&C)", 0, false, true},
     {cmdKO1, "KO1", "設定(&O)...", 0, true, false},
@@ -19,7 +19,7 @@ constexpr MenuItemDef kTrayMenu[] = {
 
 constexpr MenuItemDef kCalendarMenu[] = {
     {cmdK2, "K2", "設定(&O)...", 'O', true, false},
-    {cmdPopMemo, "popMemo", "月間スケジュール表示(&G)...", 'G', false, false},
+    {cmdPopMemo, "popMemo", "月間スケジュール表示(&G)...", 'G', false, true},
     {cmdPopW, "popW", "同時表示(&W)", 0, true, true},
     {cmdB1, "B1", "カレンダーを大きくする(&B)", 0, false, true},
     {cmdPopMonStart, "popMonStart", "月曜日から始める(&M)", 0, false, true},

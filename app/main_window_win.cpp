@@ -32,6 +32,8 @@ namespace {
 
 constexpr DWORD kWindowStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
 constexpr UINT_PTR kTimer1Interval = 10000;
+// How long after the start the temporary folder is emptied, once.
+constexpr uint32_t kTmrDeleteInterval = 15000;
 
 // Colour keys of the layered window: the start-up's and the settings
 // dialog's. Pixels of exactly this colour are left out.
@@ -255,8 +257,15 @@ void TfrmZenka::FormCreate() {
                                     LWA_COLORKEY | LWA_ALPHA);
     }
     RegisterCalendarHotKey();
-    // Emptying the recent-documents and temporary folders (Form/Delete,
-    // Form/TmpDelete, tmrDelete) comes with that feature.
+    if (settings_.form.deleteRecent) {
+        // Failures of the clean-up leave files where they are; the start-up
+        // goes on either way.
+        try {
+            EmptyRecentDocuments(CleanupPlacesInUse());
+        } catch (const std::exception&) {
+        }
+    }
+    if (settings_.form.tmpDelete) tmrDelete_.Start(kTmrDeleteInterval);
     tray_->tick.ClearAlarmAndChimeFlags();
     ApplyWindowOrder();
     Timer1Timer();
@@ -283,6 +292,8 @@ void TfrmZenka::FormCloseQuery() {
 }
 
 void TfrmZenka::FormDestroy() {
+    // An open month schedule view keeps its place for the next run.
+    if (memo_) memo_->Close();
     if (tooltip_) DestroyWindow(tooltip_);
     tooltip_ = nullptr;
     for (UINT_PTR id : {idTimer1, idTimer2, idTmrClose, idTmrDelete, idTmrOki}) KillTimer(hwnd_, id);
@@ -425,6 +436,7 @@ void TfrmZenka::Command(int id) {
         case cmdMnuYoubi: mnuYoubiClick(); break;
         case cmdI1: I1Click(); break;
         case cmdExit1: PostMessageW(hwnd_, WM_CLOSE, 0, 0); break;
+        case cmdPopMemo: OpenMonthSchedule(); break;
         case cmdPopW: popWClick(); break;
         case cmdB1: B1Click(); break;
         case cmdPopMonStart: popMonStartClick(); break;
@@ -487,6 +499,7 @@ void TfrmZenka::Timer(UINT_PTR id) {
         case idTimer1: Timer1Timer(); break;
         case idTimer2: Timer2Timer(); break;
         case idTmrClose: showing_.tmrCloseTimer(); break;
+        case idTmrDelete: tmrDeleteTimer(); break;
         default: KillTimer(hwnd_, id); break;
     }
 }
@@ -505,6 +518,20 @@ void TfrmZenka::Timer2Timer() {
     }
     PlaceTrayIcons();
     timer2_.Stop();
+}
+
+// Once, 15 seconds after the start.
+void TfrmZenka::tmrDeleteTimer() {
+    tmrDelete_.Stop();
+    // Files in use, and whatever else cannot go, stay.
+    try {
+        EmptyTemporaryFolder(CleanupPlacesInUse());
+    } catch (const std::exception&) {
+    }
+}
+
+CleanupPlaces& TfrmZenka::CleanupPlacesInUse() {
+    return services_.cleanupPlaces ? *services_.cleanupPlaces : systemCleanupPlaces_;
 }
 
 void TfrmZenka::PlaceTrayIcons() {
@@ -534,13 +561,28 @@ void TfrmZenka::I1Click() { tray_->placement.I1Click(); }
 
 // ---- buttons and menu items ----
 
-// Each navigation button moves the calendar; an open month schedule view
-// will follow it.
-void TfrmZenka::PanelButton1Click() { koyomi1.PrevYear(); }
-void TfrmZenka::PanelButton2Click() { koyomi1.PrevMonth(); }
-void TfrmZenka::PanelButton3Click() { koyomi1.NextMonth(); }
-void TfrmZenka::PanelButton4Click() { koyomi1.NextYear(); }
-void TfrmZenka::PanelButton5Click() { koyomi1.GoToday(); }
+// Each navigation button moves the calendar, and an open month schedule
+// view follows it; other moves of the date leave the view as it is.
+void TfrmZenka::PanelButton1Click() {
+    koyomi1.PrevYear();
+    RefillMonthSchedule();
+}
+void TfrmZenka::PanelButton2Click() {
+    koyomi1.PrevMonth();
+    RefillMonthSchedule();
+}
+void TfrmZenka::PanelButton3Click() {
+    koyomi1.NextMonth();
+    RefillMonthSchedule();
+}
+void TfrmZenka::PanelButton4Click() {
+    koyomi1.NextYear();
+    RefillMonthSchedule();
+}
+void TfrmZenka::PanelButton5Click() {
+    koyomi1.GoToday();
+    RefillMonthSchedule();
+}
 
 void TfrmZenka::PanelButton6Click() {
     settings_.form.style = !settings_.form.style;
@@ -729,6 +771,36 @@ void TfrmZenka::RefreshCaptionAndHint() {
 }
 
 void TfrmZenka::GoToday() { koyomi1.GoToday(); }
+
+// ---- the month schedule view ----
+
+void TfrmZenka::OpenMonthSchedule() {
+    if (!MonthSchedule()) {
+        if (!tray_) return;
+        // Owned like the calendar window, by the application's hidden
+        // window, so that it comes and goes on its own.
+        MonthScheduleHost& host = *this;
+        memo_ = std::make_unique<TfrmMemo>(koyomi1, host, tray_->tick.BadLines());
+        if (!memo_->Create(GetWindow(hwnd_, GW_OWNER))) {
+            memo_.reset();
+            return;
+        }
+    }
+    memo_->Show();
+}
+
+void TfrmZenka::RefillMonthSchedule() {
+    if (TfrmMemo* memo = MonthSchedule()) memo->Fill();
+}
+
+std::string TfrmZenka::CalendarCaptionText() const {
+    return CalendarCaption(koyomi1.Year(), koyomi1.Month(), settings_.form.japanese);
+}
+
+void TfrmZenka::OpenScheduleDay(int32_t year, uint8_t month, uint8_t day) {
+    koyomi1.SetDate(year, month, day);
+    OpenSettingsDialog();
+}
 
 void TfrmZenka::CloseMainWindow() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
 

@@ -17,6 +17,8 @@
 #include "app/calendar_window_input.h"
 #include "app/calendar_window_layout.h"
 #include "app/main_tray_win.h"
+#include "app/month_schedule_win.h"
+#include "app/startup_cleanup_win.h"
 #include "app/tray_presence.h"
 #include "common/clock.h"
 #include "controls/month_calendar_win.h"
@@ -62,9 +64,12 @@ struct MainWindowServices {
     DWORD osMajorVersion = 0;
     // Empty: MessageBoxW.
     MessageBoxFunction messageBox;
+    // The folders the start-up clean-up empties; null: the system's. Must
+    // outlive the window.
+    CleanupPlaces* cleanupPlaces = nullptr;
 };
 
-class TfrmZenka : private CalendarWindowHost, private TrayPresence {
+class TfrmZenka : private CalendarWindowHost, private TrayPresence, private MonthScheduleHost {
 public:
     explicit TfrmZenka(MainWindowServices services);
     ~TfrmZenka() override;
@@ -107,6 +112,8 @@ public:
     // The resolution the window's position is kept for at present.
     const std::string& ResolutionTagInUse() const { return tag_; }
     HWND Child(MainWindowControl id) const { return GetDlgItem(hwnd_, id); }
+    // The month schedule view while it is open, else null.
+    TfrmMemo* MonthSchedule() const { return memo_ && memo_->Handle() ? memo_.get() : nullptr; }
 
 private:
     // A window timer that fires once.
@@ -149,6 +156,8 @@ private:
     void Timer(UINT_PTR id);
     void Timer1Timer();
     void Timer2Timer();
+    void tmrDeleteTimer();
+    CleanupPlaces& CleanupPlacesInUse();
     void mnuTsukiClick();
     void mnuYoubiClick();
     void I1Click();
@@ -178,10 +187,16 @@ private:
     void MakeInvisible() override;
     void Reposition() override;
     void BringToFront() override;
-    void OpenMonthSchedule() override {}  // the month schedule view comes later
+    void OpenMonthSchedule() override;
     void RefreshCaptionAndHint() override;
     void GoToday() override;
     void CloseMainWindow() override;
+
+    // MonthScheduleHost
+    std::string CalendarCaptionText() const override;
+    void OpenScheduleDay(int32_t year, uint8_t month, uint8_t day) override;
+    // The navigation buttons take an open month schedule view along.
+    void RefillMonthSchedule();
 
     // TrayPresence
     bool DayIconVisible() const override;
@@ -210,10 +225,14 @@ private:
     std::wstring hintBuffer_;  // handed to the tooltip
     WindowTimer timer2_{hwnd_, idTimer2};
     WindowTimer tmrClose_{hwnd_, idTmrClose};
+    WindowTimer tmrDelete_{hwnd_, idTmrDelete};
+    SystemCleanupPlaces systemCleanupPlaces_;
     CalendarShowing showing_;
     // Made with the window's handle, which owns the icons and the sound
     // device; gone with it.
     std::unique_ptr<MainTray> tray_;
+    // Made on first use; its window may be gone while the object stays.
+    std::unique_ptr<TfrmMemo> memo_;
 };
 
 }  // namespace zenka

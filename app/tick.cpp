@@ -13,8 +13,6 @@ namespace {
 
 constexpr std::array<const char*, 7> kWeekdayTexts = {"(日)", "(月)", "(火)", "(水)", "(木)", "(金)", "(土)"};
 
-constexpr char kBadLineFollowUp[] = "この行は該当しない行として扱います。";
-
 std::string RokuyoText(int32_t julius) {
     const uint8_t index = RokuyoIndex(julius);
     if (index < 1 || index > 6) return {};
@@ -174,13 +172,9 @@ void PeriodicTick::ChangeDate(const DateTime& now) {
 
     // Each malformed line is told once; from then on it quietly counts as not
     // matching, so no error box is opened on every tick.
-    std::string report;
-    for (const EDayRuleError& bad : kind.badLines) {
-        if (!reportedLines_.emplace(static_cast<int>(bad.list), bad.line).second) continue;
-        report += DescribeBadLine(bad) + "\r\n";
-    }
+    const std::string report = badLines_.NewReport(kind.badLines);
     if (!report.empty()) {
-        services_.errors.ShowError(report + kBadLineFollowUp);
+        services_.errors.ShowError(report);
         // While the report was open, a tick may have drawn a later day; this
         // day's notice would come too late.
         if (state_.iconDateCache != dayText) return;

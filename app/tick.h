@@ -11,13 +11,13 @@
 #pragma once
 
 #include <cstdint>
-#include <set>
 #include <string>
 #include <utility>
 
 #include "common/app_settings.h"
 #include "common/notice_box.h"
 #include "app/short_date.h"
+#include "app/tolerant_day_kind.h"
 #include "common/sound_player.h"
 #include "app/tray_images.h"
 #include "common/clock.h"
@@ -79,6 +79,9 @@ public:
     void SuppressNextNotice() { state_.noticeSuppress = true; }
     // Start-up forgets alarms and chimes of an earlier run.
     void ClearAlarmAndChimeFlags();
+    // The malformed list lines told so far; whatever else shows the day
+    // lists tells through the same record, so a line is told only once.
+    BadLineReports& BadLines() { return badLines_; }
 
 private:
     // Each returns false when a tick nested in one of its notices or sounds
@@ -95,8 +98,7 @@ private:
     TickServices services_;
     TickState state_;
     uint64_t ticks_ = 0;  // ticks begun so far
-    // Malformed list lines already reported, by list and text.
-    std::set<std::pair<int, std::string>> reportedLines_;
+    BadLineReports badLines_;
 };
 
 // "7:5" for 7:05: hour and minute without leading zeros.

@@ -6,7 +6,9 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calendar/day_classifier.h"
@@ -24,5 +26,20 @@ TolerantDayKind ClassifyTolerantly(const DayRuleSet& rules, int32_t year, uint8_
 
 // "休日リストの 3 行目 "1,x,元旦": 'x' は有効な整数ではありません"
 std::string DescribeBadLine(const EDayRuleError& error);
+
+// The malformed lines the user has been told about. Each line is told once
+// a run; from then on it quietly counts as not matching, so that no error
+// box opens on every tick or every look at a month.
+class BadLineReports {
+public:
+    // The report of the lines among these not told yet, one description a
+    // line and then what becomes of them; empty when all were told before.
+    // The lines count as told from now on.
+    std::string NewReport(const std::vector<EDayRuleError>& badLines);
+
+private:
+    // By list and text.
+    std::set<std::pair<int, std::string>> told_;
+};
 
 }  // namespace zenka

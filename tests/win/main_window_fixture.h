@@ -14,6 +14,7 @@
 #include "app/main_menus.h"
 #include "app/main_window_win.h"
 #include "tests/fakes/fake_clock.h"
+#include "tests/win/cleanup_sandbox.h"
 #include "tests/win/zenka_test_support.h"
 
 namespace zenka::testing {
@@ -37,6 +38,7 @@ protected:
         MainWindowServices services;
         services.clock = &clock;
         services.osMajorVersion = osMajorVersion;
+        services.cleanupPlaces = &cleanupPlaces;
         services.messageBox = [this](HWND, const std::string& text, const std::string& caption, UINT) {
             messages.push_back(caption + ": " + text);
             return IDOK;
@@ -64,6 +66,8 @@ protected:
     bool Visible() const { return IsWindowVisible(Hwnd()) != FALSE; }
 
     FakeClock clock{2006, 1, 1};
+    // No folder of this machine is ever emptied by a test.
+    SandboxPlaces cleanupPlaces;
     std::unique_ptr<TfrmZenka> window;
     std::vector<std::string> errors;
     std::vector<std::string> messages;

@@ -13,59 +13,13 @@
 #include "calendar/old_calendar.h"
 #include "common/font_win.h"
 #include "tests/fakes/fake_clock.h"
+#include "tests/win/captured_image.h"
 
 namespace zenka {
 namespace {
 
-// The client area as drawn by the control's paint routine.
-struct Image {
-    int width = 0;
-    int height = 0;
-    std::vector<Color> pixels;
-
-    Color At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
-    int Count(const Rect& r, Color color) const {
-        int n = 0;
-        for (int y = r.top; y < r.bottom; ++y) {
-            for (int x = r.left; x < r.right; ++x) n += At(x, y) == color;
-        }
-        return n;
-    }
-    friend bool operator==(const Image&, const Image&) = default;
-};
-
-// Runs fn with a 32-bit top-down bitmap selected into a memory DC; the
-// bitmap's pixels are given back as colours.
-template <class Fn>
-Image WithBitmap(int width, int height, Color fill, Fn fn) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, dib);
-    RECT all{0, 0, width, height};
-    HBRUSH brush = CreateSolidBrush(fill);
-    FillRect(dc, &all, brush);
-    DeleteObject(brush);
-    fn(dc);
-    GdiFlush();
-    Image image{width, height, {}};
-    const auto* raw = static_cast<const uint32_t*>(bits);
-    for (int i = 0; i < width * height; ++i) {
-        const uint32_t p = raw[i];  // 0x00RRGGBB
-        image.pixels.push_back(RgbColor((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
-    }
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    DeleteObject(dib);
-    return image;
-}
+using testing::Image;
+using testing::WithBitmap;
 
 class MonthCalendarWindow : public ::testing::Test {
 protected:

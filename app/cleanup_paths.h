@@ -1,0 +1,40 @@
+// Decisions on path texts for the start-up clean-up: whether an entry lies
+// inside the folder being emptied, and which folders may be emptied at all.
+// Paths are Windows paths as the system gives them, with or without the
+// "\\?\" prefix of final paths; letters compare without regard to case.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zenka {
+
+// True when path names something below folder (never folder itself).
+bool PathLiesInside(std::string_view path, std::string_view folder);
+
+// True when both name the same folder, trailing backslashes aside.
+bool SameFolder(std::string_view a, std::string_view b);
+
+// "C:\", "\\server\share\", or an empty or relative path: nothing to empty.
+bool IsRootOrNotAbsolute(std::string_view path);
+
+// The recent-documents folder kept in the registry, when it is the folder
+// the shell itself reports for recent documents; nothing otherwise (a
+// missing value, the Desktop, a drive root, a mistyped path).
+std::optional<std::string> RecentFolderToEmpty(const std::string& registryValue, const std::string& shellFolder);
+
+// The temporary folder the system reports, unless emptying it would reach
+// folders that must never be emptied: a drive root, or one of kept (the
+// Windows folder, the user's profile and documents...) or a folder holding
+// one of them, as when the system falls back to the profile or the Windows
+// folder for want of a temporary folder.
+std::optional<std::string> TemporaryFolderToEmpty(const std::string& temporaryFolder,
+                                                  const std::vector<std::string>& kept);
+
+// True when the name's own extension is ".lnk". A search for "*.lnk" also
+// finds the short names of longer extensions (".lnkx"), which must stay.
+bool HasShortcutExtension(std::string_view name);
+
+}  // namespace zenka

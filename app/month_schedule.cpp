@@ -1,0 +1,39 @@
+#include "app/month_schedule.h"
+
+#include "app/tolerant_day_kind.h"
+#include "calendar/julius.h"
+#include "controls/month_calendar.h"
+
+namespace zenka {
+
+MonthSchedule FillMonthSchedule(const DayRuleSet& rules, int32_t year, uint8_t month) {
+    MonthSchedule schedule{year, month, {}, {}};
+    // Walking the day numbers rather than the dates steps over the days
+    // October 1582 does not have, as the calendar's grid does.
+    const int32_t first = DateToJulius(year, month, 1);
+    const int32_t last = DateToJulius(year, month, DaysInMonth(year, month));
+    for (int32_t julius = first; julius <= last; ++julius) {
+        const uint8_t day = JuliusToDate(julius).day;
+        TolerantDayKind kind = ClassifyTolerantly(rules, year, month, day);
+        schedule.lines.push_back({day, MonthScheduleLineText(day, JuliusDayOfWeek(julius), kind.names), kind.font});
+        for (EDayRuleError& bad : kind.badLines) schedule.badLines.push_back(std::move(bad));
+    }
+    return schedule;
+}
+
+std::string MonthScheduleLineText(uint8_t day, uint8_t weekday, std::string_view names) {
+    std::string text = day < 10 ? " " : "";
+    text += std::to_string(day);
+    text += "(";
+    text += kWeekdayHeaderNames.at(weekday - 1);
+    text += ")";
+    text += names;
+    return text;
+}
+
+LineColors MonthScheduleLineColors(Color dayColor, bool selected) {
+    if (selected) return {dayColor, dayColor ^ 0xFFFFFF};
+    return {clWhite, dayColor};
+}
+
+}  // namespace zenka

@@ -1,0 +1,94 @@
+// TfrmMemo, the month schedule view: a small sizeable tool window listing
+// every day of the month the calendar shows, each line in its day's colour.
+// The navigation buttons of the calendar window refill it; a double click
+// on a line opens that day in the calendar; Enter closes it. Its place and
+// size are read when it is made and written when it closes.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "app/month_schedule.h"
+#include "app/month_schedule_layout.h"
+#include "app/tolerant_day_kind.h"
+#include "controls/month_calendar.h"
+
+namespace zenka {
+
+extern const wchar_t* const kMonthScheduleClass;  // "TfrmMemo"
+
+// The view's children, by control identifier.
+enum MonthScheduleControl : int {
+    idMemoLabel1 = 1,
+    idMemoPanelButton7,
+    idMemoListBox1,
+    idMemoStatusBar1,
+};
+
+// What the view asks of the calendar window.
+class MonthScheduleHost {
+public:
+    virtual ~MonthScheduleHost() = default;
+    // The calendar window's caption, "平成18年12月".
+    virtual std::string CalendarCaptionText() const = 0;
+    // A line was double-clicked: the calendar selects the day and runs its
+    // double-click action.
+    virtual void OpenScheduleDay(int32_t year, uint8_t month, uint8_t day) = 0;
+};
+
+class TfrmMemo {
+public:
+    // The calendar gives the month, the day lists and the colours; the
+    // reports tell each malformed list line once. Everything must outlive
+    // the view.
+    TfrmMemo(const TCustomCalendarEx2k& calendar, MonthScheduleHost& host, BadLineReports& reports);
+    ~TfrmMemo();
+    TfrmMemo(const TfrmMemo&) = delete;
+    TfrmMemo& operator=(const TfrmMemo&) = delete;
+
+    // Makes the window, hidden, at its stored place and size; false when
+    // it cannot be made.
+    bool Create(HWND owner);
+    // Shows the window filled, in the foreground.
+    void Show();
+    // Lists the month the calendar shows now.
+    void Fill();
+    // Writes the place and size, then destroys the window.
+    void Close();
+
+    // Null once the window is gone.
+    HWND Handle() const { return hwnd_; }
+    HWND Child(MonthScheduleControl id) const { return GetDlgItem(hwnd_, id); }
+    const MonthSchedule& Schedule() const { return schedule_; }
+    const MonthScheduleLayout& Layout() const { return layout_; }
+
+    // Called once the window is gone.
+    std::function<void()> OnDestroyed;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void CreateChildren();
+    void ApplyLayout();
+    void ApplyFonts();
+    void DrawItem(const DRAWITEMSTRUCT& item);
+    void ListBox1DblClick();
+    void FormDestroy();
+
+    const TCustomCalendarEx2k& calendar_;
+    MonthScheduleHost& host_;
+    BadLineReports& reports_;
+    MonthSchedule schedule_;
+    MonthScheduleLayout layout_;
+    HWND hwnd_ = nullptr;
+    HWND tooltip_ = nullptr;
+    HFONT listFont_ = nullptr;
+    HFONT labelFont_ = nullptr;
+    HFONT statusFont_ = nullptr;
+    int fontsDpi_ = 0;  // the DPI the fonts were made for
+};
+
+}  // namespace zenka
