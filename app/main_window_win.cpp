@@ -661,7 +661,8 @@ void TfrmZenka::ApplyDayFontColors() {
 }
 
 void TfrmZenka::RegisterCalendarHotKey() {
-    const auto hotKey = HotKeyFor(settings_.form.hotKey1);
+    const OsVersion version = ReportedOsVersion();
+    const auto hotKey = HotKeyFor(settings_.form.hotKey1, SystemHasNoRepeatHotKeys(version.major, version.minor));
     if (!hotKey) return;
     if (!RegisterHotKey(hwnd_, kCalendarHotKeyId, hotKey->modifiers, hotKey->key)) {
         ShowMessage(kHotKeyTakenText, kHotKeyTakenCaption, MB_OK | MB_ICONWARNING);
