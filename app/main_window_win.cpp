@@ -377,7 +377,7 @@ LRESULT TfrmZenka::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
                 const HWND tool = reinterpret_cast<HWND>(header->idFrom);
                 const int id = GetDlgCtrlID(tool);
-                std::string text = hint_;
+                std::string text = hint_.Text();
                 for (const ButtonDef& def : kButtons) {
                     if (tool == Child(def.id)) text = def.hint;
                 }
@@ -715,14 +715,9 @@ void TfrmZenka::BringToFront() {
 
 void TfrmZenka::RefreshCaptionAndHint() {
     RefreshCaption();
-    const int32_t y = koyomi1.Year();
-    const uint8_t m = koyomi1.Month();
-    const uint8_t d = koyomi1.Day();
-    hint_.clear();
-    // A malformed day list line is reported, and the tooltip stays empty;
-    // whatever asked for the refresh goes on.
+    // Whatever asked for the refresh goes on after an error here.
     try {
-        hint_ = CalendarHintText(settings_.form.rokuyo, koyomi1.JuliusDay(), koyomi1.GetDayNames(y, m, d));
+        if (tray_) hint_.Refresh(settings_.form.rokuyo, tray_->badLines);
     } catch (...) {
         ReportCurrentException(hwnd_);
     }

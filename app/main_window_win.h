@@ -13,6 +13,7 @@
 #include <string>
 
 #include "common/app_settings.h"
+#include "app/calendar_hint.h"
 #include "app/calendar_showing.h"
 #include "app/calendar_window_input.h"
 #include "app/calendar_window_layout.h"
@@ -95,7 +96,7 @@ public:
     const AppSettings& Settings() const { return settings_; }
     // The tooltip of the window and the calendar: the selected day's
     // rokuyo and names.
-    const std::string& Hint() const { return hint_; }
+    const std::string& Hint() const { return hint_.Text(); }
     HMENU PopupMenu1() const { return popupMenu1_; }  // the tray menu
     // The tray icons and the tick; null before Create and after the window
     // is gone.
@@ -206,7 +207,7 @@ private:
     std::string tag_;  // resolution tag in use
     std::string appDir_;
     std::string helpPath_;
-    std::string hint_;
+    CalendarHint hint_{koyomi1};
     std::wstring hintBuffer_;  // handed to the tooltip
     WindowTimer timer2_{hwnd_, idTimer2};
     WindowTimer tmrClose_{hwnd_, idTmrClose};

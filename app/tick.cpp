@@ -13,8 +13,6 @@ namespace {
 
 constexpr std::array<const char*, 7> kWeekdayTexts = {"(日)", "(月)", "(火)", "(水)", "(木)", "(金)", "(土)"};
 
-constexpr char kBadLineFollowUp[] = "この行は該当しない行として扱います。";
-
 std::string RokuyoText(int32_t julius) {
     const uint8_t index = RokuyoIndex(julius);
     if (index < 1 || index > 6) return {};
@@ -145,9 +143,20 @@ void PeriodicTick::ChangeDate(const DateTime& now) {
     const std::string dayText = std::to_string(y) + "/" + std::to_string(m) + "/" + std::to_string(d);
     if (dayText == state_.iconDateCache) return;
 
+    // The day counts as drawn before anything here can open a box (moving
+    // the calendar may report a malformed line), so that ticks nested in one
+    // stop above and this day's icons and notice come once.
+    const bool newDay = !state_.iconDateCache.empty();
+    state_.iconDateCache = dayText;
+    const bool suppressed = std::exchange(state_.noticeSuppress, false);
+
     // A shown calendar follows the new day; after a cleared cache the day has
     // not changed and the user's selection stays.
-    if (!state_.iconDateCache.empty()) services_.calendar.GoToday();
+    if (newDay) {
+        services_.calendar.GoToday();
+        // A tick nested in a box opened there may have drawn a later day.
+        if (state_.iconDateCache != dayText) return;
+    }
 
     const TolerantDayKind kind = ClassifyTolerantly(services_.calendar.Rules(), y, m, d);
     const std::string folder = IconFolderOf(services_.calendar.Fonts().Font(kind.font).color);
@@ -169,22 +178,9 @@ void PeriodicTick::ChangeDate(const DateTime& now) {
     tray.SetTrayTip(TrayIconKind::Month, tip);
     tray.SetTrayTip(TrayIconKind::Weekday, tip);
 
-    state_.iconDateCache = dayText;
-    const bool suppressed = std::exchange(state_.noticeSuppress, false);
-
-    // Each malformed line is told once; from then on it quietly counts as not
-    // matching, so no error box is opened on every tick.
-    std::string report;
-    for (const EDayRuleError& bad : kind.badLines) {
-        if (!reportedLines_.emplace(static_cast<int>(bad.list), bad.line).second) continue;
-        report += DescribeBadLine(bad) + "\r\n";
-    }
-    if (!report.empty()) {
-        services_.errors.ShowError(report + kBadLineFollowUp);
-        // While the report was open, a tick may have drawn a later day; this
-        // day's notice would come too late.
-        if (state_.iconDateCache != dayText) return;
-    }
+    // While a report was open, a tick may have drawn a later day; this day's
+    // notice would come too late.
+    if (services_.badLines.Tell(kind.badLines) && state_.iconDateCache != dayText) return;
 
     const AppSettings::Keikoku keikoku = services_.settings.keikoku;
     if (keikoku.onOff && !suppressed && !TrimBlanks(kind.names).empty()) {

@@ -11,10 +11,10 @@
 #pragma once
 
 #include <cstdint>
-#include <set>
 #include <string>
 #include <utility>
 
+#include "app/bad_line_report.h"
 #include "common/app_settings.h"
 #include "common/notice_box.h"
 #include "app/short_date.h"
@@ -32,13 +32,6 @@ public:
     virtual void StartTimeSync() = 0;
 };
 
-// The general error report.
-class ErrorBox {
-public:
-    virtual ~ErrorBox() = default;
-    virtual void ShowError(const std::string& text) = 0;
-};
-
 // What the tick reads and reaches the user with. Everything must outlive
 // the tick.
 struct TickServices {
@@ -48,7 +41,8 @@ struct TickServices {
     TrayImages& tray;
     TimeSyncStarter& timeSync;
     const ShortDateFormat& shortDate;
-    ErrorBox& errors;
+    // Tells malformed list lines, once per run for the whole program.
+    BadLineReport& badLines;
     // Holds the day lists and fonts; follows the date change.
     TCustomCalendarEx2k& calendar;
     AppSettings& settings;
@@ -95,8 +89,6 @@ private:
     TickServices services_;
     TickState state_;
     uint64_t ticks_ = 0;  // ticks begun so far
-    // Malformed list lines already reported, by list and text.
-    std::set<std::pair<int, std::string>> reportedLines_;
 };
 
 // "7:5" for 7:05: hour and minute without leading zeros.
