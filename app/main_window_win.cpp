@@ -139,6 +139,11 @@ bool TfrmZenka::Create(HWND applicationWindow) {
         tray_ = std::make_unique<MainTray>(hwnd_, popupMenu1_, *services_.clock, koyomi1, settings_, appDir_,
                                            SystemUsesNewerPlacementOrder());
         tray_->icons.OnShowCalendar = [this] { showing_.ShowCalendar(); };
+        // The alarm and chime flags are cleared before anything of the
+        // start-up can open a box: a tick nested in one (the hot key's
+        // warning, an error report) sets them for what it rang, and the
+        // start-up's own tick must find them set, not ring it again.
+        tray_->tick.ClearAlarmAndChimeFlags();
         SetUpCalendar();
         FormCreate();
     } catch (...) {
@@ -224,8 +229,8 @@ void TfrmZenka::FormCreate() {
         }
     }
 
-    RegistryKeyStore keys;
-    SettingsStore store(keys);
+    const std::unique_ptr<KeyStore> keys = OpenSettings();
+    SettingsStore store(*keys);
     DayLists lists;
     LoadAllSettings(store, tag_, settings_, lists);
     // The stored position is taken as it is; showing clamps it.
@@ -241,6 +246,7 @@ void TfrmZenka::FormCreate() {
     LoadStartupDisplay(store, settings_);
     koyomi1.GoToday();
     LoadStartupWait(store, settings_);
+    settingsLoaded_ = true;
     const StartupDisplay display = DecideStartupDisplay(settings_.kidou, settings_.form.wait);
     if (display.showCalendar) showing_.ShowCalendar();
     if (display.tray == TrayStart::Now) {
@@ -257,7 +263,6 @@ void TfrmZenka::FormCreate() {
     RegisterCalendarHotKey();
     // Emptying the recent-documents and temporary folders (Form/Delete,
     // Form/TmpDelete, tmrDelete) comes with that feature.
-    tray_->tick.ClearAlarmAndChimeFlags();
     ApplyWindowOrder();
     Timer1Timer();
     RefreshMenuChecks();
@@ -271,15 +276,27 @@ void TfrmZenka::SetOpacity(uint8_t alpha) {
 
 // Saves everything whenever the window is asked to close; never refuses.
 void TfrmZenka::FormCloseQuery() {
+    if (!settingsLoaded_) {
+        if (tray_) tray_->sound.Close();
+        return;
+    }
     RECT rect;
     if (GetWindowRect(hwnd_, &rect)) settings_.pos = {rect.left, rect.top};
     const TCalEX2kFonts& fonts = koyomi1.Fonts();
     settings_.color = {fonts.Weekday().color, fonts.Saturday().color, fonts.Sunday().color,
                        fonts.Holiday().color, fonts.SpecialDay().color, fonts.YoteiDay().color};
-    RegistryKeyStore keys;
-    SettingsStore store(keys);
+    const std::unique_ptr<KeyStore> keys = OpenSettings();
+    SettingsStore store(*keys);
     SaveAllSettings(store, tag_, settings_, DayListsOf(koyomi1.Rules()));
     if (tray_) tray_->sound.Close();
+}
+
+void TfrmZenka::CloseQueryReportingErrors() {
+    try {
+        FormCloseQuery();
+    } catch (...) {
+        ReportCurrentException(hwnd_);
+    }
 }
 
 void TfrmZenka::FormDestroy() {
@@ -393,11 +410,11 @@ LRESULT TfrmZenka::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // the system's own help stays away either way.
             return TRUE;
         case WM_CLOSE:
-            FormCloseQuery();
+            CloseQueryReportingErrors();
             DestroyWindow(hwnd_);
             return 0;
         case WM_QUERYENDSESSION:
-            FormCloseQuery();
+            CloseQueryReportingErrors();
             return TRUE;
         case WM_ENDSESSION:
             // Everything was saved when the session asked; the window goes
@@ -499,8 +516,8 @@ void TfrmZenka::Timer1Timer() {
 // as stored now.
 void TfrmZenka::Timer2Timer() {
     {
-        RegistryKeyStore keys;
-        SettingsStore store(keys);
+        const std::unique_ptr<KeyStore> keys = OpenSettings();
+        SettingsStore store(*keys);
         LoadTrayChecks(store, settings_);
     }
     PlaceTrayIcons();
@@ -699,10 +716,12 @@ void TfrmZenka::RepositionFor(int screenWidth, int screenHeight) {
     GetWindowRect(hwnd_, &window);
     RECT work{0, 0, screenWidth, screenHeight};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    RegistryKeyStore keys;
-    SettingsStore store(keys);
+    const std::unique_ptr<KeyStore> keys = OpenSettings();
+    SettingsStore store(*keys);
+    std::optional<WindowPosition> current;
+    if (settingsLoaded_) current = WindowPosition{window.left, window.top};
     const WindowPosition position = RepositionForResolution(
-        store, tag_, {window.left, window.top}, ResolutionTag(screenWidth, screenHeight),
+        store, tag_, current, ResolutionTag(screenWidth, screenHeight),
         {window.right - window.left, window.bottom - window.top}, {work.right - work.left, work.bottom - work.top});
     SetWindowPos(hwnd_, nullptr, position.left, position.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     settings_.pos = position;
@@ -727,6 +746,11 @@ void TfrmZenka::RefreshCaptionAndHint() {
 void TfrmZenka::GoToday() { koyomi1.GoToday(); }
 
 void TfrmZenka::CloseMainWindow() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
+
+std::unique_ptr<KeyStore> TfrmZenka::OpenSettings() const {
+    if (services_.openSettings) return services_.openSettings();
+    return std::make_unique<RegistryKeyStore>();
+}
 
 int TfrmZenka::ShowMessage(const std::string& text, const std::string& caption, UINT type) {
     if (services_.messageBox) return services_.messageBox(hwnd_, text, caption, type);

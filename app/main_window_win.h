@@ -20,6 +20,7 @@
 #include "app/main_tray_win.h"
 #include "app/tray_presence.h"
 #include "common/clock.h"
+#include "common/key_store.h"
 #include "controls/month_calendar_win.h"
 
 namespace zenka {
@@ -63,6 +64,8 @@ struct MainWindowServices {
     DWORD osMajorVersion = 0;
     // Empty: MessageBoxW.
     MessageBoxFunction messageBox;
+    // Opens the settings for one operation. Empty: the registry key.
+    std::function<std::unique_ptr<KeyStore>()> openSettings;
 };
 
 class TfrmZenka : private CalendarWindowHost, private TrayPresence {
@@ -131,6 +134,9 @@ private:
     void SetUpCalendar();
     void FormCreate();
     void FormCloseQuery();
+    // The close query for WM_CLOSE and the session's end: an error is
+    // reported and the close goes on, for the close is never refused.
+    void CloseQueryReportingErrors();
     void FormDestroy();
 
     // The view options of the calendar menu, as the settings hold them.
@@ -190,6 +196,7 @@ private:
     void PlaceTrayIcons() override;
 
     int ShowMessage(const std::string& text, const std::string& caption, UINT type);
+    std::unique_ptr<KeyStore> OpenSettings() const;
 
     MainWindowServices services_;
     AppSettings settings_;
@@ -205,6 +212,10 @@ private:
     SetLayeredWindowAttributesFn setLayeredWindowAttributes_ = nullptr;
     CalendarWindowLayout layout_;
     std::string tag_;  // resolution tag in use
+    // Every setting and day list was read at start-up. Until then the
+    // window holds defaults, which must not be written over the stored
+    // settings: a start-up that failed before saves nothing.
+    bool settingsLoaded_ = false;
     std::string appDir_;
     std::string helpPath_;
     CalendarHint hint_{koyomi1};
