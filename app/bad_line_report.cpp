@@ -1,6 +1,6 @@
 #include "app/bad_line_report.h"
 
-#include "app/tolerant_day_kind.h"
+#include "calendar/tolerant_day_kind.h"
 
 namespace zenka {
 

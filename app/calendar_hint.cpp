@@ -1,7 +1,7 @@
 #include "app/calendar_hint.h"
 
 #include "app/calendar_window_text.h"
-#include "app/tolerant_day_kind.h"
+#include "calendar/tolerant_day_kind.h"
 
 namespace zenka {
 

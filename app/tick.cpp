@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/tolerant_day_kind.h"
+#include "calendar/tolerant_day_kind.h"
 #include "calendar/era.h"
 #include "calendar/julius.h"
 #include "calendar/old_calendar.h"

@@ -483,6 +483,19 @@ TEST_F(MainWindow, CloseButtonEndsTheProgramWithoutTrayIconsAndSavesEverything) 
     EXPECT_TRUE(IsWindow(Hwnd()));
 }
 
+TEST_F(MainWindow, AListLineThatCannotBeReadIsToldOnceWhicheverPartMeetsIt) {
+    SetSetting("ListA", "Max2", "1");
+    SetSetting("ListA", "Item[0]", "1,x,壊れた行");
+    SetSetting("ListA", "Item[1]", "1,1,初詣");
+    StartCalendarOnly();
+    EXPECT_EQ(errors, (std::vector<std::string>{"予定日リストの 1 行目 \"1,x,壊れた行\": 'x' は有効な整数ではありません\r\n"
+                                                "この行は該当しない行として扱います。"}));
+    EXPECT_EQ(window->Hint(), "先勝 初詣,元旦") << "the other lines still count";
+    for (MainWindowControl button : {idPanelButton3, idPanelButton2, idPanelButton4, idPanelButton1}) Click(button);
+    EXPECT_EQ(Selected(), "2006-1-1");
+    EXPECT_EQ(errors.size(), 1u) << "the grid, the hint and the tick tell it once between them";
+}
+
 TEST_F(MainWindow, AStartUpThatFailedWhileLoadingSavesNothing) {
     SetSetting("Form", "Layer", "200");
     SetSetting("Jiho", "On", "1");

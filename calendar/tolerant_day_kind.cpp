@@ -1,4 +1,4 @@
-#include "app/tolerant_day_kind.h"
+#include "calendar/tolerant_day_kind.h"
 
 #include <optional>
 

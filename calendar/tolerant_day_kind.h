@@ -1,8 +1,8 @@
-// Today's kind of day for the tray icons and the schedule notice, even when
-// a day list holds a line that cannot be read (a list file from elsewhere,
-// say). Such a line counts as not matching, and the caller learns which
-// lines they were, so that it can tell the user once instead of failing on
-// every tick.
+// A day's kind, for the calendar grid, its hint, the tray icons and the
+// schedule notice, even when a day list holds a line that cannot be read (a
+// list file from elsewhere, say). Such a line counts as not matching, and
+// the caller learns which lines they were, so that they can be told once
+// instead of failing on every tick and every step through the calendar.
 #pragma once
 
 #include <cstdint>
