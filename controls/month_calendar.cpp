@@ -1,5 +1,6 @@
 #include "controls/month_calendar.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 #include <stdexcept>
@@ -199,7 +200,15 @@ const FontDescription& TMonthlyCalendar::CellFont(const CivilDate& date) const {
         return GetDayFont(date.year, date.month, date.day);
     } catch (const EDayRuleError&) {
         TolerantDayKind kind = ClassifyTolerantly(Rules(), date.year, date.month, date.day);
-        unreadableLines_.insert(unreadableLines_.end(), kind.badLines.begin(), kind.badLines.end());
+        for (EDayRuleError& bad : kind.badLines) {
+            // Most days of a month meet the same line; it is kept once.
+            const auto same = [&bad](const EDayRuleError& kept) {
+                return kept.list == bad.list && kept.lineIndex == bad.lineIndex;
+            };
+            if (std::none_of(unreadableLines_.begin(), unreadableLines_.end(), same)) {
+                unreadableLines_.push_back(std::move(bad));
+            }
+        }
         return Fonts().Font(kind.font);
     }
 }
