@@ -15,6 +15,8 @@ inline constexpr int kCalendarHotKeyId = 100;
 inline constexpr uint32_t kModAlt = 0x0001;
 inline constexpr uint32_t kModControl = 0x0002;
 inline constexpr uint32_t kModShift = 0x0004;
+// A key held down gives one press instead of one per keyboard repeat.
+inline constexpr uint32_t kModNoRepeat = 0x4000;
 
 struct HotKeyRegistration {
     uint32_t modifiers = 0;
@@ -22,8 +24,13 @@ struct HotKeyRegistration {
     bool operator==(const HotKeyRegistration&) const = default;
 };
 
-// Nothing to register for no shortcut.
-std::optional<HotKeyRegistration> HotKeyFor(const Shortcut& shortcut);
+// Nothing to register for no shortcut. noRepeat adds kModNoRepeat.
+std::optional<HotKeyRegistration> HotKeyFor(const Shortcut& shortcut, bool noRepeat);
+
+// Windows 7 (6.1) and later know kModNoRepeat; earlier versions refuse a key
+// registered with it. A system that does not tell its version (0.0) is
+// taken as a current one.
+bool SystemHasNoRepeatHotKeys(uint32_t majorVersion, uint32_t minorVersion);
 
 // The warning shown when another program holds the key.
 inline constexpr const char* kHotKeyTakenCaption = "警告";

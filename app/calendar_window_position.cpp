@@ -15,9 +15,10 @@ WindowPosition ClampIntoWorkArea(WindowPosition p, WindowSize window, WindowSize
     return {clamp(p.left, window.width, workArea.width), clamp(p.top, window.height, workArea.height)};
 }
 
-WindowPosition RepositionForResolution(SettingsStore& store, std::string& tagInUse, const WindowPosition& current,
-                                       std::string_view newTag, WindowSize window, WindowSize workArea) {
-    SaveWindowPosition(store, tagInUse, current);
+WindowPosition RepositionForResolution(SettingsStore& store, std::string& tagInUse,
+                                       const std::optional<WindowPosition>& current, std::string_view newTag,
+                                       WindowSize window, WindowSize workArea) {
+    if (current) SaveWindowPosition(store, tagInUse, *current);
     tagInUse = std::string(newTag);
     return ClampIntoWorkArea(LoadWindowPosition(store, tagInUse), window, workArea);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,8 +27,11 @@ WindowPosition ClampIntoWorkArea(WindowPosition position, WindowSize window, Win
 // The position routine. Writes the window's current position for the
 // resolution in use so far, makes the new resolution the one in use, and
 // answers the position kept for it (0,0 when none), clamped. With the
-// resolution unchanged this writes the position and reads it back.
-WindowPosition RepositionForResolution(SettingsStore& store, std::string& tagInUse, const WindowPosition& current,
-                                       std::string_view newTag, WindowSize window, WindowSize workArea);
+// resolution unchanged this writes the position and reads it back. Without
+// a current position (the start-up never loaded the window's) nothing is
+// written.
+WindowPosition RepositionForResolution(SettingsStore& store, std::string& tagInUse,
+                                       const std::optional<WindowPosition>& current, std::string_view newTag,
+                                       WindowSize window, WindowSize workArea);
 
 }  // namespace zenka

@@ -20,6 +20,6 @@ MainTray::MainTray(HWND owner, HMENU trayMenu, const Clock& clock, TCustomCalend
       sound(owner),
       notice(owner),
       errors(owner),
-      tick(TickServices{clock, sound, notice, icons, timeSync, shortDate, errors, calendar, settings, appDir}) {}
+      tick(TickServices{clock, sound, notice, icons, timeSync, shortDate, badLines, calendar, settings, appDir}) {}
 
 }  // namespace zenka

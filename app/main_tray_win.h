@@ -43,6 +43,9 @@ struct MainTray {
     MessageNoticeBox notice;
     SystemShortDate shortDate;
     WindowErrorBox errors;
+    // Shared with the calendar window's hint: a malformed list line is told
+    // once, whoever meets it first.
+    BadLineReport badLines{errors};
     NoTimeSync timeSync;
     PeriodicTick tick;
 };

@@ -141,6 +141,11 @@ bool TfrmZenka::Create(HWND applicationWindow) {
         tray_ = std::make_unique<MainTray>(hwnd_, popupMenu1_, *services_.clock, koyomi1, settings_, appDir_,
                                            SystemUsesNewerPlacementOrder());
         tray_->icons.OnShowCalendar = [this] { showing_.ShowCalendar(); };
+        // The alarm and chime flags are cleared before anything of the
+        // start-up can open a box: a tick nested in one (the hot key's
+        // warning, an error report) sets them for what it rang, and the
+        // start-up's own tick must find them set, not ring it again.
+        tray_->tick.ClearAlarmAndChimeFlags();
         SetUpCalendar();
         FormCreate();
     } catch (...) {
@@ -209,6 +214,7 @@ void TfrmZenka::SetUpCalendar() {
     koyomi1.OnDayChange = [this](TCustomCalendarEx2k&, int32_t, uint8_t, uint8_t) { RefreshCaptionAndHint(); };
     koyomi1.OnKeyDown = [this](MonthCalendarControl&, WORD key) { CalendarKeyDown(key); };
     koyomi1.OnDblClick = [this](MonthCalendarControl&) { OpenSettingsDialog(); };
+    koyomi1.OnUnreadableLines = [this](const std::vector<EDayRuleError>& lines) { tray_->badLines.Tell(lines); };
     // A click marks the day's lines in the settings dialog's lists, which
     // come with the dialog.
 }
@@ -226,8 +232,8 @@ void TfrmZenka::FormCreate() {
         }
     }
 
-    RegistryKeyStore keys;
-    SettingsStore store(keys);
+    const std::unique_ptr<KeyStore> keys = OpenSettings();
+    SettingsStore store(*keys);
     DayLists lists;
     LoadAllSettings(store, tag_, settings_, lists);
     // The stored position is taken as it is; showing clamps it.
@@ -243,6 +249,7 @@ void TfrmZenka::FormCreate() {
     LoadStartupDisplay(store, settings_);
     koyomi1.GoToday();
     LoadStartupWait(store, settings_);
+    settingsLoaded_ = true;
     const StartupDisplay display = DecideStartupDisplay(settings_.kidou, settings_.form.wait);
     if (display.showCalendar) showing_.ShowCalendar();
     if (display.tray == TrayStart::Now) {
@@ -266,7 +273,6 @@ void TfrmZenka::FormCreate() {
         }
     }
     if (settings_.form.tmpDelete) tmrDelete_.Start(kTmrDeleteInterval);
-    tray_->tick.ClearAlarmAndChimeFlags();
     ApplyWindowOrder();
     Timer1Timer();
     RefreshMenuChecks();
@@ -280,15 +286,27 @@ void TfrmZenka::SetOpacity(uint8_t alpha) {
 
 // Saves everything whenever the window is asked to close; never refuses.
 void TfrmZenka::FormCloseQuery() {
+    if (!settingsLoaded_) {
+        if (tray_) tray_->sound.Close();
+        return;
+    }
     RECT rect;
     if (GetWindowRect(hwnd_, &rect)) settings_.pos = {rect.left, rect.top};
     const TCalEX2kFonts& fonts = koyomi1.Fonts();
     settings_.color = {fonts.Weekday().color, fonts.Saturday().color, fonts.Sunday().color,
                        fonts.Holiday().color, fonts.SpecialDay().color, fonts.YoteiDay().color};
-    RegistryKeyStore keys;
-    SettingsStore store(keys);
+    const std::unique_ptr<KeyStore> keys = OpenSettings();
+    SettingsStore store(*keys);
     SaveAllSettings(store, tag_, settings_, DayListsOf(koyomi1.Rules()));
     if (tray_) tray_->sound.Close();
+}
+
+void TfrmZenka::CloseQueryReportingErrors() {
+    try {
+        FormCloseQuery();
+    } catch (...) {
+        ReportCurrentException(hwnd_);
+    }
 }
 
 void TfrmZenka::FormDestroy() {
@@ -388,7 +406,7 @@ LRESULT TfrmZenka::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
                 const HWND tool = reinterpret_cast<HWND>(header->idFrom);
                 const int id = GetDlgCtrlID(tool);
-                std::string text = hint_;
+                std::string text = hint_.Text();
                 for (const ButtonDef& def : kButtons) {
                     if (tool == Child(def.id)) text = def.hint;
                 }
@@ -404,11 +422,11 @@ LRESULT TfrmZenka::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // the system's own help stays away either way.
             return TRUE;
         case WM_CLOSE:
-            FormCloseQuery();
+            CloseQueryReportingErrors();
             DestroyWindow(hwnd_);
             return 0;
         case WM_QUERYENDSESSION:
-            FormCloseQuery();
+            CloseQueryReportingErrors();
             return TRUE;
         case WM_ENDSESSION:
             // Everything was saved when the session asked; the window goes
@@ -512,8 +530,8 @@ void TfrmZenka::Timer1Timer() {
 // as stored now.
 void TfrmZenka::Timer2Timer() {
     {
-        RegistryKeyStore keys;
-        SettingsStore store(keys);
+        const std::unique_ptr<KeyStore> keys = OpenSettings();
+        SettingsStore store(*keys);
         LoadTrayChecks(store, settings_);
     }
     PlaceTrayIcons();
@@ -703,7 +721,8 @@ void TfrmZenka::ApplyDayFontColors() {
 }
 
 void TfrmZenka::RegisterCalendarHotKey() {
-    const auto hotKey = HotKeyFor(settings_.form.hotKey1);
+    const OsVersion version = ReportedOsVersion();
+    const auto hotKey = HotKeyFor(settings_.form.hotKey1, SystemHasNoRepeatHotKeys(version.major, version.minor));
     if (!hotKey) return;
     if (!RegisterHotKey(hwnd_, kCalendarHotKeyId, hotKey->modifiers, hotKey->key)) {
         ShowMessage(kHotKeyTakenText, kHotKeyTakenCaption, MB_OK | MB_ICONWARNING);
@@ -740,10 +759,12 @@ void TfrmZenka::RepositionFor(int screenWidth, int screenHeight) {
     GetWindowRect(hwnd_, &window);
     RECT work{0, 0, screenWidth, screenHeight};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    RegistryKeyStore keys;
-    SettingsStore store(keys);
+    const std::unique_ptr<KeyStore> keys = OpenSettings();
+    SettingsStore store(*keys);
+    std::optional<WindowPosition> current;
+    if (settingsLoaded_) current = WindowPosition{window.left, window.top};
     const WindowPosition position = RepositionForResolution(
-        store, tag_, {window.left, window.top}, ResolutionTag(screenWidth, screenHeight),
+        store, tag_, current, ResolutionTag(screenWidth, screenHeight),
         {window.right - window.left, window.bottom - window.top}, {work.right - work.left, work.bottom - work.top});
     SetWindowPos(hwnd_, nullptr, position.left, position.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     settings_.pos = position;
@@ -756,14 +777,9 @@ void TfrmZenka::BringToFront() {
 
 void TfrmZenka::RefreshCaptionAndHint() {
     RefreshCaption();
-    const int32_t y = koyomi1.Year();
-    const uint8_t m = koyomi1.Month();
-    const uint8_t d = koyomi1.Day();
-    hint_.clear();
-    // A malformed day list line is reported, and the tooltip stays empty;
-    // whatever asked for the refresh goes on.
+    // Whatever asked for the refresh goes on after an error here.
     try {
-        hint_ = CalendarHintText(settings_.form.rokuyo, koyomi1.JuliusDay(), koyomi1.GetDayNames(y, m, d));
+        if (tray_) hint_.Refresh(settings_.form.rokuyo, tray_->badLines);
     } catch (...) {
         ReportCurrentException(hwnd_);
     }
@@ -780,7 +796,7 @@ void TfrmZenka::OpenMonthSchedule() {
         // Owned like the calendar window, by the application's hidden
         // window, so that it comes and goes on its own.
         MonthScheduleHost& host = *this;
-        memo_ = std::make_unique<TfrmMemo>(koyomi1, host, tray_->tick.BadLines());
+        memo_ = std::make_unique<TfrmMemo>(koyomi1, host, tray_->badLines);
         if (!memo_->Create(GetWindow(hwnd_, GW_OWNER))) {
             memo_.reset();
             return;
@@ -803,6 +819,11 @@ void TfrmZenka::OpenScheduleDay(int32_t year, uint8_t month, uint8_t day) {
 }
 
 void TfrmZenka::CloseMainWindow() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
+
+std::unique_ptr<KeyStore> TfrmZenka::OpenSettings() const {
+    if (services_.openSettings) return services_.openSettings();
+    return std::make_unique<RegistryKeyStore>();
+}
 
 int TfrmZenka::ShowMessage(const std::string& text, const std::string& caption, UINT type) {
     if (services_.messageBox) return services_.messageBox(hwnd_, text, caption, type);

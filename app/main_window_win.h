@@ -13,6 +13,7 @@
 #include <string>
 
 #include "common/app_settings.h"
+#include "app/calendar_hint.h"
 #include "app/calendar_showing.h"
 #include "app/calendar_window_input.h"
 #include "app/calendar_window_layout.h"
@@ -21,6 +22,7 @@
 #include "app/startup_cleanup_win.h"
 #include "app/tray_presence.h"
 #include "common/clock.h"
+#include "common/key_store.h"
 #include "controls/month_calendar_win.h"
 
 namespace zenka {
@@ -67,6 +69,8 @@ struct MainWindowServices {
     // The folders the start-up clean-up empties; null: the system's. Must
     // outlive the window.
     CleanupPlaces* cleanupPlaces = nullptr;
+    // Opens the settings for one operation. Empty: the registry key.
+    std::function<std::unique_ptr<KeyStore>()> openSettings;
 };
 
 class TfrmZenka : private CalendarWindowHost, private TrayPresence, private MonthScheduleHost {
@@ -100,7 +104,7 @@ public:
     const AppSettings& Settings() const { return settings_; }
     // The tooltip of the window and the calendar: the selected day's
     // rokuyo and names.
-    const std::string& Hint() const { return hint_; }
+    const std::string& Hint() const { return hint_.Text(); }
     HMENU PopupMenu1() const { return popupMenu1_; }  // the tray menu
     // The tray icons and the tick; null before Create and after the window
     // is gone.
@@ -137,6 +141,9 @@ private:
     void SetUpCalendar();
     void FormCreate();
     void FormCloseQuery();
+    // The close query for WM_CLOSE and the session's end: an error is
+    // reported and the close goes on, for the close is never refused.
+    void CloseQueryReportingErrors();
     void FormDestroy();
 
     // The view options of the calendar menu, as the settings hold them.
@@ -204,6 +211,7 @@ private:
     void PlaceTrayIcons() override;
 
     int ShowMessage(const std::string& text, const std::string& caption, UINT type);
+    std::unique_ptr<KeyStore> OpenSettings() const;
 
     MainWindowServices services_;
     AppSettings settings_;
@@ -219,9 +227,13 @@ private:
     SetLayeredWindowAttributesFn setLayeredWindowAttributes_ = nullptr;
     CalendarWindowLayout layout_;
     std::string tag_;  // resolution tag in use
+    // Every setting and day list was read at start-up. Until then the
+    // window holds defaults, which must not be written over the stored
+    // settings: a start-up that failed before saves nothing.
+    bool settingsLoaded_ = false;
     std::string appDir_;
     std::string helpPath_;
-    std::string hint_;
+    CalendarHint hint_{koyomi1};
     std::wstring hintBuffer_;  // handed to the tooltip
     WindowTimer timer2_{hwnd_, idTimer2};
     WindowTimer tmrClose_{hwnd_, idTmrClose};

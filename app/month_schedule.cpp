@@ -1,6 +1,6 @@
 #include "app/month_schedule.h"
 
-#include "app/tolerant_day_kind.h"
+#include "calendar/tolerant_day_kind.h"
 #include "calendar/julius.h"
 #include "controls/month_calendar.h"
 

@@ -37,7 +37,7 @@ HFONT ReplaceFont(HFONT old, const FontDescription& font) {
 
 }  // namespace
 
-TfrmMemo::TfrmMemo(const TCustomCalendarEx2k& calendar, MonthScheduleHost& host, BadLineReports& reports)
+TfrmMemo::TfrmMemo(const TCustomCalendarEx2k& calendar, MonthScheduleHost& host, BadLineReport& reports)
     : calendar_(calendar), host_(host), reports_(reports) {}
 
 TfrmMemo::~TfrmMemo() {
@@ -173,8 +173,7 @@ void TfrmMemo::Fill() {
     }
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
-    const std::string report = reports_.NewReport(schedule_.badLines);
-    if (!report.empty()) ReportError(hwnd_, report);
+    reports_.Tell(schedule_.badLines);
 }
 
 void TfrmMemo::Close() {

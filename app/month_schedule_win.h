@@ -12,7 +12,8 @@
 
 #include "app/month_schedule.h"
 #include "app/month_schedule_layout.h"
-#include "app/tolerant_day_kind.h"
+#include "app/bad_line_report.h"
+#include "calendar/tolerant_day_kind.h"
 #include "controls/month_calendar.h"
 
 namespace zenka {
@@ -43,7 +44,7 @@ public:
     // The calendar gives the month, the day lists and the colours; the
     // reports tell each malformed list line once. Everything must outlive
     // the view.
-    TfrmMemo(const TCustomCalendarEx2k& calendar, MonthScheduleHost& host, BadLineReports& reports);
+    TfrmMemo(const TCustomCalendarEx2k& calendar, MonthScheduleHost& host, BadLineReport& reports);
     ~TfrmMemo();
     TfrmMemo(const TfrmMemo&) = delete;
     TfrmMemo& operator=(const TfrmMemo&) = delete;
@@ -80,7 +81,7 @@ private:
 
     const TCustomCalendarEx2k& calendar_;
     MonthScheduleHost& host_;
-    BadLineReports& reports_;
+    BadLineReport& reports_;
     MonthSchedule schedule_;
     MonthScheduleLayout layout_;
     HWND hwnd_ = nullptr;

@@ -24,7 +24,7 @@ void LoadAllSettings(SettingsStore& store, std::string_view resolutionTag, AppSe
 
     s.jiho.on = store.ReadBool(setting::kJihoOn, d.jiho.on);
     s.jiho.half = store.ReadBool(setting::kJihoHalf, d.jiho.half);
-    s.jiho.full = store.ReadBool(setting::kJihoFull, d.jiho.full);
+    s.jiho.full = store.ReadString(setting::kJihoFull, d.jiho.full);
     s.jiho.file = store.ReadString(setting::kJihoFile, d.jiho.file);
     s.jiho.file2 = store.ReadString(setting::kJihoFile2, d.jiho.file2);
 
@@ -123,7 +123,7 @@ void SaveAllSettings(SettingsStore& store, std::string_view resolutionTag, const
 
     store.WriteBool(setting::kJihoOn, s.jiho.on);
     store.WriteBool(setting::kJihoHalf, s.jiho.half);
-    store.WriteBool(setting::kJihoFull, s.jiho.full);
+    store.WriteString(setting::kJihoFull, s.jiho.full);
     store.WriteString(setting::kJihoFile, s.jiho.file);
     store.WriteString(setting::kJihoFile2, s.jiho.file2);
     store.WriteString(setting::kImageHint, s.imageHint);

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/tolerant_day_kind.h"
+#include "calendar/tolerant_day_kind.h"
 #include "calendar/era.h"
 #include "calendar/julius.h"
 #include "calendar/old_calendar.h"
@@ -143,9 +143,20 @@ void PeriodicTick::ChangeDate(const DateTime& now) {
     const std::string dayText = std::to_string(y) + "/" + std::to_string(m) + "/" + std::to_string(d);
     if (dayText == state_.iconDateCache) return;
 
+    // The day counts as drawn before anything here can open a box (moving
+    // the calendar may report a malformed line), so that ticks nested in one
+    // stop above and this day's icons and notice come once.
+    const bool newDay = !state_.iconDateCache.empty();
+    state_.iconDateCache = dayText;
+    const bool suppressed = std::exchange(state_.noticeSuppress, false);
+
     // A shown calendar follows the new day; after a cleared cache the day has
     // not changed and the user's selection stays.
-    if (!state_.iconDateCache.empty()) services_.calendar.GoToday();
+    if (newDay) {
+        services_.calendar.GoToday();
+        // A tick nested in a box opened there may have drawn a later day.
+        if (state_.iconDateCache != dayText) return;
+    }
 
     const TolerantDayKind kind = ClassifyTolerantly(services_.calendar.Rules(), y, m, d);
     const std::string folder = IconFolderOf(services_.calendar.Fonts().Font(kind.font).color);
@@ -167,18 +178,9 @@ void PeriodicTick::ChangeDate(const DateTime& now) {
     tray.SetTrayTip(TrayIconKind::Month, tip);
     tray.SetTrayTip(TrayIconKind::Weekday, tip);
 
-    state_.iconDateCache = dayText;
-    const bool suppressed = std::exchange(state_.noticeSuppress, false);
-
-    // Each malformed line is told once; from then on it quietly counts as not
-    // matching, so no error box is opened on every tick.
-    const std::string report = badLines_.NewReport(kind.badLines);
-    if (!report.empty()) {
-        services_.errors.ShowError(report);
-        // While the report was open, a tick may have drawn a later day; this
-        // day's notice would come too late.
-        if (state_.iconDateCache != dayText) return;
-    }
+    // While a report was open, a tick may have drawn a later day; this day's
+    // notice would come too late.
+    if (services_.badLines.Tell(kind.badLines) && state_.iconDateCache != dayText) return;
 
     const AppSettings::Keikoku keikoku = services_.settings.keikoku;
     if (keikoku.onOff && !suppressed && !TrimBlanks(kind.names).empty()) {

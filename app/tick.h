@@ -14,10 +14,11 @@
 #include <string>
 #include <utility>
 
+#include "app/bad_line_report.h"
 #include "common/app_settings.h"
 #include "common/notice_box.h"
 #include "app/short_date.h"
-#include "app/tolerant_day_kind.h"
+#include "calendar/tolerant_day_kind.h"
 #include "common/sound_player.h"
 #include "app/tray_images.h"
 #include "common/clock.h"
@@ -32,13 +33,6 @@ public:
     virtual void StartTimeSync() = 0;
 };
 
-// The general error report.
-class ErrorBox {
-public:
-    virtual ~ErrorBox() = default;
-    virtual void ShowError(const std::string& text) = 0;
-};
-
 // What the tick reads and reaches the user with. Everything must outlive
 // the tick.
 struct TickServices {
@@ -48,7 +42,8 @@ struct TickServices {
     TrayImages& tray;
     TimeSyncStarter& timeSync;
     const ShortDateFormat& shortDate;
-    ErrorBox& errors;
+    // Tells malformed list lines, once per run for the whole program.
+    BadLineReport& badLines;
     // Holds the day lists and fonts; follows the date change.
     TCustomCalendarEx2k& calendar;
     AppSettings& settings;
@@ -79,9 +74,6 @@ public:
     void SuppressNextNotice() { state_.noticeSuppress = true; }
     // Start-up forgets alarms and chimes of an earlier run.
     void ClearAlarmAndChimeFlags();
-    // The malformed list lines told so far; whatever else shows the day
-    // lists tells through the same record, so a line is told only once.
-    BadLineReports& BadLines() { return badLines_; }
 
 private:
     // Each returns false when a tick nested in one of its notices or sounds
@@ -98,7 +90,6 @@ private:
     TickServices services_;
     TickState state_;
     uint64_t ticks_ = 0;  // ticks begun so far
-    BadLineReports badLines_;
 };
 
 // "7:5" for 7:05: hour and minute without leading zeros.

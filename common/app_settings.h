@@ -69,7 +69,9 @@ struct AppSettings {
     struct Jiho {
         bool on = false;
         bool half = false;
-        bool full = true;  // kept for older versions; nothing uses it
+        // Kept for older versions and nothing else: read and written back as
+        // the text it is, so whatever an older version stored survives.
+        std::string full = "1";
         std::string file;
         std::string file2;
         bool operator==(const Jiho&) const = default;

@@ -1,10 +1,13 @@
 #include "controls/month_calendar.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <utility>
 #include <stdexcept>
 
 #include "calendar/julius.h"
 #include "calendar/old_calendar.h"
+#include "calendar/tolerant_day_kind.h"
 
 namespace zenka {
 
@@ -192,6 +195,26 @@ void TMonthlyCalendar::DrawGrid(CalendarCanvas& canvas) const {
     }
 }
 
+const FontDescription& TMonthlyCalendar::CellFont(const CivilDate& date) const {
+    try {
+        return GetDayFont(date.year, date.month, date.day);
+    } catch (const EDayRuleError&) {
+        TolerantDayKind kind = ClassifyTolerantly(Rules(), date.year, date.month, date.day);
+        for (EDayRuleError& bad : kind.badLines) {
+            // Most days of a month meet the same line; it is kept once.
+            const auto same = [&bad](const EDayRuleError& kept) {
+                return kept.list == bad.list && kept.lineIndex == bad.lineIndex;
+            };
+            if (std::none_of(unreadableLines_.begin(), unreadableLines_.end(), same)) {
+                unreadableLines_.push_back(std::move(bad));
+            }
+        }
+        return Fonts().Font(kind.font);
+    }
+}
+
+std::vector<EDayRuleError> TMonthlyCalendar::TakeUnreadableLines() { return std::exchange(unreadableLines_, {}); }
+
 void TMonthlyCalendar::DrawCell(CalendarCanvas& canvas, int column, int row, const Rect& rect) const {
     if (row == 0) {
         const FontDescription& font = Fonts().DayOfWeek();
@@ -210,7 +233,7 @@ void TMonthlyCalendar::DrawCell(CalendarCanvas& canvas, int column, int row, con
     const int32_t julius = CellDay(column, row);
     const CivilDate date = JuliusToDate(julius);
     const std::string text = std::to_string(date.day);
-    const FontDescription& font = GetDayFont(date.year, date.month, date.day);
+    const FontDescription& font = CellFont(date);
     const bool neighbour = date.month != Month();
     const bool selected = !neighbour && date.year == Year() && date.day == Day();
     // A neighbour day is the day's colour washed out towards NeighborColor;

@@ -239,6 +239,9 @@ public:
     // Fills the background and draws every cell.
     void DrawGrid(CalendarCanvas& canvas) const;
     virtual void DrawCell(CalendarCanvas& canvas, int column, int row, const Rect& rect) const;
+    // Day list lines that could not be read while drawing, in the order met,
+    // since the last call. The drawing counts them as not matching.
+    std::vector<EDayRuleError> TakeUnreadableLines();
 
     // Arrow and page keys move the date; answers whether the key was one.
     bool KeyDown(CalendarKey key);
@@ -247,6 +250,11 @@ public:
     void MouseDown(int x, int y);
 
 private:
+    // The day's font; a line that cannot be read counts as not matching and
+    // is kept for TakeUnreadableLines.
+    const FontDescription& CellFont(const CivilDate& date) const;
+
+    mutable std::vector<EDayRuleError> unreadableLines_;
     TDayOfWeek firstDayOfWeek_ = dowSun;
     zenka::Color neighborColor_ = clSilver;
     zenka::Color dayOfWeekBkColor_ = clNavy;

@@ -196,13 +196,15 @@ void MonthCalendarControl::Render() {
         try {
             DrawGrid(canvas);
         } catch (...) {
-            // A malformed day list line ends the drawing; the cells drawn so
-            // far stay, and the rest of the change goes on.
+            // An error ends the drawing; the cells drawn so far stay, and the
+            // rest of the change goes on.
             error = std::current_exception();
         }
     }
     InvalidateRect(hwnd_, nullptr, FALSE);
     UpdateWindow(hwnd_);
+    const std::vector<EDayRuleError> unreadable = TakeUnreadableLines();
+    if (!unreadable.empty() && OnUnreadableLines) OnUnreadableLines(unreadable);
     // While the error box is open, renders caused by other messages keep
     // drawing but do not stack more boxes of the same error.
     if (error && !reportingRenderError_) {

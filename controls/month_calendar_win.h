@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <vector>
 
 #include "controls/gdi_canvas_win.h"
 #include "controls/month_calendar.h"
@@ -36,6 +37,9 @@ public:
     std::function<void(MonthCalendarControl& sender, int x, int y)> OnMouseDown;
     std::function<void(MonthCalendarControl& sender)> OnClick;
     std::function<void(MonthCalendarControl& sender)> OnDblClick;
+    // Day list lines the drawing met that cannot be read; the grid counts
+    // them as not matching. The host tells the user, once per line.
+    std::function<void(const std::vector<EDayRuleError>& lines)> OnUnreadableLines;
 
 protected:
     void Render() override;

@@ -6,6 +6,36 @@ namespace zenka {
 
 std::string TrayTipText(std::string_view utf8) { return Cp932Prefix(utf8, kTrayTipBytes); }
 
+TrayShellCall TrayShellState::Show() {
+    if (wanted_) return TrayShellCall::None;
+    wanted_ = true;
+    return added_ ? TrayShellCall::None : TrayShellCall::Add;
+}
+
+TrayShellCall TrayShellState::Hide() {
+    wanted_ = false;
+    return added_ ? TrayShellCall::Delete : TrayShellCall::None;
+}
+
+TrayShellCall TrayShellState::Change() const {
+    if (!wanted_) return TrayShellCall::None;
+    return added_ ? TrayShellCall::Modify : TrayShellCall::Add;
+}
+
+TrayShellCall TrayShellState::ShellRestarted() {
+    added_ = false;
+    return wanted_ ? TrayShellCall::Add : TrayShellCall::None;
+}
+
+void TrayShellState::Answered(TrayShellCall call, bool accepted) {
+    switch (call) {
+        case TrayShellCall::Add:
+        case TrayShellCall::Modify: added_ = accepted; break;
+        case TrayShellCall::Delete: added_ = false; break;
+        case TrayShellCall::None: break;
+    }
+}
+
 bool ClickDetector::Release(bool hasClickHandler) {
     if (!hasClickHandler) {
         // Nobody listens for clicks; nothing to wait for.

@@ -61,6 +61,34 @@ private:
     std::vector<std::pair<int, T*>> entries_;
 };
 
+// What an icon asks of the shell, and whether the shell has it. The shell
+// may refuse an icon (a slow shell at log-on, say); such an icon stays
+// wanted and is asked for again at its next change, as often as it takes.
+enum class TrayShellCall : uint8_t { None, Add, Modify, Delete };
+
+class TrayShellState {
+public:
+    // The icon is wanted in the notification area (its Visible property).
+    bool Wanted() const { return wanted_; }
+    // The shell has it.
+    bool Added() const { return added_; }
+
+    // Each step answers the call to make, whose answer goes to Answered.
+    TrayShellCall Show();
+    TrayShellCall Hide();
+    // The image or the tooltip changed.
+    TrayShellCall Change() const;
+    // The shell started afresh and knows no icon.
+    TrayShellCall ShellRestarted();
+
+    // A refused modification means the shell has lost the icon.
+    void Answered(TrayShellCall call, bool accepted);
+
+private:
+    bool wanted_ = false;
+    bool added_ = false;
+};
+
 // Tells a single click from a double click of the left button. A release
 // starts a delay of the double-click time (plus a little); the click is
 // reported when the delay ends unless a double click came in between.

@@ -102,7 +102,7 @@ TTrayIcon::TTrayIcon(HWND owner) : owner_(owner) {
 }
 
 TTrayIcon::~TTrayIcon() {
-    if (added_) Delete();
+    Call(shell_.Hide());
     SharedState& shared = Shared();
     if (shared.window) KillTimer(shared.window, static_cast<UINT_PTR>(id_));
     shared.instances.Remove(this);
@@ -113,24 +113,19 @@ TTrayIcon::~TTrayIcon() {
 }
 
 void TTrayIcon::Loaded() {
-    if (visible_ && !added_) Add();
+    if (!shell_.Added()) Call(shell_.Change());
 }
 
 void TTrayIcon::SetVisible(bool value) {
-    if (value == visible_) return;
-    visible_ = value && icon_ != nullptr;
-    if (visible_) {
-        Add();
-    } else if (added_) {
-        Delete();
-    }
+    if (value == Visible()) return;
+    Call(value && icon_ ? shell_.Show() : shell_.Hide());
 }
 
 void TTrayIcon::SetTipHelp(std::string_view text) {
     std::string tip = TrayTipText(text);
     if (tip == tip_) return;
     tip_ = std::move(tip);
-    if (added_) Modify();
+    Call(shell_.Change());
 }
 
 void TTrayIcon::SetIcon(HICON icon) {
@@ -153,7 +148,7 @@ bool TTrayIcon::LoadIconFile(const std::wstring& path) {
 
 void TTrayIcon::ReplaceIcon(HICON icon) {
     HICON old = std::exchange(icon_, icon);
-    if (added_ && icon_) Modify();
+    if (icon_) Call(shell_.Change());
     // The shell has its own copy by now; ours can go.
     if (old) DestroyIcon(old);
 }
@@ -174,32 +169,25 @@ NOTIFYICONDATAW TTrayIcon::Record() const {
     return data;
 }
 
-void TTrayIcon::Notify(DWORD message) const {
-    const NOTIFYICONDATAW data = Record();
-    // The shell's answer is not acted on: an icon it refused is simply not
-    // shown, and the next change tries again.
-    if (const TrayNotifier& notifier = Shared().notifier) {
-        notifier(message, data);
-    } else {
-        Shell_NotifyIconW(message, const_cast<NOTIFYICONDATAW*>(&data));
+void TTrayIcon::Call(TrayShellCall call) {
+    DWORD message = 0;
+    switch (call) {
+        case TrayShellCall::None: return;
+        case TrayShellCall::Add: message = NIM_ADD; break;
+        case TrayShellCall::Modify: message = NIM_MODIFY; break;
+        case TrayShellCall::Delete: message = NIM_DELETE; break;
     }
+    const NOTIFYICONDATAW data = Record();
+    BOOL accepted = FALSE;
+    if (const TrayNotifier& notifier = Shared().notifier) {
+        accepted = notifier(message, data);
+    } else {
+        accepted = Shell_NotifyIconW(message, const_cast<NOTIFYICONDATAW*>(&data));
+    }
+    shell_.Answered(call, accepted != FALSE);
 }
 
-void TTrayIcon::Add() {
-    Notify(NIM_ADD);
-    added_ = true;
-}
-
-void TTrayIcon::Modify() { Notify(NIM_MODIFY); }
-
-void TTrayIcon::Delete() {
-    Notify(NIM_DELETE);
-    added_ = false;
-}
-
-void TTrayIcon::Readd() {
-    if (added_) Notify(NIM_ADD);
-}
+void TTrayIcon::Readd() { Call(shell_.ShellRestarted()); }
 
 // Each branch calls at most one handler, as its last step: a handler may
 // destroy this icon (the menu's exit command does).

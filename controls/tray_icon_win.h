@@ -40,10 +40,11 @@ public:
 
     int Identifier() const { return id_; }
     HWND Owner() const { return owner_; }
-    // The icon is in the notification area.
-    bool Added() const { return added_; }
+    // The shell has the icon. A visible icon the shell refused is added
+    // again at its next change.
+    bool Added() const { return shell_.Added(); }
 
-    bool Visible() const { return visible_; }
+    bool Visible() const { return shell_.Wanted(); }
     // Adds or removes the icon. Without an image it stays invisible.
     void SetVisible(bool value);
 
@@ -81,11 +82,9 @@ public:
 private:
     friend class TrayCallbackWindow;
 
-    void Add();
-    void Modify();
-    void Delete();
+    // Makes the call and keeps the shell's answer.
+    void Call(TrayShellCall call);
     NOTIFYICONDATAW Record() const;
-    void Notify(DWORD message) const;
     void ReplaceIcon(HICON icon);
 
     // The shell's messages for this icon, from the shared window.
@@ -97,8 +96,7 @@ private:
 
     HWND owner_;
     int id_;
-    bool added_ = false;
-    bool visible_ = false;
+    TrayShellState shell_;
     bool enabled_ = true;
     bool autoPopup_ = true;
     std::string tip_ = "TipHelp";

@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev
   mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   wine wine64
-  xvfb xauth x11-apps imagemagick locales fonts-ipafont-gothic
+  xvfb xauth x11-apps imagemagick locales fonts-ipafont-gothic fonts-horai-umefont
 )
 
 missing=()

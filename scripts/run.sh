@@ -17,7 +17,11 @@ fi
 
 source "$root/scripts/wine-env.sh"
 export WINEPREFIX=$zenka_wine/user
-[ -d "$WINEPREFIX" ] || zenka_wine_prefix "$WINEPREFIX"
+if [ -d "$WINEPREFIX" ]; then
+  zenka_wine_fonts "$WINEPREFIX"
+else
+  zenka_wine_prefix "$WINEPREFIX"
+fi
 
 # Zenka starts as its settings say; on a first start that is the tray icons
 # only, with no window. zenka-show-calendar presses the calendar's hot key

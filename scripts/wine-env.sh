@@ -14,17 +14,34 @@ export ALSA_CONFIG_PATH=$zenka_wine/asound-null.conf
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 printf '</usr/share/alsa/alsa.conf>\npcm.!default { type null }\n' >"$ALSA_CONFIG_PATH"
 
+# The prefix's font set-up (scripts/wine/fonts.reg: the Japanese font
+# aliases and the virtual desktop) goes into the prefix at $1 unless it is
+# there already as it stands now.
+zenka_wine_fonts() {
+  local prefix=$1 setup=$zenka_root/scripts/wine/fonts.reg
+  local stamp
+  stamp=$(md5sum <"$setup" | cut -d' ' -f1)
+  [ "$(cat "$prefix/.zenka-fonts" 2>/dev/null)" = "$stamp" ] && return 0
+  local reg=$zenka_wine/fonts-utf16.reg
+  { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$setup"; } >"$reg"
+  WINEPREFIX=$prefix wine regedit /S "$(WINEPREFIX=$prefix winepath -w "$reg")" >/dev/null 2>&1
+  WINEPREFIX=$prefix wineserver -w
+  echo "$stamp" >"$prefix/.zenka-fonts"
+}
+
 # Makes build/wine/template once: Japanese font aliases, a virtual desktop,
-# user folders that do not point into $HOME.
+# user folders that do not point into $HOME. A changed font set-up is
+# brought into the template the next time.
 zenka_wine_template() {
   local template=$zenka_wine/template
-  [ -f "$template/.zenka-ready" ] && return 0
+  if [ -f "$template/.zenka-ready" ]; then
+    zenka_wine_fonts "$template"
+    return 0
+  fi
   rm -rf "$template"
   echo "Preparing a Wine prefix (once per build tree)..."
   WINEPREFIX=$template wineboot -i >/dev/null 2>&1
-  local reg=$zenka_wine/fonts-utf16.reg
-  { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$zenka_root/scripts/wine/fonts.reg"; } >"$reg"
-  WINEPREFIX=$template wine regedit /S "$(WINEPREFIX=$template winepath -w "$reg")" >/dev/null 2>&1
+  zenka_wine_fonts "$template"
   local f
   for f in tahoma tahomabd marlett; do
     [ -f "/usr/share/wine/fonts/$f.ttf" ] && ln -sf "/usr/share/wine/fonts/$f.ttf" "$template/drive_c/windows/Fonts/$f.ttf"

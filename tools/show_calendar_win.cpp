@@ -59,7 +59,7 @@ int main() {
     }
     RegistryKeyStore keys;
     SettingsStore store(keys);
-    const auto hotKey = HotKeyFor(store.ReadShortcut("Form", "HotKey1", kDefaultCalendarHotKey));
+    const auto hotKey = HotKeyFor(store.ReadShortcut("Form", "HotKey1", kDefaultCalendarHotKey), false);
     for (DWORD waited = 0; waited < kShowPatience; waited += 1000) {
         if (IsWindowVisible(window)) return 0;
         if (!hotKey) break;

@@ -32,14 +32,14 @@ TEST(CalendarWindowPosition, EachResolutionKeepsItsOwnPosition) {
     std::string tag = "1024\u00D7768";
 
     // Same resolution: the position is written and read back.
-    EXPECT_EQ(RepositionForResolution(store, tag, {300, 400}, "1024\u00D7768", kWindow, kWork),
+    EXPECT_EQ(RepositionForResolution(store, tag, WindowPosition{300, 400}, "1024\u00D7768", kWindow, kWork),
               (WindowPosition{300, 400}));
     EXPECT_EQ(keys.Data()["Pos1024\u00D7768"]["Left"], "300");
     EXPECT_EQ(keys.Data()["Pos1024\u00D7768"]["Top"], "400");
 
     // A new resolution without a position of its own starts at 0,0; the old
     // resolution's position is written first, under the old tag.
-    EXPECT_EQ(RepositionForResolution(store, tag, {310, 410}, "800\u00D7600", kWindow, {800, 570}),
+    EXPECT_EQ(RepositionForResolution(store, tag, WindowPosition{310, 410}, "800\u00D7600", kWindow, {800, 570}),
               (WindowPosition{0, 0}));
     EXPECT_EQ(tag, "800\u00D7600");
     EXPECT_EQ(keys.Data()["Pos1024\u00D7768"]["Left"], "310");
@@ -48,11 +48,18 @@ TEST(CalendarWindowPosition, EachResolutionKeepsItsOwnPosition) {
     // Back again: the position kept for it returns, clamped into the work
     // area (which the kept value is not).
     keys.Data()["Pos1024\u00D7768"]["Top"] = "700";
-    EXPECT_EQ(RepositionForResolution(store, tag, {20, 30}, "1024\u00D7768", kWindow, kWork),
+    EXPECT_EQ(RepositionForResolution(store, tag, WindowPosition{20, 30}, "1024\u00D7768", kWindow, kWork),
               (WindowPosition{310, 568}));
     EXPECT_EQ(keys.Data()["Pos800\u00D7600"]["Left"], "20");
     EXPECT_EQ(keys.Data()["Pos800\u00D7600"]["Top"], "30");
     EXPECT_EQ(keys.Data()["Pos1024\u00D7768"]["Top"], "700") << "the clamp moves the window, not the kept value";
+
+    // A window whose position was never loaded has none to keep: the stored
+    // one stays and comes back.
+    EXPECT_EQ(RepositionForResolution(store, tag, std::nullopt, "1024\u00D7768", kWindow, kWork),
+              (WindowPosition{310, 568}));
+    EXPECT_EQ(keys.Data()["Pos1024\u00D7768"]["Left"], "310");
+    EXPECT_EQ(keys.Data()["Pos1024\u00D7768"]["Top"], "700");
 }
 
 }  // namespace

@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/tolerant_day_kind.h"
+#include "app/bad_line_report.h"
+#include "calendar/tolerant_day_kind.h"
+#include "tests/fakes/fake_tick_services.h"
 #include "calendar/default_holidays.h"
 
 namespace zenka {
@@ -89,11 +91,13 @@ TEST(MonthSchedule, AMalformedLineCountsAsNotMatchingAndIsToldOnce) {
 
     // The tick and the view tell through one record: a line told once is
     // not told again, whichever of them meets it next.
-    BadLineReports reports;
-    EXPECT_EQ(reports.NewReport(january.badLines),
-              "予定日リストの 1 行目 \"1,x,壊れた行\": 'x' は有効な整数ではありません\r\n"
-              "この行は該当しない行として扱います。");
-    EXPECT_EQ(reports.NewReport(FillMonthSchedule(rules, 2006, 2).badLines), "");
+    EventLog log;
+    FakeErrorBox errors{log};
+    BadLineReport reports{errors};
+    EXPECT_TRUE(reports.Tell(january.badLines));
+    EXPECT_FALSE(reports.Tell(FillMonthSchedule(rules, 2006, 2).badLines));
+    EXPECT_EQ(log, (EventLog{"error:予定日リストの 1 行目 \"1,x,壊れた行\": 'x' は有効な整数ではありません\r\n"
+                             "この行は該当しない行として扱います。"}));
 }
 
 TEST(MonthSchedule, LinesAreTheirDaysColourOnWhiteOrInvertedWhenSelected) {

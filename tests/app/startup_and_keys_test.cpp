@@ -31,14 +31,26 @@ TEST(StartupDisplay, CalendarOnlyThenBothThenTrayOnly) {
 }
 
 TEST(CalendarHotKey, ShortcutBecomesModifierFlagsAndKey) {
-    EXPECT_EQ(HotKeyFor(kDefaultCalendarHotKey), (HotKeyRegistration{kModShift | kModControl, 'J'}));
-    EXPECT_EQ(HotKeyFor(kDefaultCalendarHotKey)->modifiers, 6u);
-    EXPECT_EQ(HotKeyFor(TextToShortcut("Alt+F1")), (HotKeyRegistration{kModAlt, vk::kF1}));
-    EXPECT_EQ(HotKeyFor(TextToShortcut("Shift+Alt+Ctrl+Space")),
+    EXPECT_EQ(HotKeyFor(kDefaultCalendarHotKey, false), (HotKeyRegistration{kModShift | kModControl, 'J'}));
+    EXPECT_EQ(HotKeyFor(kDefaultCalendarHotKey, false)->modifiers, 6u);
+    EXPECT_EQ(HotKeyFor(TextToShortcut("Alt+F1"), false), (HotKeyRegistration{kModAlt, vk::kF1}));
+    EXPECT_EQ(HotKeyFor(TextToShortcut("Shift+Alt+Ctrl+Space"), false),
               (HotKeyRegistration{kModShift | kModAlt | kModControl, vk::kSpace}));
-    EXPECT_EQ(HotKeyFor(TextToShortcut("Q")), (HotKeyRegistration{0, 'Q'}));
-    EXPECT_FALSE(HotKeyFor(TextToShortcut("")).has_value()) << "empty: nothing registered";
-    EXPECT_FALSE(HotKeyFor(TextToShortcut("Ctrl+Nonsense")).has_value()) << "no valid key: nothing registered";
+    EXPECT_EQ(HotKeyFor(TextToShortcut("Q"), false), (HotKeyRegistration{0, 'Q'}));
+    EXPECT_FALSE(HotKeyFor(TextToShortcut(""), false).has_value()) << "empty: nothing registered";
+    EXPECT_FALSE(HotKeyFor(TextToShortcut("Ctrl+Nonsense"), false).has_value()) << "no valid key: nothing registered";
+
+    // Where the system can, a key held down is one press, so the calendar
+    // does not flicker on and off with the key's repeat.
+    EXPECT_EQ(HotKeyFor(kDefaultCalendarHotKey, true), (HotKeyRegistration{0x4000 | 6u, 'J'}));
+    EXPECT_FALSE(HotKeyFor(TextToShortcut(""), true).has_value());
+    const struct {
+        uint32_t major, minor;
+        bool noRepeat;
+    } versions[] = {{5, 1, false}, {6, 0, false}, {6, 1, true}, {6, 2, true}, {10, 0, true}, {0, 0, true}};
+    for (const auto& v : versions) {
+        EXPECT_EQ(SystemHasNoRepeatHotKeys(v.major, v.minor), v.noRepeat) << v.major << "." << v.minor;
+    }
 }
 
 TEST(CalendarWindowInput, LetterKeysNavigateAndEnterOpensTheSettings) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/calendar_hint.h"
 #include "calendar/default_holidays.h"
 #include "tests/fakes/fake_clock.h"
 #include "tests/fakes/fake_tick_services.h"
@@ -77,9 +78,10 @@ protected:
     FakeTimeSync timeSync{log};
     FakeShortDate shortDate;
     FakeErrorBox errors{log};
+    BadLineReport badLines{errors};
     TMonthlyCalendar calendar{clock};
     AppSettings settings;
-    PeriodicTick tick{TickServices{clock, sound, notice, tray, timeSync, shortDate, errors, calendar, settings,
+    PeriodicTick tick{TickServices{clock, sound, notice, tray, timeSync, shortDate, badLines, calendar, settings,
                                    "C:\\Zenka\\"}};
 };
 
@@ -529,6 +531,34 @@ TEST_F(TickTest, AMalformedListLineIsReportedOnceAndCountsAsNotMatching) {
     ASSERT_EQ(reports.size(), 2u);
     EXPECT_NE(reports[1].find("休日リストの 2 行目 \"1,y,壊れた祝日\""), std::string::npos) << reports[1];
     EXPECT_EQ(reports[1].find("予定日"), std::string::npos) << "the known line is not told again";
+}
+
+TEST_F(TickTest, AMalformedLineMetFirstByTheCalendarHintAtMidnightIsToldOnceWithOneNotice) {
+    // The calendar window's hint follows the calendar, as the window wires it.
+    CalendarHint hint(calendar);
+    calendar.OnDayChange = [&](TCustomCalendarEx2k&, int32_t, uint8_t, uint8_t) { hint.Refresh(true, badLines); };
+    At(2006, 1, 19, 23, 59);
+    Settle();
+    settings.keikoku.onOff = true;
+    calendar.SetYoteiDayList({"1,20,散髪", "1,x,壊れた行"});
+    // The timer fires while the error box is open.
+    errors.whileOpen = [this] { Tick(); };
+
+    At(2006, 1, 20, 0, 0);
+    Tick();
+    EXPECT_EQ(Only({"error:"}),
+              (EventLog{"error:予定日リストの 2 行目 \"1,x,壊れた行\": 'x' は有効な整数ではありません\r\n"
+                        "この行は該当しない行として扱います。"}));
+    EXPECT_EQ(Notices(), (EventLog{"notice:本日(1/20)のスケジュール ：\r\n散髪"}));
+    EXPECT_EQ(Loads().size(), 3u) << "the icons are drawn once";
+    EXPECT_EQ(hint.Text(), "友引 散髪") << "the good lines still count";
+
+    // Stepping through the calendar meets the line again: no second report.
+    calendar.NextMonth();
+    calendar.PrevMonth();
+    calendar.SetDay(21);
+    EXPECT_EQ(Only({"error:"}).size(), 1u);
+    EXPECT_EQ(Notices().size(), 1u);
 }
 
 TEST(TrayTooltipText, EraDateWeekdayRokuyoAndNames) {

@@ -35,7 +35,7 @@ inline AppSettings ChangedSettings() {
     s.pos = {-1200, 345};
     s.koyomiJulius = false;
     s.icon = {true, true, true};
-    s.jiho = {true, true, false, "C:\\音\\時報.wav", "C:\\音\\半.mid"};
+    s.jiho = {true, true, "0", "C:\\音\\時報.wav", "C:\\音\\半.mid"};
     s.imageHint = "ヒント";
     s.keikoku = {true, true, "C:\\音\\予定.wav"};
     s.autoClose = {true, 5000};
@@ -153,6 +153,7 @@ TYPED_TEST_P(KeyStoreContract, TheFirstExitWritesEveryValueOfTheTable) {
     const std::vector<std::tuple<std::string, std::string, std::string>> texts{
         {"Form", "Layer", "255"},       {"Form", "Name3", "Zenka 2006"},       {"Form", "HotKey1", "Shift+Ctrl+J"},
         {"Form", "Style", "1"},         {"Icon", "Tsuki", "0"},                {"Jiho", "File", ""},
+        {"Jiho", "Full", "1"},
         {"AutoClose", "Interval", "10000"}, {"Alarm", "OnOff3", "0"},          {"Sync", "Server", kDefaultTimeServer},
         {"Color", "Weekday", "clBlack"}, {"Color", "Saturday", "clBlue"},      {"Color", "Sunday", "clRed"},
         {"Color", "Holiday", "clRed"},  {"Color", "Specialday", "clLime"},     {"Color", "Yoteiday", "clFuchsia"},
@@ -196,7 +197,8 @@ TYPED_TEST_P(KeyStoreContract, ValuesAreReadByTheirTypesRules) {
     this->Write("AutoClose", "Interval", "-2147483648");
     this->Write("Sync", "Oki", "2147483648");  // beyond 32 bits
     this->Write("Sync", "Adjustment", "+7");
-    this->Write("Jiho", "Full", "0");          // kept as it was
+    this->Write("Jiho", "Full", "yes");        // kept as it was, whatever it says
+    this->Write("Image", "Hint", " 0 ");
     this->Write("Color", "Weekday", "$00FF8000");
     this->Write("Color", "Saturday", "clred");
     this->Write("Color", "Sunday", "red");     // no such form: the default
@@ -211,7 +213,8 @@ TYPED_TEST_P(KeyStoreContract, ValuesAreReadByTheirTypesRules) {
     EXPECT_EQ(s.autoClose.interval, INT32_MIN);
     EXPECT_EQ(s.sync.oki, 60);
     EXPECT_EQ(s.sync.adjustment, 7);
-    EXPECT_FALSE(s.jiho.full);
+    EXPECT_EQ(s.jiho.full, "yes");
+    EXPECT_EQ(s.imageHint, " 0 ");
     EXPECT_EQ(s.color.weekday, RgbColor(0, 0x80, 0xFF));
     EXPECT_EQ(s.color.saturday, clRed);
     EXPECT_EQ(s.color.sunday, clRed);
@@ -221,7 +224,13 @@ TYPED_TEST_P(KeyStoreContract, ValuesAreReadByTheirTypesRules) {
     auto keys = this->factory_.Open();
     SettingsStore store(*keys);
     SaveAllSettings(store, kTag, s, {});
-    EXPECT_EQ(this->Read("Jiho", "Full"), "0");
+    EXPECT_EQ(this->Read("Jiho", "Full"), "yes");
+    EXPECT_EQ(this->Read("Image", "Hint"), " 0 ");
+    for (const char* stored : {"0", "2", "-1", ""}) {
+        this->Write("Jiho", "Full", stored);
+        SaveAllSettings(store, kTag, this->LoadEverything(), {});
+        EXPECT_EQ(this->Read("Jiho", "Full"), stored) << "Jiho/Full is written back as it was read";
+    }
     EXPECT_EQ(this->Read("Form", "HotKey1"), "Shift+Alt+PgUp");
     EXPECT_EQ(this->Read("Color", "Weekday"), "$00FF8000");
     EXPECT_EQ(this->Read("Form", "Style"), "1");

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include <string>
 #include <vector>
 
@@ -307,6 +309,33 @@ int32_t YearOutsideOldCalendar() {
     }
     ADD_FAILURE() << "no year outside the old-calendar table";
     return 1850;
+}
+
+TEST(MonthPainting, ALineThatCannotBeReadCountsAsNotMatchingAndIsHandedOn) {
+    Fixture f(2006, 1, 1);
+    TestCalendar& c = f.calendar;
+    c.SetClientSize(140, 112);
+    c.SetYoteiDayList({"1,20,散髪", "1,x,壊れた行"});
+    FontDescription yotei = c.Fonts().YoteiDay();
+    yotei.color = clFuchsia;
+    c.Fonts().SetFont(kFontYoteiDay, yotei);
+
+    RecordingCanvas grid;
+    c.DrawGrid(grid);
+    std::vector<std::string> days;
+    Color twentieth = clBlack;
+    for (const Drawn& op : grid.ops) {
+        if (op.kind != Drawn::Text || op.text.empty() || !std::isdigit(static_cast<unsigned char>(op.text[0]))) continue;
+        days.push_back(op.text);
+        if (op.text == "20") twentieth = op.color;
+    }
+    EXPECT_EQ(days.size(), 31u) << "every day is drawn";
+    EXPECT_EQ(twentieth, clFuchsia) << "the good line still marks its day";
+    const std::vector<EDayRuleError> unreadable = c.TakeUnreadableLines();
+    ASSERT_EQ(unreadable.size(), 1u) << "met on every January day, kept once";
+    EXPECT_EQ(unreadable.front().line, "1,x,壊れた行");
+    EXPECT_EQ(unreadable.front().lineIndex, 1u);
+    EXPECT_TRUE(c.TakeUnreadableLines().empty()) << "taken once";
 }
 
 TEST(MonthPainting, HeaderSelectedDayNeighboursAndLines) {

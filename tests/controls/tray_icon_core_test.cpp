@@ -81,5 +81,55 @@ TEST(ClickDetector, ASingleClickWaitsAndADoubleClickCancelsIt) {
     EXPECT_TRUE(deaf.Release(true)) << "the next click is a click again";
 }
 
+// Runs a script of steps on one icon's shell state, answering each call
+// the shell gets with the next answer given ('y' accepts, 'n' refuses), and
+// tells the calls made: "+" add, "~" modify, "-" delete, "." none.
+std::string RunShellScript(const std::string& steps, const std::string& answers) {
+    TrayShellState state;
+    std::string calls;
+    size_t answer = 0;
+    for (char step : steps) {
+        TrayShellCall call = TrayShellCall::None;
+        switch (step) {
+            case 'S': call = state.Show(); break;
+            case 'H': call = state.Hide(); break;
+            case 'C': call = state.Change(); break;
+            case 'R': call = state.ShellRestarted(); break;
+        }
+        switch (call) {
+            case TrayShellCall::None: calls += '.'; continue;
+            case TrayShellCall::Add: calls += '+'; break;
+            case TrayShellCall::Modify: calls += '~'; break;
+            case TrayShellCall::Delete: calls += '-'; break;
+        }
+        state.Answered(call, answer < answers.size() ? answers[answer++] == 'y' : true);
+    }
+    return calls;
+}
+
+TEST(TrayShellState, AnIconTheShellRefusedIsAddedAgainAtTheNextChange) {
+    // Steps: S show, H hide, C change (tooltip or image), R the shell restarted.
+    const struct {
+        const char* steps;
+        const char* answers;
+        const char* calls;
+    } cases[] = {
+        {"SCCH", "", "+~~-"},              // accepted: added once, then modified, then deleted
+        {"SCC", "n", "++~"},               // refused at log-on: the next change adds it
+        {"SCCC", "nny", "+++~"},           // refused twice: every change tries until the shell has it
+        {"SSC", "n", "+.+"},               // showing a shown icon asks nothing, even a missing one
+        {"SH", "n", "+."},                 // a missing icon is not deleted
+        {"SCH", "yn", "+~."},              // a change refused: the shell lost the icon
+        {"SCHC", "yn", "+~.."},            // hidden icons do not come back by a change
+        {"C", "", "."},                    // never shown: nothing
+        {"SRC", "", "++~"},                // the shell restarted knows no icon: added again
+        {"SHR", "", "+-."},                // a hidden icon stays away after a restart
+        {"SRC", "yn", "+++"},              // refused after a restart: the next change adds it
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RunShellScript(c.steps, c.answers), c.calls) << c.steps << " answered " << c.answers;
+    }
+}
+
 }  // namespace
 }  // namespace zenka

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,8 +42,10 @@ protected:
         services.cleanupPlaces = &cleanupPlaces;
         services.messageBox = [this](HWND, const std::string& text, const std::string& caption, UINT) {
             messages.push_back(caption + ": " + text);
+            if (whileMessageOpen) whileMessageOpen();
             return IDOK;
         };
+        services.openSettings = openSettings;
         window = std::make_unique<TfrmZenka>(services);
         window->OnDestroyed = [this] { ++destroyed; };
         EXPECT_TRUE(window->Create(nullptr));
@@ -71,6 +74,10 @@ protected:
     std::unique_ptr<TfrmZenka> window;
     std::vector<std::string> errors;
     std::vector<std::string> messages;
+    // Runs while a message box would be open (a timer firing, say).
+    std::function<void()> whileMessageOpen;
+    // Empty: the registry.
+    std::function<std::unique_ptr<KeyStore>()> openSettings;
     int destroyed = 0;
 
 private:

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <memory>
+#include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -15,7 +18,9 @@
 #include "app/main_menus.h"
 #include "app/main_menus_win.h"
 #include "app/panel_button_win.h"
+#include "app/registry_key_store_win.h"
 #include "calendar/default_holidays.h"
+#include "common/app_title.h"
 #include "tests/fakes/fake_clock.h"
 #include "tests/win/main_window_fixture.h"
 #include "tests/win/zenka_test_support.h"
@@ -30,6 +35,85 @@ using testing::PumpMessages;
 using testing::SetSetting;
 using testing::Setting;
 using testing::WindowText;
+
+// The registry, with faults on demand: reading one section, or any write,
+// raises an error.
+struct SettingsFaults {
+    std::string unreadableSection;
+    bool writesFail = false;
+};
+
+class FaultyKeyStore : public KeyStore {
+public:
+    explicit FaultyKeyStore(const SettingsFaults& faults) : faults_(faults) {}
+    std::optional<std::string> ReadText(std::string_view section, std::string_view name) override {
+        if (section == faults_.unreadableSection) throw std::runtime_error("設定を読めません");
+        return keys_.ReadText(section, name);
+    }
+    bool WriteText(std::string_view section, std::string_view name, std::string_view text) override {
+        Write();
+        return keys_.WriteText(section, name, text);
+    }
+    bool EraseValue(std::string_view section, std::string_view name) override {
+        Write();
+        return keys_.EraseValue(section, name);
+    }
+    bool EraseSection(std::string_view section) override {
+        Write();
+        return keys_.EraseSection(section);
+    }
+
+private:
+    void Write() const {
+        if (faults_.writesFail) throw std::runtime_error("設定を書けません");
+    }
+    const SettingsFaults& faults_;
+    RegistryKeyStore keys_;
+};
+
+// Closes every notice box of this process from a timer that runs inside
+// the boxes' own message loops, and writes down each box's text once.
+class NoticeCloser {
+public:
+    NoticeCloser() {
+        current_ = this;
+        timer_ = SetTimer(nullptr, 0, 20, Tick);
+    }
+    ~NoticeCloser() {
+        KillTimer(nullptr, timer_);
+        current_ = nullptr;
+    }
+    NoticeCloser(const NoticeCloser&) = delete;
+    NoticeCloser& operator=(const NoticeCloser&) = delete;
+
+    std::vector<std::string> texts;
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+        if (!current_) return;
+        EnumWindows(
+            [](HWND hwnd, LPARAM) -> BOOL {
+                DWORD process = 0;
+                GetWindowThreadProcessId(hwnd, &process);
+                wchar_t title[32] = {};
+                GetWindowTextW(hwnd, title, 32);
+                if (process != GetCurrentProcessId() || std::wcscmp(title, kNoticeTitleW) != 0 ||
+                    !IsWindowVisible(hwnd) || !current_->closed_.insert(hwnd).second) {
+                    return TRUE;
+                }
+                wchar_t text[256] = {};
+                GetDlgItemTextW(hwnd, 0xFFFF, text, 256);  // a message box's text
+                current_->texts.push_back(Narrow(text));
+                PostMessageW(hwnd, WM_COMMAND, IDOK, 0);
+                return TRUE;
+            },
+            0);
+    }
+
+    static inline NoticeCloser* current_ = nullptr;
+    UINT_PTR timer_ = 0;
+    std::set<HWND> closed_;
+};
 
 TEST_F(MainWindow, CalendarOnlyStartShowsTheCalendarOnToday) {
     StartCalendarOnly();
@@ -397,6 +481,83 @@ TEST_F(MainWindow, CloseButtonEndsTheProgramWithoutTrayIconsAndSavesEverything) 
     EXPECT_EQ(SendMessageW(Hwnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
     EXPECT_EQ(Setting("Form", "Line"), "1");
     EXPECT_TRUE(IsWindow(Hwnd()));
+}
+
+TEST_F(MainWindow, AListLineThatCannotBeReadIsToldOnceWhicheverPartMeetsIt) {
+    SetSetting("ListA", "Max2", "1");
+    SetSetting("ListA", "Item[0]", "1,x,壊れた行");
+    SetSetting("ListA", "Item[1]", "1,1,初詣");
+    StartCalendarOnly();
+    EXPECT_EQ(errors, (std::vector<std::string>{"予定日リストの 1 行目 \"1,x,壊れた行\": 'x' は有効な整数ではありません\r\n"
+                                                "この行は該当しない行として扱います。"}));
+    EXPECT_EQ(window->Hint(), "先勝 初詣,元旦") << "the other lines still count";
+    for (MainWindowControl button : {idPanelButton3, idPanelButton2, idPanelButton4, idPanelButton1}) Click(button);
+    EXPECT_EQ(Selected(), "2006-1-1");
+    EXPECT_EQ(errors.size(), 1u) << "the grid, the hint and the tick tell it once between them";
+}
+
+TEST_F(MainWindow, AStartUpThatFailedWhileLoadingSavesNothing) {
+    SetSetting("Form", "Layer", "200");
+    SetSetting("Jiho", "On", "1");
+    SetSetting("ListC", "KMax", "0");
+    SetSetting("ListC", "Item[0]", "1,1,元旦");
+    SetSetting("Pos1024×768", "Left", "300");
+    SettingsFaults faults;
+    faults.unreadableSection = "ListB";  // the day lists come after the settings
+    openSettings = [&faults] { return std::make_unique<FaultyKeyStore>(faults); };
+    Start();
+    EXPECT_EQ(errors, (std::vector<std::string>{"設定を読めません"}));
+
+    // Neither showing (which keeps the window's position) nor the close
+    // writes the half-loaded settings over the stored ones.
+    faults.unreadableSection.clear();
+    window->ShowCalendar();
+    EXPECT_EQ(SendMessageW(Hwnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
+    SendMessageW(Hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(destroyed, 1);
+    EXPECT_EQ(Setting("Form", "Name3"), std::nullopt) << "nothing was saved";
+    EXPECT_EQ(Setting("Form", "Layer"), "200");
+    EXPECT_EQ(Setting("ListC", "Item[0]"), "1,1,元旦");
+    EXPECT_EQ(Setting("ListC", "Item[1]"), std::nullopt);
+    EXPECT_EQ(Setting("Pos1024×768", "Left"), "300");
+
+    // A start-up that loaded everything saves at its close, even though a
+    // later step failed.
+    errors.clear();
+    ASSERT_TRUE(RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_SHIFT, 'J'));
+    whileMessageOpen = [] { throw std::runtime_error("警告を出せません"); };
+    Start();
+    UnregisterHotKey(nullptr, 7);
+    EXPECT_EQ(errors, (std::vector<std::string>{"警告を出せません"}));
+    SendMessageW(Hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(Setting("Form", "Name3"), kApplicationTitle);
+    EXPECT_EQ(Setting("Form", "Layer"), "200");
+}
+
+TEST_F(MainWindow, TheCloseIsNeverRefusedEvenWhenSavingFails) {
+    SettingsFaults faults;
+    openSettings = [&faults] { return std::make_unique<FaultyKeyStore>(faults); };
+    StartCalendarOnly();
+    faults.writesFail = true;
+    EXPECT_EQ(SendMessageW(Hwnd(), WM_QUERYENDSESSION, 0, 0), TRUE) << "the session may end";
+    EXPECT_EQ(errors, (std::vector<std::string>{"設定を書けません"})) << "the user is told";
+    SendMessageW(Hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(destroyed, 1) << "the window closes all the same";
+    EXPECT_EQ(errors.size(), 2u);
+}
+
+TEST_F(MainWindow, ATickNestedInABoxOfTheStartUpRingsNothingTheStartUpsOwnTickRingsAgain) {
+    SetSetting("Jiho", "On", "1");  // no sound file: the chime is a notice
+    clock.SetTime(9, 0);
+    NoticeCloser notices;
+    // The hot key is taken, so the start-up shows its warning; the timer
+    // fires while it is open.
+    ASSERT_TRUE(RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_SHIFT, 'J'));
+    whileMessageOpen = [this] { SendMessageW(Hwnd(), WM_TIMER, idTimer1, 0); };
+    Start();
+    UnregisterHotKey(nullptr, 7);
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(notices.texts, (std::vector<std::string>{"9時0分です。"}));
 }
 
 }  // namespace

@@ -62,6 +62,7 @@ TEST(TickSoak, ThousandsOfDateChangesWithRealIconsLeakNothing) {
     FakeNoticeBox notice{log};
     FakeTimeSync timeSync{log};
     FakeErrorBox errors{log};
+    BadLineReport badLines{errors};
     SystemShortDate shortDate;
     TMonthlyCalendar calendar{clock};
     calendar.SetHolidayList(DefaultHolidayLines());
@@ -84,7 +85,7 @@ TEST(TickSoak, ThousandsOfDateChangesWithRealIconsLeakNothing) {
     checks.youbi = true;
     TrayPlacement placement(icons.Month(), icons.Day(), icons.Weekday(), checks, true);
     placement.PlaceTrayIcons();
-    PeriodicTick tick{TickServices{clock, sound, notice, icons, timeSync, shortDate, errors, calendar, settings,
+    PeriodicTick tick{TickServices{clock, sound, notice, icons, timeSync, shortDate, badLines, calendar, settings,
                                    Narrow(AppDirOfIcons())}};
 
     const int32_t first = DateToJulius(2000, 1, 1);

@@ -286,5 +286,24 @@ TEST(TrayIcon, ShownIconsComeBackWhenTheTaskbarRestarts) {
     EXPECT_EQ(shell.calls.size(), 2u);
 }
 
+TEST(TrayIcon, AnIconTheShellRefusedIsAddedAgainAtTheNextChange) {
+    TrayRecorder shell;
+    shell.refuseAdds = 1;  // a shell still starting at log-on
+    TTrayIcon icon(nullptr);
+    icon.SetIcon(ApplicationIcon());
+    icon.SetVisible(true);
+    EXPECT_TRUE(icon.Visible()) << "still wanted";
+    EXPECT_FALSE(icon.Added());
+
+    icon.SetTipHelp("平成18年(2006年)1月1日(日)元旦");
+    ASSERT_EQ(shell.calls.size(), 2u);
+    EXPECT_EQ(shell.calls[1].message, static_cast<DWORD>(NIM_ADD)) << "added, not modified";
+    EXPECT_TRUE(shell.calls[1].answer);
+    EXPECT_EQ(shell.calls[1].tip, "平成18年(2006年)1月1日(日)元旦");
+    EXPECT_TRUE(icon.Added());
+    icon.SetIcon(ApplicationIcon());
+    EXPECT_EQ(shell.calls.back().message, static_cast<DWORD>(NIM_MODIFY)) << "from then on it is there";
+}
+
 }  // namespace
 }  // namespace zenka

@@ -1,6 +1,6 @@
 // Watching the notification area from a test: every call TTrayIcon makes
-// to the shell is recorded, passed on to the real shell, and its answer
-// kept.
+// to the shell is recorded, passed on to the real shell (unless the test
+// has it refused), and its answer kept.
 #pragma once
 
 #include <windows.h>
@@ -32,7 +32,12 @@ class TrayRecorder {
 public:
     TrayRecorder() {
         previous_ = SetTrayNotifier([this](DWORD message, const NOTIFYICONDATAW& data) {
-            BOOL answer = Shell_NotifyIconW(message, const_cast<NOTIFYICONDATAW*>(&data));
+            BOOL answer = FALSE;
+            if (message == NIM_ADD && refuseAdds > 0) {
+                --refuseAdds;
+            } else {
+                answer = Shell_NotifyIconW(message, const_cast<NOTIFYICONDATAW*>(&data));
+            }
             calls.push_back({message, data.uID, data.uFlags, data.uCallbackMessage, data.hWnd, data.cbSize,
                              Narrow(data.szTip), data.hIcon != nullptr, answer});
             return answer;
@@ -53,6 +58,9 @@ public:
     size_t Count(DWORD message) const { return Ids(message).size(); }
 
     std::vector<ShellCall> calls;
+    // The next this many adds are refused without reaching the shell, as a
+    // shell still starting up may refuse them.
+    int refuseAdds = 0;
 
 private:
     TrayNotifier previous_;

@@ -1,4 +1,4 @@
-#include "app/tolerant_day_kind.h"
+#include "calendar/tolerant_day_kind.h"
 
 #include <optional>
 
@@ -6,7 +6,6 @@ namespace zenka {
 
 namespace {
 
-constexpr char kBadLineFollowUp[] = "この行は該当しない行として扱います。";
 
 DayList& ListOf(DayRuleSet& rules, DayListKind kind) {
     switch (kind) {
@@ -55,15 +54,6 @@ TolerantDayKind ClassifyTolerantly(const DayRuleSet& rules, int32_t y, uint8_t m
 std::string DescribeBadLine(const EDayRuleError& error) {
     return std::string(DayListName(error.list)) + "リストの " + std::to_string(error.lineIndex + 1) + " 行目 \"" +
            error.line + "\": " + error.what();
-}
-
-std::string BadLineReports::NewReport(const std::vector<EDayRuleError>& badLines) {
-    std::string report;
-    for (const EDayRuleError& bad : badLines) {
-        if (!told_.emplace(static_cast<int>(bad.list), bad.line).second) continue;
-        report += DescribeBadLine(bad) + "\r\n";
-    }
-    return report.empty() ? report : report + kBadLineFollowUp;
 }
 
 }  // namespace zenka
