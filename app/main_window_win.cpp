@@ -14,7 +14,7 @@
 #include "common/error_report_win.h"
 #include "app/main_menus_win.h"
 #include "app/os_version_win.h"
-#include "app/panel_button_win.h"
+#include "controls/panel_button_win.h"
 #include "app/registry_key_store_win.h"
 #include "app/settings_bulk.h"
 #include "app/startup_display.h"
