@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "common/app_settings.h"
@@ -20,6 +21,10 @@
 #include "app/tray_presence.h"
 #include "common/clock.h"
 #include "controls/month_calendar_win.h"
+#include "timesync/offline_sync.h"
+#include "timesync/sync_report.h"
+#include "timesync/sync_schedule.h"
+#include "timesync/time_sync.h"
 
 namespace zenka {
 
@@ -62,9 +67,14 @@ struct MainWindowServices {
     DWORD osMajorVersion = 0;
     // Empty: MessageBoxW.
     MessageBoxFunction messageBox;
+    // What a clock synchronisation reaches the server and the clock with;
+    // must outlive the window. Without it no attempt reaches either, so
+    // only zenka.exe itself passes the real services. A missing pause is a
+    // Sleep.
+    std::optional<SyncPlatform> sync;
 };
 
-class TfrmZenka : private CalendarWindowHost, private TrayPresence {
+class TfrmZenka : private CalendarWindowHost, private TrayPresence, private TimeSyncHost {
 public:
     explicit TfrmZenka(MainWindowServices services);
     ~TfrmZenka() override;
@@ -88,6 +98,11 @@ public:
     // The opacity the settings dialog applies; only where the window is
     // layered.
     void SetOpacity(uint8_t alpha);
+    // Sets the interval synchronisation timer tmrOki from the settings: at
+    // start-up, and when the settings dialog applies them.
+    void ApplySyncSchedule();
+    // What the last clock synchronisation found; nothing before the first.
+    std::optional<SyncReport> LastSyncReport() const;
 
     MonthCalendarControl koyomi1;
 
@@ -109,6 +124,18 @@ public:
     HWND Child(MainWindowControl id) const { return GetDlgItem(hwnd_, id); }
 
 private:
+    // A window timer that fires again and again.
+    class RepeatingTimer : public IntervalTimer {
+    public:
+        RepeatingTimer(const HWND& window, UINT_PTR id) : window_(window), id_(id) {}
+        void Start(uint32_t milliseconds) override;
+        void Stop() override;
+
+    private:
+        const HWND& window_;
+        UINT_PTR id_;
+    };
+
     // A window timer that fires once.
     class WindowTimer : public OneShotTimer {
     public:
@@ -149,6 +176,9 @@ private:
     void Timer(UINT_PTR id);
     void Timer1Timer();
     void Timer2Timer();
+    void tmrOkiTimer();
+    void mnuSyncClick();
+    void PopupMenu1Popup();
     void mnuTsukiClick();
     void mnuYoubiClick();
     void I1Click();
@@ -188,6 +218,12 @@ private:
     bool AnyIconVisible() const override;
     void PlaceTrayIcons() override;
 
+    // TimeSyncHost
+    void ShowSyncImage(SyncImage image) override;
+    void StopTick() override;
+    void RestartTick() override;
+    void RecordSyncDay() override;
+
     int ShowMessage(const std::string& text, const std::string& caption, UINT type);
 
     MainWindowServices services_;
@@ -210,10 +246,15 @@ private:
     std::wstring hintBuffer_;  // handed to the tooltip
     WindowTimer timer2_{hwnd_, idTimer2};
     WindowTimer tmrClose_{hwnd_, idTmrClose};
+    RepeatingTimer tmrOki_{hwnd_, idTmrOki};
+    SyncSchedule syncSchedule_{tmrOki_};
     CalendarShowing showing_;
     // Made with the window's handle, which owns the icons and the sound
     // device; gone with it.
     std::unique_ptr<MainTray> tray_;
+    OfflineSync offlineSync_;
+    // Made with the tray, whose icons and sound it uses.
+    std::unique_ptr<TTimeSync> timeSync_;
 };
 
 }  // namespace zenka

@@ -107,45 +107,48 @@ TEST_F(TimeSyncTest, TheAdjustmentMovesTheTimeSetAndTheOffsetHasOneDecimal) {
 }
 
 TEST_F(TimeSyncTest, EveryFailureEndsInOneFailedFinishWithItsReason) {
-    const HttpResponse ok = http.response;
+    const char* const date = "Sun, 06 Nov 1994 08:49:37 GMT";
     const struct {
         const char* what;
-        std::string proxy;
-        HttpResponse response;
+        const char* proxy;
+        HttpError error;
+        uint32_t status;
+        const char* date;
         ClockSetResult clockAnswer;
-        std::string reason;
+        const char* reason;  // null: the status code's text
         bool requested;
         bool clockSet;
     } cases[] = {
-        {"proxy without a port", "cache", ok, ClockSetResult::Set, sync_reason::kProxyText, false, false},
-        {"proxy a:b:c", "a:b:c", ok, ClockSetResult::Set, sync_reason::kProxyText, false, false},
-        {"bad URL", "", {HttpError::BadUrl, 0, ""}, ClockSetResult::Set, sync_reason::kBadUrl, true, false},
-        {"unknown host", "", {HttpError::NameNotResolved, 0, ""}, ClockSetResult::Set,
-         sync_reason::kNameNotResolved, true, false},
-        {"unknown proxy", "cache:8080", {HttpError::NameNotResolved, 0, ""}, ClockSetResult::Set,
-         sync_reason::kProxyNameNotResolved, true, false},
-        {"no connection", "", {HttpError::CannotConnect, 0, ""}, ClockSetResult::Set, sync_reason::kNoConnection,
-         true, false},
-        {"no proxy connection", "cache:8080", {HttpError::CannotConnect, 0, ""}, ClockSetResult::Set,
-         sync_reason::kNoProxyConnection, true, false},
-        {"time-out", "", {HttpError::Timeout, 0, ""}, ClockSetResult::Set, sync_reason::kTimeout, true, false},
-        {"certificate", "", {HttpError::SecureChannel, 0, ""}, ClockSetResult::Set, sync_reason::kSecureChannel,
-         true, false},
-        {"other error", "", {HttpError::Other, 0, ""}, ClockSetResult::Set, sync_reason::kHttpFailed, true, false},
-        // A redirect or an error status has a Date header too; it is not used.
-        {"redirect", "", {HttpError::None, 301, ok.date}, ClockSetResult::Set, sync_reason::StatusCode(301), true,
+        {"proxy without a port", "cache", HttpError::None, 200, date, ClockSetResult::Set, sync_reason::kProxyText,
+         false, false},
+        {"proxy a:b:c", "a:b:c", HttpError::None, 200, date, ClockSetResult::Set, sync_reason::kProxyText, false,
          false},
-        {"server error", "", {HttpError::None, 500, ok.date}, ClockSetResult::Set, sync_reason::StatusCode(500),
+        {"bad URL", "", HttpError::BadUrl, 0, "", ClockSetResult::Set, sync_reason::kBadUrl, true, false},
+        {"unknown host", "", HttpError::NameNotResolved, 0, "", ClockSetResult::Set, sync_reason::kNameNotResolved,
          true, false},
-        {"informational", "", {HttpError::None, 101, ok.date}, ClockSetResult::Set, sync_reason::StatusCode(101),
+        {"unknown proxy", "cache:8080", HttpError::NameNotResolved, 0, "", ClockSetResult::Set,
+         sync_reason::kProxyNameNotResolved, true, false},
+        {"no connection", "", HttpError::CannotConnect, 0, "", ClockSetResult::Set, sync_reason::kNoConnection, true,
+         false},
+        {"no proxy connection", "cache:8080", HttpError::CannotConnect, 0, "", ClockSetResult::Set,
+         sync_reason::kNoProxyConnection, true, false},
+        {"time-out", "", HttpError::Timeout, 0, "", ClockSetResult::Set, sync_reason::kTimeout, true, false},
+        {"certificate", "", HttpError::SecureChannel, 0, "", ClockSetResult::Set, sync_reason::kSecureChannel, true,
+         false},
+        {"other error", "", HttpError::Other, 0, "", ClockSetResult::Set, sync_reason::kHttpFailed, true, false},
+        // A redirect or an error status has a Date header too; it is not used.
+        {"redirect", "", HttpError::None, 301, date, ClockSetResult::Set, nullptr, true, false},
+        {"server error", "", HttpError::None, 500, date, ClockSetResult::Set, nullptr, true, false},
+        {"informational", "", HttpError::None, 101, date, ClockSetResult::Set, nullptr, true, false},
+        {"proxy refused", "cache:8080", HttpError::None, 407, date, ClockSetResult::Set, sync_reason::kProxyRefused,
          true, false},
-        {"proxy refused", "cache:8080", {HttpError::None, 407, ok.date}, ClockSetResult::Set,
-         sync_reason::kProxyRefused, true, false},
-        {"no Date", "", {HttpError::None, 200, ""}, ClockSetResult::Set, sync_reason::kNoDate, true, false},
-        {"garbage Date", "", {HttpError::None, 200, "yesterday at noon"}, ClockSetResult::Set, sync_reason::kNoDate,
+        {"no Date", "", HttpError::None, 200, "", ClockSetResult::Set, sync_reason::kNoDate, true, false},
+        {"garbage Date", "", HttpError::None, 200, "yesterday at noon", ClockSetResult::Set, sync_reason::kNoDate,
          true, false},
-        {"no privilege", "", ok, ClockSetResult::NotPermitted, sync_reason::kNotPermitted, true, true},
-        {"refused clock", "", ok, ClockSetResult::Refused, sync_reason::kClockRefused, true, true},
+        {"no privilege", "", HttpError::None, 200, date, ClockSetResult::NotPermitted, sync_reason::kNotPermitted,
+         true, true},
+        {"refused clock", "", HttpError::None, 200, date, ClockSetResult::Refused, sync_reason::kClockRefused, true,
+         true},
     };
     settings.soundOn = true;
     settings.tSoundName = "done.wav";
@@ -155,7 +158,7 @@ TEST_F(TimeSyncTest, EveryFailureEndsInOneFailedFinishWithItsReason) {
         http.requests.clear();
         clock.setTo.clear();
         settings.proxy = c.proxy;
-        http.response = c.response;
+        http.response = {c.error, c.status, c.date};
         clock.result = c.clockAnswer;
         Sync();
         EXPECT_EQ(http.requests.size(), c.requested ? 1u : 0u);
@@ -163,7 +166,7 @@ TEST_F(TimeSyncTest, EveryFailureEndsInOneFailedFinishWithItsReason) {
         EXPECT_EQ(log, Finish("failed")) << "no sound, the day stamp, the failed image, the tick";
         ASSERT_TRUE(timeSync.LastReport().has_value());
         EXPECT_FALSE(timeSync.LastReport()->succeeded);
-        EXPECT_EQ(timeSync.LastReport()->reason, c.reason);
+        EXPECT_EQ(timeSync.LastReport()->reason, c.reason ? c.reason : sync_reason::StatusCode(c.status));
         EXPECT_EQ(timeSync.LastReport()->offsetSeconds.has_value(), c.clockSet) << "known once the time was read";
         EXPECT_EQ(timeSync.CurrentState(), TTimeSync::State::Idle);
     }

@@ -214,7 +214,7 @@ TEST_F(ZenkaExe, ClosingTheCalendarInCalendarOnlyModeEndsTheProgramAndSavesEvery
     EXPECT_EQ(Setting("Form", "Line"), "1");
     EXPECT_EQ(Setting("Form", "FirstDayOfWeek"), "1");
     EXPECT_EQ(Setting("Form", "Name3"), "Zenka 2006");
-    EXPECT_EQ(Setting("Sync", "Server"), "http://www.google.co.jp/") << "a first start writes every value";
+    EXPECT_EQ(Setting("Sync", "Server"), "https://www.google.co.jp/") << "a first start writes every value";
     EXPECT_FALSE(Setting("Sync", "SyncDay").has_value()) << "only a synchronisation writes its day";
 }
 
