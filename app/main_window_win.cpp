@@ -110,7 +110,7 @@ void TfrmZenka::WindowTimer::Stop() {
 TfrmZenka::TfrmZenka(MainWindowServices services)
     : koyomi1(*services.clock),
       services_(std::move(services)),
-      appDir_(ExecutableDirectory()),
+      appDir_(services_.appDir.empty() ? ExecutableDirectory() : services_.appDir),
       showing_(*this, tmrClose_, *this, settings_) {
     if (services_.osMajorVersion == 0) services_.osMajorVersion = ReportedOsVersion().major;
     layered_ = services_.osMajorVersion == 5;

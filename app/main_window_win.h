@@ -67,6 +67,9 @@ struct MainWindowServices {
     DWORD osMajorVersion = 0;
     // Empty: MessageBoxW.
     MessageBoxFunction messageBox;
+    // Where the Icon folder and the help file lie, with a trailing
+    // backslash; empty: the executable's folder.
+    std::string appDir;
     // What a clock synchronisation reaches the server and the clock with;
     // must outlive the window. Without it no attempt reaches either, so
     // only zenka.exe itself passes the real services. A missing pause is a

@@ -43,6 +43,8 @@ public:
     void Apply(HINTERNET request) const {
         const int left = Left();
         WinHttpSetTimeouts(request, left, left, left, left);
+        DWORD responseLeft = static_cast<DWORD>(left);
+        WinHttpSetOption(request, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &responseLeft, sizeof(responseLeft));
     }
 
 private:
@@ -103,14 +105,19 @@ uint32_t StatusOf(HINTERNET request) {
     return status;
 }
 
-// Reads the body to its end and throws it away.
+// Reads the body to its end and throws it away. Each read takes only what
+// has come, so that a body that trickles in cannot hold a read beyond the
+// time limit.
 bool DrainBody(HINTERNET request, const Deadline& deadline) {
     char buffer[8192];
     for (;;) {
         if (deadline.Passed()) return false;
         deadline.Apply(request);
+        DWORD available = 0;
+        if (!WinHttpQueryDataAvailable(request, &available)) return false;
+        if (available == 0) return true;
         DWORD read = 0;
-        if (!WinHttpReadData(request, buffer, sizeof(buffer), &read)) return false;
+        if (!WinHttpReadData(request, buffer, std::min<DWORD>(available, sizeof(buffer)), &read)) return false;
         if (read == 0) return true;
     }
 }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,6 +42,7 @@ protected:
             messages.push_back(caption + ": " + text);
             return IDOK;
         };
+        if (moreServices) moreServices(services);
         window = std::make_unique<TfrmZenka>(services);
         window->OnDestroyed = [this] { ++destroyed; };
         EXPECT_TRUE(window->Create(nullptr));
@@ -64,6 +66,8 @@ protected:
     bool Visible() const { return IsWindowVisible(Hwnd()) != FALSE; }
 
     FakeClock clock{2006, 1, 1};
+    // Adds to the services the window is made with.
+    std::function<void(MainWindowServices&)> moreServices;
     std::unique_ptr<TfrmZenka> window;
     std::vector<std::string> errors;
     std::vector<std::string> messages;
