@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/version.h"
 #include "tests/fakes/fake_clock.h"
 #include "tests/fakes/fake_sync_services.h"
 #include "tests/fakes/fake_tick_services.h"
@@ -62,7 +63,7 @@ TEST_F(TimeSyncTest, ASuccessfulAttemptSetsTheServersTimeAndFinishesInOrder) {
     ASSERT_EQ(http.requests.size(), 1u);
     const HttpRequest& request = http.requests[0];
     EXPECT_EQ(request.url, settings.server) << "the URL exactly as stored";
-    EXPECT_EQ(request.userAgent, "Zenka/6.7");
+    EXPECT_EQ(request.userAgent, std::string("Zenka/") + kVersionText) << "a user agent servers accept";
     EXPECT_EQ(request.accept, "text/html, */*");
     EXPECT_EQ(request.timeLimitMs, 20000u);
     EXPECT_FALSE(request.proxy.has_value());

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/version.h"
 #include "timesync/time_sync.h"
 #include "timesync/win_http_client_win.h"
 
@@ -61,7 +62,7 @@ TEST(WinHttpClient, BringsBackTheStatusAndDateOfOneRequestAfterTheWholeBody) {
         const std::vector<std::string> requests = server.Requests();
         ASSERT_EQ(requests.size(), 1u) << "one request, redirects not followed";
         EXPECT_EQ(requests[0].substr(0, requests[0].find("\r\n")), "GET /time?a=1&b=%20 HTTP/1.1");
-        EXPECT_EQ(RequestHeader(requests[0], "User-Agent"), "Zenka/6.7");
+        EXPECT_EQ(RequestHeader(requests[0], "User-Agent"), std::string("Zenka/") + kVersionText);
         EXPECT_EQ(RequestHeader(requests[0], "Accept"), "text/html, */*");
     }
 }

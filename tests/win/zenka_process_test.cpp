@@ -15,6 +15,7 @@
 #include "app/main_menus.h"
 #include "app/main_window_win.h"
 #include "calendar/era.h"
+#include "common/version.h"
 #include "tests/win/zenka_test_support.h"
 #include "timesync/clock_setter_win.h"
 #include "timesync/clock_setting_command.h"
@@ -386,7 +387,7 @@ TEST_F(ZenkaExe, TheStartUpSynchronisationAsksTheServerAndStampsTheDay) {
     EXPECT_TRUE(WaitUntil([&] { return Setting("Sync", "SyncDay").has_value(); }));
     const std::vector<std::string> requests = server.Requests();
     ASSERT_EQ(requests.size(), 1u);
-    EXPECT_EQ(testing::RequestHeader(requests[0], "User-Agent"), "Zenka/6.7");
+    EXPECT_EQ(testing::RequestHeader(requests[0], "User-Agent"), std::string("Zenka/") + kVersionText);
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(zenka.WaitForExit(), 0u);
 }
@@ -416,6 +417,20 @@ TEST_F(ZenkaExe, TheClockSettingModeTakesOnlyItsExactArgumentsAndNeedsNoWindow) 
     EXPECT_EQ(CountMainWindows(), 1);
     PostMessageW(running.Window(), WM_CLOSE, 0, 0);
     EXPECT_EQ(running.WaitForExit(), 0u);
+}
+
+TEST_F(ZenkaExe, TheManifestCarriesTheProgramsVersion) {
+    HMODULE exe = LoadLibraryExW(ZenkaExePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(exe, nullptr);
+    HRSRC found = FindResourceW(exe, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // RT_MANIFEST
+    ASSERT_NE(found, nullptr);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(exe, found))),
+                               SizeofResource(exe, found));
+    FreeLibrary(exe);
+    const std::string version =
+        "name=\"Zenka\" version=\"" + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + ".0.0\"";
+    EXPECT_NE(manifest.find(version), std::string::npos) << manifest;
+    EXPECT_EQ(std::string(kVersionText), std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor));
 }
 
 TEST_F(ZenkaExe, TheElevatedHelperIsStartedWithRunasAndItsAnswerCounts) {
