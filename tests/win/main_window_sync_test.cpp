@@ -7,12 +7,15 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "app/main_menus.h"
 #include "app/main_window_win.h"
 #include "app/short_date_win.h"
+#include "common/version.h"
 #include "tests/fakes/fake_sync_services.h"
 #include "tests/win/icon_folder.h"
 #include "tests/win/main_window_fixture.h"
@@ -90,6 +93,15 @@ protected:
     }
     void Serve(const std::string& date) { Serve(Reply{{0, HttpMessage(200, {"Date: " + date}, "<html></html>")}}); }
     size_t Requests() const { return server->Requests().size(); }
+    // A new window with only these settings (section, name, text) and a
+    // new server, answering with a far-off time.
+    void StartWith(std::initializer_list<std::array<const char*, 3>> values) {
+        window.reset();
+        testing::ClearSettings();
+        Serve(kFarOff);
+        for (const auto& [section, name, text] : values) SetSetting(section, name, text);
+        Start();
+    }
     std::string Today() const { return SystemShortDate().FormatShortDate(clock.Now()); }
     bool MenuItemEnabled() {
         SendMessageW(Hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(window->PopupMenu1()), 0);
@@ -112,14 +124,18 @@ TEST_F(MainWindowSync, TheMenuCommandSetsTheServersTimeAndTheDateIconsComeBack) 
         whileAsked = Picture(Icons().TaskTray2.Icon());
         return Reply{{0, HttpMessage(200, {"Date: " + std::string(kFarOff)})}};
     });
-    SetSetting("Sync", "Server", server->Url());
+    SetSetting("Sync", "Server", server->Url("127.0.0.1", "/time?a=1&b=%20"));
     Start();
     ASSERT_TRUE(Icons().TaskTray2.Visible());
     EXPECT_EQ(Picture(Icons().TaskTray2.Icon()), "other");
     EXPECT_FALSE(window->LastSyncReport().has_value());
 
     Menu(cmdMnuSync);
-    EXPECT_EQ(Requests(), 1u);
+    const std::vector<std::string> requests = server->Requests();
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].substr(0, requests[0].find("\r\n")), "GET /time?a=1&b=%20 HTTP/1.1") << "the URL as stored";
+    EXPECT_EQ(testing::RequestHeader(requests[0], "User-Agent"), std::string("Zenka/") + kVersionText);
+    EXPECT_EQ(testing::RequestHeader(requests[0], "Accept"), "text/html, */*");
     EXPECT_EQ(whileAsked, "in progress");
     EXPECT_EQ(setter.setTo, std::vector<SystemTime>{Utc(1994, 11, 6, 8, 49, 37, 500)});
     EXPECT_EQ(pauses, std::vector<std::string>{"1000 succeeded"}) << "the result shows for a second";
@@ -146,6 +162,7 @@ TEST_F(MainWindowSync, EachAnswerSetsTheClockOnlyFromAUsableDateOfASuccess) {
     } cases[] = {
         {"no Date", {{0, HttpMessage(200, {}, "x")}}, false, sync_reason::kNoDate},
         {"a garbage Date", {{0, HttpMessage(200, {"Date: soon"}, "x")}}, false, sync_reason::kNoDate},
+        {"a Date named in lower case", {{0, HttpMessage(200, {"date: " + std::string(kFarOff)}, "x")}}, true, ""},
         {"a redirect", {{0, HttpMessage(301, {"Date: " + std::string(kFarOff), "Location: /x"})}}, false,
          sync_reason::StatusCode(301)},
         {"a server error", {{0, HttpMessage(500, {"Date: " + std::string(kFarOff)})}}, false,
@@ -161,7 +178,7 @@ TEST_F(MainWindowSync, EachAnswerSetsTheClockOnlyFromAUsableDateOfASuccess) {
         pauses.clear();
         RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Brindlex\\Zenka\\Sync", L"SyncDay");
         Menu(cmdMnuSync);
-        EXPECT_EQ(Requests(), 1u);
+        EXPECT_EQ(Requests(), 1u) << "one request: a redirect is not followed";
         EXPECT_EQ(setter.setTo.size(), c.set ? 1u : 0u) << "evaluated once, or not at all";
         EXPECT_EQ(pauses, std::vector<std::string>{c.set ? "1000 succeeded" : "1000 failed"});
         EXPECT_EQ(Setting("Sync", "SyncDay"), Today()) << "a failed attempt counts for the day too";
@@ -198,45 +215,26 @@ TEST_F(MainWindowSync, DialUpOnlyGreysTheMenuItemAndStopsEveryTrigger) {
 
 TEST_F(MainWindowSync, StartUpTheIntervalTimerAndTheDailyCheckEachRunOneAttempt) {
     // Start-up: once the tray icons are placed, and not in calendar-only
-    // mode, which places none.
-    Serve(kFarOff);
-    SetSetting("Sync", "Start", "1");
-    Start();
+    // mode, which places none; after the start-up wait when there is one.
+    StartWith({{"Sync", "Start", "1"}});
     EXPECT_EQ(Requests(), 1u);
     EXPECT_EQ(Setting("Sync", "SyncDay"), Today());
-    Serve(kFarOff);
-    StartCalendarOnly();
+    StartWith({{"Sync", "Start", "1"}, {"Kidou", "Cal", "1"}});
     EXPECT_EQ(Requests(), 0u);
-    // After the start-up wait.
-    window.reset();
-    testing::ClearSettings();
-    Serve(kFarOff);
-    SetSetting("Sync", "Start", "1");
-    SetSetting("Form", "Wait", "1");
-    Start();
+    StartWith({{"Sync", "Start", "1"}, {"Form", "Wait", "1"}});
     EXPECT_EQ(Requests(), 0u);
     PumpMessages(1300);
     EXPECT_EQ(Requests(), 1u);
 
     // The interval timer.
-    window.reset();
-    testing::ClearSettings();
-    Serve(kFarOff);
-    SetSetting("Sync", "Teiki", "1");
-    SetSetting("Sync", "Oki", "1");
-    Start();
+    StartWith({{"Sync", "Teiki", "1"}, {"Sync", "Oki", "1"}});
     EXPECT_EQ(Requests(), 0u) << "the first interval attempt comes after a minute";
     SendMessageW(Hwnd(), WM_TIMER, idTmrOki, 0);
     EXPECT_EQ(Requests(), 1u);
 
     // Once a day: the start-up tick finds the default stamp, and the tick
     // the finish runs finds today's.
-    window.reset();
-    testing::ClearSettings();
-    Serve(kFarOff);
-    SetSetting("Sync", "Teiki", "1");
-    SetSetting("Sync", "Oneday", "1");
-    Start();
+    StartWith({{"Sync", "Teiki", "1"}, {"Sync", "Oneday", "1"}});
     EXPECT_EQ(Requests(), 1u);
     SendMessageW(Hwnd(), WM_TIMER, idTimer1, 0);
     EXPECT_EQ(Requests(), 1u) << "the day has had its attempt";
