@@ -1,5 +1,6 @@
 #include "timesync/clock_setter_win.h"
 
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <utility>
@@ -64,8 +65,12 @@ bool RunasClockSetter::SetClockElevated(const SystemTime& utc) {
     info.lpFile = program_.c_str();
     info.lpParameters = parameters.c_str();
     info.nShow = SW_HIDE;
+    // The shell may hand the verb to extensions, which want COM.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     // A declined prompt fails here.
-    if (!ShellExecuteExW(&info) || !info.hProcess) return false;
+    const bool started = ShellExecuteExW(&info) && info.hProcess;
+    if (SUCCEEDED(com)) CoUninitialize();
+    if (!started) return false;
     DWORD code = 0;
     const bool ended = WaitForSingleObject(info.hProcess, kHelperPatienceMs) == WAIT_OBJECT_0;
     const bool succeeded = ended && GetExitCodeProcess(info.hProcess, &code) && code == kClockSetSucceeded;
