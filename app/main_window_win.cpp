@@ -628,7 +628,9 @@ void TfrmZenka::ShowSyncImage(SyncImage image) {
 void TfrmZenka::StopTick() { KillTimer(hwnd_, idTimer1); }
 
 void TfrmZenka::RestartTick() {
-    tray_->tick.ClearIconDateCache();
+    // An attempt every few minutes must not bring today's schedule back each
+    // time: the icons are redrawn, the notice comes only with a new day.
+    tray_->tick.RedrawIcons();
     SetTimer(hwnd_, idTimer1, kTimer1Interval, nullptr);
     Timer1Timer();
 }

@@ -39,8 +39,8 @@ public:
     // Puts the image on all three tray icons, shown or not.
     virtual void ShowSyncImage(SyncImage image) = 0;
     virtual void StopTick() = 0;
-    // Forgets the icon date cache, enables the tick and runs it once, so
-    // the date icons come back at once.
+    // Redraws the date icons (today's schedule notice only on a new day),
+    // enables the tick and runs it once, so the date icons come back at once.
     virtual void RestartTick() = 0;
     // Today's date in the short date format becomes the day stamp, in
     // memory and, at once, in the settings store.
