@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "common/app_settings.h"
@@ -19,7 +20,11 @@
 #include "app/main_tray_win.h"
 #include "app/tray_presence.h"
 #include "common/clock.h"
+#include "common/help_service.h"
 #include "controls/month_calendar_win.h"
+#include "settings/about_dlg_win.h"
+#include "settings/pages_dlg_win.h"
+#include "settings/pages_host.h"
 
 namespace zenka {
 
@@ -47,6 +52,9 @@ enum MainWindowTimer : UINT_PTR {
     idTmrOki,      // interval clock synchronisation
 };
 
+// Posted to the main window when the settings dialog's window is gone.
+constexpr UINT kReleasePagesDlgMessage = WM_APP + 10;
+
 // "MSWHEEL_ROLLMSG", which older mouse drivers send instead of
 // WM_MOUSEWHEEL; registered on first use.
 UINT WheelRollMessage();
@@ -62,9 +70,14 @@ struct MainWindowServices {
     DWORD osMajorVersion = 0;
     // Empty: MessageBoxW.
     MessageBoxFunction messageBox;
+    // Null: HTML Help with the help file beside the executable. Must
+    // outlive the window.
+    HelpService* help = nullptr;
+    // How the about box opens its links and lets tests see it.
+    AboutServices about;
 };
 
-class TfrmZenka : private CalendarWindowHost, private TrayPresence {
+class TfrmZenka : private CalendarWindowHost, private TrayPresence, private PagesHost {
 public:
     explicit TfrmZenka(MainWindowServices services);
     ~TfrmZenka() override;
@@ -87,11 +100,21 @@ public:
     void HideCalendar() { showing_.HideCalendar(); }
     // The opacity the settings dialog applies; only where the window is
     // layered.
-    void SetOpacity(uint8_t alpha);
+    void SetOpacity(uint8_t alpha) override;
+
+    // The settings dialog, while it is open.
+    TPagesDlg* PagesDlg() { return pagesDlg_.get(); }
+    // For the message loop: the settings dialog's keys.
+    bool PreTranslateMessage(MSG& msg);
+    // What the last synchronisation attempt found; nothing before the first.
+    std::optional<SyncReport> LastSyncReport() const override;
+    // tmrOki by the settings: on exactly when Teiki is on and Oneday off,
+    // every Oki minutes; unchanged, it keeps counting.
+    void ApplySyncSchedule() override;
 
     MonthCalendarControl koyomi1;
 
-    AppSettings& Settings() { return settings_; }
+    AppSettings& Settings() override { return settings_; }
     const AppSettings& Settings() const { return settings_; }
     // The tooltip of the window and the calendar: the selected day's
     // rokuyo and names.
@@ -168,9 +191,14 @@ private:
     void popWarekiClick();
     void popWClick();
     void B1Click();
-    // The calendar's double-click action and K2: the settings dialog, which
-    // comes later.
-    void OpenSettingsDialog() {}
+    // The settings command (KO1, K2, a double click or Enter on the
+    // calendar): opens the dialog, or presets it and brings it forward.
+    void OpenSettingsDialog();
+    // The dialog's window is gone; the object goes too.
+    void ReleasePagesDlg();
+    void popAboutClick();
+    void ShowHelp(uint32_t context);
+    void tmrOkiTimer();
 
     // CalendarWindowHost
     bool IsVisible() const override;
@@ -187,6 +215,23 @@ private:
     bool DayIconVisible() const override;
     bool AnyIconVisible() const override;
     void PlaceTrayIcons() override;
+
+    // PagesHost
+    DayLists CalendarDayLists() const override;
+    void SetCalendarDayLists(const DayLists& lists) override;
+    Color DayFontColor(DayFontIndex font) const override;
+    void SetDayFontColor(DayFontIndex font, Color color) override;
+    CivilDate SelectedDate() const override;
+    bool AutoEquinox() const override;
+    void SetAutoEquinox(bool on) override;
+    void RedrawDateIconsQuietly() override;
+    void SetAutoCloseInterval(int32_t milliseconds) override;
+    void SettingsApplied() override;
+    void SaveDayLists() override;
+    void BackupDayLists() override;
+    SoundPlayer& Sound() override;
+    HelpService& Help() override;
+    uint32_t OsMajorVersion() const override { return services_.osMajorVersion; }
 
     int ShowMessage(const std::string& text, const std::string& caption, UINT type);
 
@@ -214,6 +259,12 @@ private:
     // Made with the window's handle, which owns the icons and the sound
     // device; gone with it.
     std::unique_ptr<MainTray> tray_;
+    std::unique_ptr<HelpService> ownHelp_;  // when the services bring none
+    std::unique_ptr<TPagesDlg> pagesDlg_;
+    bool aboutShown_ = false;
+    bool okiEnabled_ = false;
+    UINT okiInterval_ = 0;
+    std::optional<SyncReport> lastSyncReport_;
 };
 
 }  // namespace zenka

@@ -1,6 +1,6 @@
 #include "settings/alarm_slots.h"
 
-#include "settings/spin_field.h"
+#include "settings/spin_ranges.h"
 
 namespace zenka {
 namespace {

@@ -5,7 +5,7 @@
 #include "settings/alarm_slots.h"
 #include "settings/color_choice.h"
 #include "settings/settings_texts.h"
-#include "settings/spin_field.h"
+#include "settings/spin_ranges.h"
 
 namespace zenka {
 namespace {

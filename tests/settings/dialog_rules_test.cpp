@@ -1,5 +1,5 @@
 // The settings dialog's rules that depend on nothing but the values of its
-// controls: enabling, colours, number fields, the hot key field, the tabs'
+// controls: enabling, colours, the hot key field, the tabs'
 // help topics, the synchronisation account and the about box's links.
 #include <gtest/gtest.h>
 
@@ -8,7 +8,6 @@
 #include "settings/hot_key_field.h"
 #include "settings/pages_enabling.h"
 #include "settings/pages_tabs.h"
-#include "settings/spin_field.h"
 #include "settings/sync_report_text.h"
 
 namespace zenka {
@@ -84,48 +83,6 @@ TEST(ColorChoice, FirstMatchingButtonAndTheReset) {
     EXPECT_EQ(state.colorHoliday, 2);
     EXPECT_EQ(state.colorSpecialday, 3);
     EXPECT_EQ(state.colorYoteiday, 4);
-}
-
-TEST(SpinField, TypedCharactersValuesAndTheTextOnLeaving) {
-    EXPECT_TRUE(SpinAcceptsChar(U'7', U'.'));
-    EXPECT_TRUE(SpinAcceptsChar(U'-', U'.'));
-    EXPECT_TRUE(SpinAcceptsChar(U'+', U'.'));
-    EXPECT_TRUE(SpinAcceptsChar(U',', U','));
-    EXPECT_FALSE(SpinAcceptsChar(U',', U'.'));
-    EXPECT_FALSE(SpinAcceptsChar(U'a', U'.'));
-    EXPECT_FALSE(SpinAcceptsChar(U'５', U'.')) << "full-width digits are not typed into a number";
-
-    struct Case {
-        const char* text;
-        SpinRange range;
-        int32_t value;
-        const char* onExit;
-    };
-    const Case cases[] = {
-        {"60", kOkiSpin, 60, "60"},
-        {"0", kOkiSpin, 1, "1"},
-        {"20000", kOkiSpin, 10000, "10000"},
-        {"99999999999999999999", kOkiSpin, 10000, "10000"},
-        {"", kOkiSpin, 1, "1"},
-        {"abc", kWaitSpin, 0, "0"},
-        {"1.5", kAutoCloseSpin, 1, "1"},
-        {"-", kAutoCloseSpin, 1, "1"},
-        {"+5", kWaitSpin, 5, "+5"},
-        {"007", kHourSpin, 7, "007"},
-        {"-32", kAdjustmentSpin, -32, "-32"},
-        {"123456", kAdjustmentSpin, 123456, "123456"},
-        {"-99999999999", kAdjustmentSpin, INT32_MIN, "-2147483648"},
-        {"x", kAdjustmentSpin, 0, "0"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(SpinValue(c.text, c.range), c.value);
-        EXPECT_EQ(SpinTextOnExit(c.text, c.range), c.onExit);
-    }
-    EXPECT_EQ(SpinStep("10000", kOkiSpin, 1), 10000);
-    EXPECT_EQ(SpinStep("1", kOkiSpin, -1), 1);
-    EXPECT_EQ(SpinStep("x", kWaitSpin, 1), 1);
-    EXPECT_EQ(SpinStep("-32", kAdjustmentSpin, -1), -33);
 }
 
 TEST(HotKeyField, WhatTheFieldKeepsOfAPressedKey) {

@@ -1,6 +1,6 @@
-// The rules of the dialog's number fields with up and down arrows: which
-// characters may be typed, what number a text stands for, and what the
-// field shows when the focus leaves it.
+// The rules of a number field with up and down arrows (a spin field):
+// which characters may be typed, what number a text stands for, and what
+// the field shows when the focus leaves it.
 #pragma once
 
 #include <cstdint>
@@ -18,14 +18,6 @@ struct SpinRange {
 
     bool operator==(const SpinRange&) const = default;
 };
-
-// The fields' ranges.
-inline constexpr SpinRange kHourSpin{0, 23};
-inline constexpr SpinRange kMinuteSpin{0, 59};
-inline constexpr SpinRange kOkiSpin{1, 10000};      // minutes between synchronisations
-inline constexpr SpinRange kAdjustmentSpin{0, 0};   // tenths of a second, either way
-inline constexpr SpinRange kWaitSpin{0, 60};        // seconds before the tray icons
-inline constexpr SpinRange kAutoCloseSpin{1, 999};  // seconds before the calendar closes
 
 // Digits, the plus and minus signs and the decimal separator; every other
 // character typed into the field is refused.

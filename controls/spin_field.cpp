@@ -1,4 +1,4 @@
-#include "settings/spin_field.h"
+#include "controls/spin_field.h"
 
 #include <algorithm>
 #include <limits>

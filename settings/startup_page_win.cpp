@@ -1,0 +1,61 @@
+#include "settings/startup_page_win.h"
+
+#include <commctrl.h>
+
+#include "controls/hot_key_control_win.h"
+#include "settings/hot_key_field.h"
+#include "settings/settings_ids.h"
+
+namespace zenka {
+namespace {
+
+constexpr UINT_PTR kTempFolderSubclass = 1;
+
+}  // namespace
+
+StartupPage::StartupPage() : DialogPage(IDD_STARTUP_PAGE) {}
+
+void StartupPage::OnInit() {
+    // The field itself adds Ctrl+Shift to a key pressed alone or with Shift.
+    SendDlgItemMessageW(Handle(), IDC_HOTKEY, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S,
+                        MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_SHIFT, 0));
+    SetWindowSubclass(Item(IDC_TMP_DELETE), TempFolderBoxProc, kTempFolderSubclass, reinterpret_cast<DWORD_PTR>(this));
+}
+
+bool StartupPage::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR&) {
+    if (message != WM_COMMAND || LOWORD(wParam) != IDC_HOTKEY) return false;
+    HWND field = Item(IDC_HOTKEY);
+    if (HIWORD(wParam) == EN_SETFOCUS) {
+        lastHotKey_ = HotKeyFieldValue(field);
+    } else if (HIWORD(wParam) == EN_CHANGE) {
+        const Shortcut typed = HotKeyFieldValue(field);
+        const Shortcut kept = TypedHotKey(typed, lastHotKey_);
+        if (kept != typed) SetHotKeyFieldValue(field, kept);
+        lastHotKey_ = kept;
+    }
+    return false;  // the dialog hears of it too
+}
+
+LRESULT CALLBACK StartupPage::TempFolderBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                                DWORD_PTR data) {
+    switch (message) {
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP: {
+            // The click toggles the box first; the warning is about the
+            // state it leaves.
+            const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
+            auto* page = reinterpret_cast<StartupPage*>(data);
+            if (SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED && page->OnTempFolderCheckedByMouse) {
+                page->OnTempFolderCheckedByMouse();
+            }
+            return result;
+        }
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(box, TempFolderBoxProc, kTempFolderSubclass);
+            break;
+    }
+    return DefSubclassProc(box, message, wParam, lParam);
+}
+
+}  // namespace zenka
