@@ -15,37 +15,9 @@
 namespace zenka {
 namespace {
 
-// Every setting the dialog shows, away from its default.
-void MakeNonDefault(FakePagesHost& host) {
-    AppSettings& s = host.settings;
-    s.sync = {true, true, 15, "06/01/01", true, "ok.wav", true, "proxy:8080", "me", "secret", -32, "http://x/", true};
-    s.form.autoBackup = false;
-    s.alarms[0] = {"1", "1", "7", "30", "wake.wav", "起きて"};
-    s.alarms[4] = {"1", "0", "23", "59", "late.wav", "寝る"};
-    s.jiho = {true, true, false, "hour.wav", "half.wav"};
-    s.form.wait = 30;
-    s.form.deleteRecent = true;
-    s.form.tmpDelete = true;
-    s.kidou = {false, true, false};
-    s.form.hotKey1 = {'K', false, true, true};
-    s.keikoku = {true, true, "notice.wav"};
-    s.autoClose = {true, 25000};
-    s.form.rokuyo = false;
-    s.form.layer = 200;
-    s.color = {clBlue, clRed, clLime, clFuchsia, clBlack, clBlue};
-    host.fonts[kFontWeekday] = clBlue;
-    host.fonts[kFontSaturday] = clRed;
-    host.fonts[kFontSunday] = clLime;
-    host.fonts[kFontHoliday] = clFuchsia;
-    host.fonts[kFontSpecialDay] = clBlack;
-    host.fonts[kFontYoteiDay] = clBlue;
-    host.autoEquinox = s.koyomiJulius = false;
-    host.autoEquinox = false;
-}
-
 TEST(PagesLoad, ControlsShowTheMainWindowsValuesWithSlotOneOfTheAlarms) {
     FakePagesHost host;
-    MakeNonDefault(host);
+    SetNonDefaultSettings(host);
     host.osMajorVersion = 5;
     const PagesState state = LoadPagesState(host);
 
@@ -164,7 +136,7 @@ TEST(PagesApply, TheMainWindowHearsOfEachStepInOrder) {
 
 TEST(PagesApply, EveryValueReachesTheSettingsAndLoadingItAgainShowsTheSame) {
     FakePagesHost host;
-    MakeNonDefault(host);
+    SetNonDefaultSettings(host);
     host.osMajorVersion = 5;
     const AppSettings before = host.settings;
     PagesState state = LoadPagesState(host);
