@@ -21,10 +21,11 @@ constexpr int32_t kLongestOki = 10000;  // minutes, the dialog's limit
 
 void TfrmZenka::OpenSettingsDialog() {
     ReleasePagesDlg();
+    // The command may come from a click on the calendar, which takes the
+    // focus back once the command has run; the dialog comes forward after.
+    PostMessageW(hwnd_, kBringPagesDlgForwardMessage, 0, 0);
     if (pagesDlg_) {
         pagesDlg_->PresetEntryControls();
-        // Not left behind other windows: the user asked for it.
-        pagesDlg_->BringToFront();
         return;
     }
     PagesDlgServices services;
@@ -37,6 +38,11 @@ void TfrmZenka::OpenSettingsDialog() {
     // that it stays in front of neither.
     if (!dialog->Create(GetWindow(hwnd_, GW_OWNER))) return;
     pagesDlg_ = std::move(dialog);
+}
+
+// Not left behind other windows: the user asked for it.
+void TfrmZenka::BringPagesDlgForward() {
+    if (pagesDlg_ && pagesDlg_->Handle()) pagesDlg_->BringToFront();
 }
 
 void TfrmZenka::ReleasePagesDlg() {

@@ -396,6 +396,9 @@ LRESULT TfrmZenka::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case kReleasePagesDlgMessage:
             ReleasePagesDlg();
             return 0;
+        case kBringPagesDlgForwardMessage:
+            BringPagesDlgForward();
+            return 0;
         case WM_HELP:
             // The calendar window's topic; the system's own help stays away.
             ShowHelp(kHelpContextCalendar);

@@ -52,8 +52,10 @@ enum MainWindowTimer : UINT_PTR {
     idTmrOki,      // interval clock synchronisation
 };
 
-// Posted to the main window when the settings dialog's window is gone.
+// Posted to the main window when the settings dialog's window is gone, and
+// to bring the dialog forward after a settings command.
 constexpr UINT kReleasePagesDlgMessage = WM_APP + 10;
+constexpr UINT kBringPagesDlgForwardMessage = WM_APP + 11;
 
 // "MSWHEEL_ROLLMSG", which older mouse drivers send instead of
 // WM_MOUSEWHEEL; registered on first use.
@@ -196,6 +198,7 @@ private:
     void OpenSettingsDialog();
     // The dialog's window is gone; the object goes too.
     void ReleasePagesDlg();
+    void BringPagesDlgForward();
     void popAboutClick();
     void ShowHelp(uint32_t context);
     void tmrOkiTimer();

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "app/main_menus.h"
 #include "app/main_window_win.h"
 #include "tests/fakes/fake_clock.h"
+#include "tests/fakes/fake_pages_host.h"
 #include "tests/win/zenka_test_support.h"
 
 namespace zenka::testing {
@@ -40,6 +42,12 @@ protected:
         services.messageBox = [this](HWND, const std::string& text, const std::string& caption, UINT) {
             messages.push_back(caption + ": " + text);
             return IDOK;
+        };
+        services.help = &help;
+        services.about.openLink = [this](HWND, const std::string& target) { openedLinks.push_back(target); };
+        services.about.onShown = [this](HWND box) {
+            if (aboutShown) aboutShown(box);
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
         };
         window = std::make_unique<TfrmZenka>(services);
         window->OnDestroyed = [this] { ++destroyed; };
@@ -68,6 +76,10 @@ protected:
     std::vector<std::string> errors;
     std::vector<std::string> messages;
     int destroyed = 0;
+    FakeHelp help;
+    // What a test does with the about box while it shows; it closes after.
+    std::function<void(HWND box)> aboutShown;
+    std::vector<std::string> openedLinks;
 
 private:
     ErrorReporter previousReporter_;
