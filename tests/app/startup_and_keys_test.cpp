@@ -62,9 +62,8 @@ TEST(CalendarWindowInput, OnlyWholeWheelNotchesTurnTheMonth) {
 }
 
 TEST(MainMenus, ShortcutsRunOnlyAvailableItems) {
-    // O and G belong to the settings dialog and the month schedule view,
-    // which are not there yet.
-    EXPECT_FALSE(MenuShortcutCommand(CalendarMenuItems(), 'O').has_value());
+    // G belongs to the month schedule view, which is not there yet.
+    EXPECT_EQ(MenuShortcutCommand(CalendarMenuItems(), 'O'), cmdK2);
     EXPECT_FALSE(MenuShortcutCommand(CalendarMenuItems(), 'G').has_value());
     MenuItemDef items[] = {{cmdK2, "K2", "設定(&O)...", 'O', true, true}};
     EXPECT_EQ(MenuShortcutCommand(items, 'O'), cmdK2);
