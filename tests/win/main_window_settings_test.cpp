@@ -14,6 +14,7 @@
 #include "common/executable_path_win.h"
 #include "settings/settings_ids.h"
 #include "settings/settings_texts.h"
+#include "tests/win/caption_width.h"
 #include "tests/win/main_window_fixture.h"
 #include "tests/win/zenka_test_support.h"
 
@@ -190,6 +191,7 @@ TEST_F(MainWindow, TheAboutBoxShowsTheVersionAndOpensTheLinks) {
     std::vector<std::string> texts;
     HWND owner = nullptr;
     bool hasIcon = false;
+    std::vector<std::string> clipped;
     aboutShown = [&](HWND box) {
         owner = GetWindow(box, GW_OWNER);
         for (int id : {IDC_ABOUT_PRODUCT, IDC_ABOUT_VERSION, IDC_ABOUT_NOTICE, IDC_ABOUT_MAIL, IDC_ABOUT_WEB}) {
@@ -197,6 +199,7 @@ TEST_F(MainWindow, TheAboutBoxShowsTheVersionAndOpensTheLinks) {
         }
         texts.push_back(WindowText(box));
         hasIcon = SendDlgItemMessageW(box, IDC_ABOUT_ICON, STM_GETICON, 0, 0) != 0;
+        clipped = testing::ClippedCaptions(box);
         SendMessageW(box, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_MAIL, STN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(box, IDC_ABOUT_MAIL)));
         SendMessageW(box, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_WEB, STN_CLICKED),
@@ -208,6 +211,7 @@ TEST_F(MainWindow, TheAboutBoxShowsTheVersionAndOpensTheLinks) {
                                                folder, "バージョン情報"}));
     EXPECT_EQ(owner, Hwnd()) << "modal over the main window";
     EXPECT_TRUE(hasIcon);
+    EXPECT_TRUE(clipped.empty()) << ::testing::PrintToString(clipped);
     EXPECT_EQ(openedLinks, (std::vector<std::string>{"mailto:?subject=Zenka%202006%20Version%206.7", folder}));
 }
 

@@ -12,6 +12,7 @@
 #include "controls/hot_key_control_win.h"
 #include "settings/color_choice.h"
 #include "settings/settings_texts.h"
+#include "tests/win/caption_width.h"
 #include "tests/win/pages_dlg_fixture.h"
 
 namespace zenka {
@@ -121,6 +122,16 @@ TEST_F(PagesDialog, OpensOnTheFirstTabShowingTheMainWindowsValuesWithApplyDisabl
     EXPECT_EQ(Text(Ctl(kTabSync, IDC_SYNC_REPORT)), "まだ時刻合わせをしていません。");
     EXPECT_TRUE(host.log.empty());
     EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(PagesDialog, EveryCaptionFitsItsControl) {
+    SetNonDefaultSettings(host);
+    Open();
+    std::vector<HWND> windows{dialog->Handle()};
+    for (int32_t tab = 0; tab < kTabCount; ++tab) windows.push_back(dialog->Page(tab));
+    for (HWND window : windows) {
+        for (const std::string& clipped : testing::ClippedCaptions(window)) ADD_FAILURE() << "clipped: " << clipped;
+    }
 }
 
 TEST_F(PagesDialog, ValuesChangedOnEveryTabReachTheMainWindowOnApplyAndTheListsStayAsTheyWere) {
