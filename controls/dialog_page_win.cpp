@@ -1,5 +1,6 @@
 #include "controls/dialog_page_win.h"
 
+#include "controls/dialog_object_win.h"
 #include "controls/spin_edit_win.h"
 
 namespace zenka {
@@ -28,13 +29,9 @@ void DialogPage::Show(bool shown) { ShowWindow(hwnd_, shown ? SW_SHOW : SW_HIDE)
 bool DialogPage::OnMessage(UINT, WPARAM, LPARAM, INT_PTR&) { return false; }
 
 INT_PTR CALLBACK DialogPage::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* page = reinterpret_cast<DialogPage*>(GetWindowLongPtrW(hwnd, DWLP_USER));
-    if (message == WM_INITDIALOG) {
-        page = reinterpret_cast<DialogPage*>(lParam);
-        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-        page->hwnd_ = hwnd;
-    }
+    auto* page = DialogObject<DialogPage>(hwnd, message, lParam);
     if (!page) return FALSE;
+    if (message == WM_INITDIALOG) page->hwnd_ = hwnd;
     const INT_PTR result = page->HandleMessage(message, wParam, lParam);
     if (message == WM_NCDESTROY) page->hwnd_ = nullptr;
     return result;

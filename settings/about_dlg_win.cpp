@@ -10,6 +10,7 @@
 #include "common/executable_path_win.h"
 #include "common/utf16_win.h"
 #include "common/version.h"
+#include "controls/dialog_object_win.h"
 #include "settings/about_links.h"
 #include "settings/settings_ids.h"
 #include "settings/settings_texts.h"
@@ -40,13 +41,10 @@ public:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-        auto* box = reinterpret_cast<TfrmAbout*>(GetWindowLongPtrW(hwnd, DWLP_USER));
-        if (message == WM_INITDIALOG) {
-            box = reinterpret_cast<TfrmAbout*>(lParam);
-            SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-            box->hwnd_ = hwnd;
-        }
-        return box ? box->HandleMessage(message, wParam, lParam) : FALSE;
+        auto* box = DialogObject<TfrmAbout>(hwnd, message, lParam);
+        if (!box) return FALSE;
+        if (message == WM_INITDIALOG) box->hwnd_ = hwnd;
+        return box->HandleMessage(message, wParam, lParam);
     }
 
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -7,6 +7,7 @@
 #include "common/app_title.h"
 #include "common/error_report_win.h"
 #include "common/utf16_win.h"
+#include "controls/dialog_object_win.h"
 #include "settings/alarm_slots.h"
 #include "settings/color_choice.h"
 #include "settings/settings_ids.h"
@@ -263,13 +264,9 @@ int TPagesDlg::Message(const std::string& text, const std::string& caption, UINT
 // ---- the window ----
 
 INT_PTR CALLBACK TPagesDlg::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* dialog = reinterpret_cast<TPagesDlg*>(GetWindowLongPtrW(hwnd, DWLP_USER));
-    if (message == WM_INITDIALOG) {
-        dialog = reinterpret_cast<TPagesDlg*>(lParam);
-        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-        dialog->hwnd_ = hwnd;
-    }
+    auto* dialog = DialogObject<TPagesDlg>(hwnd, message, lParam);
     if (!dialog) return FALSE;
+    if (message == WM_INITDIALOG) dialog->hwnd_ = hwnd;
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, DWLP_USER, 0);
         dialog->hwnd_ = nullptr;
