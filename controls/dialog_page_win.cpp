@@ -1,5 +1,6 @@
 #include "controls/dialog_page_win.h"
 
+#include "common/error_report_win.h"
 #include "controls/dialog_object_win.h"
 #include "controls/spin_edit_win.h"
 
@@ -32,9 +33,17 @@ INT_PTR CALLBACK DialogPage::DialogProc(HWND hwnd, UINT message, WPARAM wParam, 
     auto* page = DialogObject<DialogPage>(hwnd, message, lParam);
     if (!page) return FALSE;
     if (message == WM_INITDIALOG) page->hwnd_ = hwnd;
-    const INT_PTR result = page->HandleMessage(message, wParam, lParam);
-    if (message == WM_NCDESTROY) page->hwnd_ = nullptr;
-    return result;
+    if (message == WM_NCDESTROY) {
+        page->hwnd_ = nullptr;
+        return FALSE;
+    }
+    // An error that ends a user action stops here and is reported.
+    try {
+        return page->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        ReportCurrentException(hwnd);
+        return TRUE;
+    }
 }
 
 INT_PTR DialogPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -7,6 +7,7 @@
 
 #include "common/app_icon_id.h"
 #include "common/app_title.h"
+#include "common/error_report_win.h"
 #include "common/executable_path_win.h"
 #include "common/utf16_win.h"
 #include "common/version.h"
@@ -44,7 +45,12 @@ private:
         auto* box = DialogObject<TfrmAbout>(hwnd, message, lParam);
         if (!box) return FALSE;
         if (message == WM_INITDIALOG) box->hwnd_ = hwnd;
-        return box->HandleMessage(message, wParam, lParam);
+        try {
+            return box->HandleMessage(message, wParam, lParam);
+        } catch (...) {
+            ReportCurrentException(hwnd);
+            return TRUE;
+        }
     }
 
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
