@@ -8,6 +8,10 @@
 namespace zenka {
 namespace {
 
+// WM_DPICHANGED_AFTERPARENT, which Windows 10 sends; the headers name it
+// only for programs that require that version.
+constexpr UINT kDpiChangedAfterParent = 0x02E3;
+
 // "予定日リスト：" and so on.
 std::wstring LabelOf(DayListKind kind) { return Widen(std::string(DayListName(kind)) + "リスト："); }
 
@@ -41,9 +45,26 @@ void DayListPage::SetLines(std::vector<std::string> lines) {
 
 void DayListPage::OnInit() {
     SetDlgItemTextW(Handle(), IDC_DAY_LIST_LABEL, LabelOf(kind_).c_str());
-    listFont_ = CreateListFont(Handle());
-    if (listFont_) SendMessageW(ListBox(), WM_SETFONT, reinterpret_cast<WPARAM>(listFont_), FALSE);
+    SetListFont();
     FillListBox();
+}
+
+// After a change of DPI the system gives the controls the dialog's font in
+// its new size; the list takes its own face again in that size.
+bool DayListPage::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR&) {
+    if (message == kDpiChangedAfterParent) {
+        SetListFont();
+        FillListBox();
+    }
+    return false;
+}
+
+void DayListPage::SetListFont() {
+    HFONT font = CreateListFont(Handle());
+    if (!font) return;
+    SendMessageW(ListBox(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (listFont_) DeleteObject(listFont_);
+    listFont_ = font;
 }
 
 void DayListPage::FillListBox() {

@@ -37,6 +37,8 @@ public:
 
 private:
     void OnInit() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    void SetListFont();
     void FillListBox();
 
     DayListKind kind_;
