@@ -9,13 +9,13 @@
 #include "common/error_report_win.h"
 #include "daylists/backup_path_win.h"
 #include "daylists/day_list_storage.h"
+#include "settings/spin_ranges.h"
 
 namespace zenka {
 
 namespace {
 
 constexpr UINT kMillisecondsPerMinute = 60000;
-constexpr int32_t kLongestOki = 10000;  // minutes, the dialog's limit
 
 }  // namespace
 
@@ -72,7 +72,8 @@ std::optional<SyncReport> TfrmZenka::LastSyncReport() const { return lastSyncRep
 
 void TfrmZenka::ApplySyncSchedule() {
     const bool enabled = settings_.sync.teiki && !settings_.sync.oneday;
-    const UINT interval = static_cast<UINT>(std::clamp(settings_.sync.oki, 1, kLongestOki)) * kMillisecondsPerMinute;
+    const auto minutes = static_cast<UINT>(std::clamp(settings_.sync.oki, kOkiSpin.min, kOkiSpin.max));
+    const UINT interval = minutes * kMillisecondsPerMinute;
     if (enabled == okiEnabled_ && interval == okiInterval_) return;
     okiEnabled_ = enabled;
     okiInterval_ = interval;

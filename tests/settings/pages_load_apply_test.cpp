@@ -234,7 +234,8 @@ TEST(PagesApply, EdgeCasesOfTheApply) {
         FakeApplyFeedback feedback(host.log);
         ApplyPagesState(state, host, feedback);
         EXPECT_EQ(host.settings.form.layer, 123);
-        EXPECT_EQ(std::count_if(host.log.begin(), host.log.end(), [](const std::string& e) { return e.rfind("opacity", 0) == 0; }), 0);
+        const auto opacity = [](const std::string& e) { return e.rfind("opacity", 0) == 0; };
+        EXPECT_EQ(std::count_if(host.log.begin(), host.log.end(), opacity), 0);
     }
     {
         SCOPED_TRACE("without automatic backup the lists are saved but not backed up");

@@ -131,7 +131,8 @@ TEST(PngFile, ChunksHeaderAndRowsOfAnImage) {
             EXPECT_EQ(png[at + 16], 8) << "bits per channel";
             EXPECT_EQ(png[at + 17], 6) << "RGBA";
         }
-        if (type == "IDAT") idat.assign(png.begin() + static_cast<long>(at) + 8, png.begin() + static_cast<long>(at + 8 + length));
+        const auto data = png.begin() + static_cast<long>(at) + 8;
+        if (type == "IDAT") idat.assign(data, data + length);
         at += 12 + length;
     }
     EXPECT_EQ(types, (std::vector<std::string>{"IHDR", "IDAT", "IEND"}));

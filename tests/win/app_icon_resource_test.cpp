@@ -38,7 +38,8 @@ TEST(AppIconResource, EverySizeLoadsWithTheRedTopOfThePage) {
         ASSERT_NE(icon, nullptr);
         const std::vector<uint32_t> pixels = Pixels(icon, size);
         ASSERT_FALSE(pixels.empty());
-        const uint32_t top = pixels[static_cast<size_t>(size / 4) * static_cast<size_t>(size) + static_cast<size_t>(size / 2)];
+        const auto side = static_cast<size_t>(size);
+        const uint32_t top = pixels[side / 4 * side + side / 2];
         EXPECT_EQ(top & 0xFFFFFF, 0xD03030u) << std::hex << top;
         EXPECT_EQ(pixels[0] >> 24, 0u) << "the corner is clear";
         DestroyIcon(icon);

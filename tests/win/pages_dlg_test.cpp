@@ -443,7 +443,8 @@ TEST_F(PagesDialog, SoundFilesAreChosenWithTheOpenDialogAndPlayedForTrial) {
     // Trial playback plays only a file that is there.
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
-    const std::wstring file = std::wstring(temp) + L"zenka-pages-test-" + std::to_wstring(GetCurrentProcessId()) + L".wav";
+    const std::wstring file =
+        std::wstring(temp) + L"zenka-pages-test-" + std::to_wstring(GetCurrentProcessId()) + L".wav";
     HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     CloseHandle(handle);
     const std::string path = Narrow(file);
