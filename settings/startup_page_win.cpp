@@ -38,15 +38,24 @@ bool StartupPage::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR&) {
 
 LRESULT CALLBACK StartupPage::TempFolderBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                                 DWORD_PTR data) {
+    auto* page = reinterpret_cast<StartupPage*>(data);
     switch (message) {
+        case BM_CLICK: {
+            // The box's access key clicks it with button messages of its
+            // own; that is the keyboard, not the mouse.
+            page->keyboardClick_ = true;
+            const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
+            page->keyboardClick_ = false;
+            return result;
+        }
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP: {
             // The click toggles the box first; the warning is about the
             // state it leaves.
             const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
-            auto* page = reinterpret_cast<StartupPage*>(data);
-            if (SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED && page->OnTempFolderCheckedByMouse) {
+            if (!page->keyboardClick_ && SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED &&
+                page->OnTempFolderCheckedByMouse) {
                 page->OnTempFolderCheckedByMouse();
             }
             return result;

@@ -25,6 +25,7 @@ private:
                                               DWORD_PTR data);
 
     Shortcut lastHotKey_;
+    bool keyboardClick_ = false;
 };
 
 }  // namespace zenka

@@ -384,19 +384,26 @@ TEST_F(PagesDialog, TheHotKeyFieldAndItsNextStartMessage) {
 TEST_F(PagesDialog, TheTemporaryFolderWarningFollowsACheckingMouseClickOnly) {
     Open();
     HWND box = Ctl(kTabStartup, IDC_TMP_DELETE);
+    const auto mouse = [box](UINT down, UINT up) {
+        SendMessageW(box, down, 0, MAKELPARAM(2, 2));
+        SendMessageW(box, up, 0, MAKELPARAM(2, 2));
+    };
     const std::string warning = std::string("情報: ") + kTempFolderWarningText;
-    Click(box);
+    mouse(WM_LBUTTONDOWN, WM_LBUTTONUP);
+    EXPECT_TRUE(Checked(box));
     EXPECT_EQ(messages, std::vector<std::string>{warning});
     EXPECT_TRUE(dialog->ApplyEnabled());
-    Click(box);
+    mouse(WM_LBUTTONDOWN, WM_LBUTTONUP);
     EXPECT_EQ(messages.size(), 1u) << "unchecking shows nothing";
-    // The space bar checks it from the keyboard.
+    // From the keyboard: the space bar, and the access key, which clicks.
     SendMessageW(box, WM_KEYDOWN, VK_SPACE, 0);
     SendMessageW(box, WM_KEYUP, VK_SPACE, 0);
     EXPECT_TRUE(Checked(box));
+    Click(box);
+    Click(box);
+    EXPECT_TRUE(Checked(box));
     EXPECT_EQ(messages.size(), 1u) << "the keyboard shows nothing";
-    SendMessageW(box, WM_RBUTTONDOWN, 0, 0);
-    SendMessageW(box, WM_RBUTTONUP, 0, 0);
+    mouse(WM_RBUTTONDOWN, WM_RBUTTONUP);
     EXPECT_EQ(messages.size(), 2u) << "any mouse button released over a checked box";
 }
 
