@@ -26,15 +26,19 @@ bool HtmlHelpService::LoadViewer() {
 }
 
 void HtmlHelpService::ShowHelpContext(uint32_t context) {
+    // A report belongs to the window help was asked from (the settings
+    // dialog, say), so that the focus goes back there after it.
+    HWND reportOwner = GetActiveWindow();
+    if (!reportOwner) reportOwner = owner_;
     const std::wstring path = Widen(helpFile_);
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        if (!fileReported_) ReportError(owner_, kHelpFileMissingText + helpFile_);
+        if (!fileReported_) ReportError(reportOwner, kHelpFileMissingText + helpFile_);
         fileReported_ = true;
         return;
     }
     if (!LoadViewer()) {
-        if (!viewerReported_) ReportError(owner_, kHelpViewerMissingText);
+        if (!viewerReported_) ReportError(reportOwner, kHelpViewerMissingText);
         viewerReported_ = true;
         return;
     }

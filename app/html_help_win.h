@@ -19,8 +19,9 @@ inline constexpr const char* kHelpViewerMissingText =
 
 class HtmlHelpService : public HelpService {
 public:
-    // owner owns the viewer's window and the error reports; helpFile is the
-    // help file's full path (UTF-8); viewer the library that shows it.
+    // owner owns the viewer's window, and the error reports when none of
+    // the program's windows is active; helpFile is the help file's full
+    // path (UTF-8); viewer the library that shows it.
     HtmlHelpService(HWND owner, std::string helpFile, std::wstring viewer = L"hhctrl.ocx");
     ~HtmlHelpService() override;
     HtmlHelpService(const HtmlHelpService&) = delete;
