@@ -65,7 +65,7 @@ void TPagesDlg::FormCreate() {
     }
     for (size_t i = 0; i < pages_.size(); ++i) {
         DialogPage& page = *pages_[i];
-        if (!page.Create(hwnd_)) throw std::runtime_error("設定ダイアログのページを作れません。");
+        if (!page.Create(hwnd_)) throw std::runtime_error(kPageMissingText);
         const auto tabIndex = static_cast<PagesTab>(i);
         page.OnControlEvent = [this, tabIndex](int control, UINT code) { ControlEvent(tabIndex, control, code); };
     }
@@ -109,6 +109,9 @@ void TPagesDlg::PlacePages() {
 void TPagesDlg::ShowCurrentPage() {
     const int32_t current = CurrentTab();
     for (size_t i = 0; i < pages_.size(); ++i) pages_[i]->Show(static_cast<int32_t>(i) == current);
+    // The keys go on to the tab strip rather than to a page now hidden.
+    HWND focus = GetFocus();
+    if (focus && IsChild(hwnd_, focus) && !IsWindowVisible(focus)) SetFocus(GetDlgItem(hwnd_, IDC_PAGES_TAB));
 }
 
 PageHandles TPagesDlg::Handles() const {

@@ -6,6 +6,9 @@ namespace zenka {
 
 inline constexpr const char* kPagesDlgCaption = "Zenka 2006 - [設定]";
 
+// When a page of the dialog cannot be made from its template.
+inline constexpr const char* kPageMissingText = "設定ダイアログのページを作れません。";
+
 // After an apply that changed the calendar's show/hide key.
 inline constexpr const char* kHotKeyNextStartText =
     "カレンダーの起動・終了キーの設定変更は\r\n次回起動時より有効になります。";
