@@ -10,6 +10,19 @@ namespace zenka {
 namespace {
 
 constexpr UINT_PTR kTempFolderSubclass = 1;
+constexpr UINT_PTR kHotKeySubclass = 2;
+
+// The hot key field tells nobody when it gets the focus; it tells its page
+// the way an edit would.
+LRESULT CALLBACK HotKeyFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(field, HotKeyFieldProc, kHotKeySubclass);
+    const LRESULT result = DefSubclassProc(field, message, wParam, lParam);
+    if (message == WM_SETFOCUS) {
+        SendMessageW(GetParent(field), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(field), EN_SETFOCUS),
+                     reinterpret_cast<LPARAM>(field));
+    }
+    return result;
+}
 
 }  // namespace
 
@@ -19,6 +32,7 @@ void StartupPage::OnInit() {
     // The field itself adds Ctrl+Shift to a key pressed alone or with Shift.
     SendDlgItemMessageW(Handle(), IDC_HOTKEY, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S,
                         MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_SHIFT, 0));
+    SetWindowSubclass(Item(IDC_HOTKEY), HotKeyFieldProc, kHotKeySubclass, 0);
     SetWindowSubclass(Item(IDC_TMP_DELETE), TempFolderBoxProc, kTempFolderSubclass, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -29,6 +43,8 @@ bool StartupPage::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR&) {
         lastHotKey_ = HotKeyFieldValue(field);
     } else if (HIWORD(wParam) == EN_CHANGE) {
         const Shortcut typed = HotKeyFieldValue(field);
+        // Modifiers held on their way to a key change nothing yet.
+        if (typed.IsNone()) return false;
         const Shortcut kept = TypedHotKey(typed, lastHotKey_);
         if (kept != typed) SetHotKeyFieldValue(field, kept);
         lastHotKey_ = kept;
