@@ -214,6 +214,41 @@ TEST_F(PagesDialog, ValuesChangedOnEveryTabReachTheMainWindowOnApplyAndTheListsS
     EXPECT_TRUE(errors.empty());
 }
 
+TEST_F(PagesDialog, ChangingAnyBoundControlEnablesApplyButTheBackupBox) {
+    // Every box on, so that no control is disabled.
+    AppSettings& s = host.settings;
+    s.alarms[0].onOff = "1";
+    s.jiho.on = s.jiho.half = s.sync.teiki = s.sync.soundOn = true;
+    s.keikoku.onOff = s.keikoku.soundOn = s.autoClose.onOff = true;
+    host.osMajorVersion = 5;
+    for (const ControlBinding& row : PagesBindings()) {
+        Open();
+        HWND page = dialog->Page(row.tab);
+        HWND control = Ctl(row.tab, row.control);
+        switch (row.kind) {
+            case BoundKind::Check: Click(control); break;
+            case BoundKind::Radio:
+                for (int i = 0; i < row.count; ++i) {
+                    if (!Checked(Ctl(row.tab, row.control + i))) {
+                        Click(Ctl(row.tab, row.control + i));
+                        break;
+                    }
+                }
+                break;
+            case BoundKind::Text:
+            case BoundKind::Spin: Type(control, "7"); break;
+            case BoundKind::HotKey: SendMessageW(control, WM_SETFOCUS, 0, 0); break;
+            case BoundKind::Slider:
+                SendMessageW(page, WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(control));
+                EXPECT_FALSE(dialog->ApplyEnabled()) << "the end of a drag is no change of its own";
+                SendMessageW(page, WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, 9), reinterpret_cast<LPARAM>(control));
+                break;
+        }
+        EXPECT_EQ(dialog->ApplyEnabled(), row.marksChange) << "control " << row.control;
+        dialog.reset();
+    }
+}
+
 TEST_F(PagesDialog, CancelDropsWhatWasNotAppliedAndOkAppliesAndCloses) {
     Open();
     Click(Ctl(kTabOther, IDC_ROKUYO));
