@@ -62,6 +62,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (frmZenka.Create(application)) {
         MSG msg;
         while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+            if (frmZenka.PreTranslateMessage(msg)) continue;
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }

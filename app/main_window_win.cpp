@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "common/app_icon_id.h"
 #include "common/app_title.h"
 #include "app/calendar_hot_key.h"
 #include "app/calendar_window_input.h"
@@ -135,6 +136,7 @@ bool TfrmZenka::Create(HWND applicationWindow) {
         wc.lpfnWndProc = WindowProc;
         wc.hInstance = instance;
         wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_ZENKA));
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         wc.lpszClassName = kMainWindowClass;
         RegisterClassExW(&wc);
@@ -236,7 +238,7 @@ void TfrmZenka::SetUpCalendar() {
 
 // The start-up sequence, in its order.
 void TfrmZenka::FormCreate() {
-    helpPath_ = appDir_ + "Zenka.chm";
+    helpPath_ = appDir_ + kHelpFileName;
     tag_ = ResolutionTag(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     timer2_.Stop();
     if (layered_) {
@@ -328,6 +330,9 @@ void TfrmZenka::CloseQueryReportingErrors() {
 void TfrmZenka::FormDestroy() {
     // An open month schedule view keeps its place for the next run.
     if (memo_) memo_->Close();
+    // Changes not applied in an open settings dialog are dropped.
+    pagesDlg_.reset();
+    ownHelp_.reset();
     if (tooltip_) DestroyWindow(tooltip_);
     tooltip_ = nullptr;
     for (UINT_PTR id : {idTimer1, idTimer2, idTmrClose, idTmrDelete, idTmrOki}) KillTimer(hwnd_, id);
@@ -436,9 +441,15 @@ LRESULT TfrmZenka::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         }
+        case kReleasePagesDlgMessage:
+            ReleasePagesDlg();
+            return 0;
+        case kBringPagesDlgForwardMessage:
+            BringPagesDlgForward();
+            return 0;
         case WM_HELP:
-            // The help file's topic 5 opens here once there is a help file;
-            // the system's own help stays away either way.
+            // The calendar window's topic; the system's own help stays away.
+            ShowHelp(kHelpContextCalendar);
             return TRUE;
         case WM_CLOSE:
             CloseQueryReportingErrors();
@@ -469,6 +480,10 @@ void TfrmZenka::Command(int id) {
         case idPanelButton6: PanelButton6Click(); break;
         case idPanelButton7: PanelButton7Click(); break;
         case cmdK1: showing_.ShowCalendar(); break;
+        case cmdKO1: OpenSettingsDialog(); break;
+        case cmdK2: OpenSettingsDialog(); break;
+        case cmdK3: ShowHelp(kHelpContextContents); break;
+        case cmdPopAbout: popAboutClick(); break;
         case cmdMnuTsuki: mnuTsukiClick(); break;
         case cmdMnuYoubi: mnuYoubiClick(); break;
         case cmdMnuSync: mnuSyncClick(); break;

@@ -23,8 +23,12 @@
 #include "app/startup_cleanup_win.h"
 #include "app/tray_presence.h"
 #include "common/clock.h"
+#include "common/help_service.h"
 #include "common/key_store.h"
 #include "controls/month_calendar_win.h"
+#include "settings/about_dlg_win.h"
+#include "settings/pages_dlg_win.h"
+#include "settings/pages_host.h"
 #include "timesync/offline_sync.h"
 #include "timesync/sync_report.h"
 #include "timesync/sync_schedule.h"
@@ -56,6 +60,11 @@ enum MainWindowTimer : UINT_PTR {
     idTmrOki,      // interval clock synchronisation
 };
 
+// Posted to the main window when the settings dialog's window is gone, and
+// to bring the dialog forward after a settings command.
+constexpr UINT kReleasePagesDlgMessage = WM_APP + 10;
+constexpr UINT kBringPagesDlgForwardMessage = WM_APP + 11;
+
 // "MSWHEEL_ROLLMSG", which older mouse drivers send instead of
 // WM_MOUSEWHEEL; registered on first use.
 UINT WheelRollMessage();
@@ -84,10 +93,15 @@ struct MainWindowServices {
     // only zenka.exe itself passes the real services. A missing pause is a
     // Sleep.
     std::optional<SyncPlatform> sync;
+    // Null: HTML Help with the help file beside the executable. Must
+    // outlive the window.
+    HelpService* help = nullptr;
+    // How the about box opens its links and lets tests see it.
+    AboutServices about;
 };
 
 class TfrmZenka : private CalendarWindowHost, private TrayPresence, private MonthScheduleHost,
-                  private TimeSyncHost {
+                  private TimeSyncHost, private PagesHost {
 public:
     explicit TfrmZenka(MainWindowServices services);
     ~TfrmZenka() override;
@@ -110,16 +124,21 @@ public:
     void HideCalendar() { showing_.HideCalendar(); }
     // The opacity the settings dialog applies; only where the window is
     // layered.
-    void SetOpacity(uint8_t alpha);
-    // Sets the interval synchronisation timer tmrOki from the settings: at
-    // start-up, and when the settings dialog applies them.
-    void ApplySyncSchedule();
-    // What the last clock synchronisation found; nothing before the first.
-    std::optional<SyncReport> LastSyncReport() const;
+    void SetOpacity(uint8_t alpha) override;
+
+    // The settings dialog, while it is open.
+    TPagesDlg* PagesDlg() { return pagesDlg_.get(); }
+    // For the message loop: the settings dialog's keys.
+    bool PreTranslateMessage(MSG& msg);
+    // What the last synchronisation attempt found; nothing before the first.
+    std::optional<SyncReport> LastSyncReport() const override;
+    // tmrOki by the settings: on exactly when Teiki is on and Oneday off,
+    // every Oki minutes; unchanged, it keeps counting.
+    void ApplySyncSchedule() override;
 
     MonthCalendarControl koyomi1;
 
-    AppSettings& Settings() { return settings_; }
+    AppSettings& Settings() override { return settings_; }
     const AppSettings& Settings() const { return settings_; }
     // The tooltip of the window and the calendar: the selected day's
     // rokuyo and names.
@@ -218,9 +237,14 @@ private:
     void popWarekiClick();
     void popWClick();
     void B1Click();
-    // The calendar's double-click action and K2: the settings dialog, which
-    // comes later.
-    void OpenSettingsDialog() {}
+    // The settings command (KO1, K2, a double click or Enter on the
+    // calendar): opens the dialog, or presets it and brings it forward.
+    void OpenSettingsDialog();
+    // The dialog's window is gone; the object goes too.
+    void ReleasePagesDlg();
+    void BringPagesDlgForward();
+    void popAboutClick();
+    void ShowHelp(uint32_t context);
 
     // CalendarWindowHost
     bool IsVisible() const override;
@@ -249,6 +273,22 @@ private:
     void StopTick() override;
     void RestartTick() override;
     void RecordSyncDay() override;
+    // PagesHost
+    DayLists CalendarDayLists() const override;
+    void SetCalendarDayLists(const DayLists& lists) override;
+    Color DayFontColor(DayFontIndex font) const override;
+    void SetDayFontColor(DayFontIndex font, Color color) override;
+    CivilDate SelectedDate() const override;
+    bool AutoEquinox() const override;
+    void SetAutoEquinox(bool on) override;
+    void RedrawDateIconsQuietly() override;
+    void SetAutoCloseInterval(int32_t milliseconds) override;
+    void SettingsApplied() override;
+    void SaveDayLists() override;
+    void BackupDayLists() override;
+    SoundPlayer& Sound() override;
+    HelpService& Help() override;
+    uint32_t OsMajorVersion() const override { return services_.osMajorVersion; }
 
     int ShowMessage(const std::string& text, const std::string& caption, UINT type);
     std::unique_ptr<KeyStore> OpenSettings() const;
@@ -290,6 +330,9 @@ private:
     OfflineSync offlineSync_;
     // Made with the tray, whose icons and sound it uses.
     std::unique_ptr<TTimeSync> timeSync_;
+    std::unique_ptr<HelpService> ownHelp_;  // when the services bring none
+    std::unique_ptr<TPagesDlg> pagesDlg_;
+    bool aboutShown_ = false;
 };
 
 }  // namespace zenka

@@ -1,5 +1,6 @@
 // Writes images into the .ico format: one directory entry per image, each
-// image a 32-bit BMP with alpha followed by its one-bit AND mask.
+// image a 32-bit BMP with alpha followed by its one-bit AND mask, except
+// a 256-pixel image, which is a PNG.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +11,7 @@
 
 namespace zenka::icongen {
 
-// Images must be square, 1 to 255 pixels wide, and no more than 65535 of
+// Images must be square, 1 to 256 pixels wide, and no more than 65535 of
 // them; anything else throws std::invalid_argument.
 std::vector<uint8_t> EncodeIco(const std::vector<Image>& images);
 
