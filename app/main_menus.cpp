@@ -3,22 +3,22 @@
 namespace zenka {
 namespace {
 
-// The settings dialog, the clock synchronisation, help and the about box
-// come later; their items wait greyed until then.
+// The clock synchronisation's item is enabled or greyed each time the tray
+// menu opens.
 constexpr MenuItemDef kTrayMenu[] = {
     {cmdK1, "K1", "カレンダー起動(&C)", 0, false, true},
-    {cmdKO1, "KO1", "設定(&O)...", 0, true, false},
+    {cmdKO1, "KO1", "設定(&O)...", 0, true, true},
     {cmdMnuTsuki, "mnuTsuki", "月を表示(&M)", 0, false, true},
     {cmdMnuYoubi, "mnuYoubi", "曜日を表示(&W)", 0, true, true},
-    {cmdMnuSync, "mnuSync", "時刻合わせ(&S)", 0, false, false},
+    {cmdMnuSync, "mnuSync", "時刻合わせ(&S)", 0, false, true},
     {cmdI1, "I1", "アイコンの再配置(&I)", 0, true, true},
-    {cmdK3, "K3", "ヘルプ(&H)", 0, false, false},
-    {cmdPopAbout, "popAbout", "バージョン情報(&A)...", 0, true, false},
+    {cmdK3, "K3", "ヘルプ(&H)", 0, false, true},
+    {cmdPopAbout, "popAbout", "バージョン情報(&A)...", 0, true, true},
     {cmdExit1, "Exit1", "閉じる(&X)", 0, false, true},
 };
 
 constexpr MenuItemDef kCalendarMenu[] = {
-    {cmdK2, "K2", "設定(&O)...", 'O', true, false},
+    {cmdK2, "K2", "設定(&O)...", 'O', true, true},
     {cmdPopMemo, "popMemo", "月間スケジュール表示(&G)...", 'G', false, true},
     {cmdPopW, "popW", "同時表示(&W)", 0, true, true},
     {cmdB1, "B1", "カレンダーを大きくする(&B)", 0, false, true},

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "common/app_settings.h"
@@ -22,8 +23,16 @@
 #include "app/startup_cleanup_win.h"
 #include "app/tray_presence.h"
 #include "common/clock.h"
+#include "common/help_service.h"
 #include "common/key_store.h"
 #include "controls/month_calendar_win.h"
+#include "settings/about_dlg_win.h"
+#include "settings/pages_dlg_win.h"
+#include "settings/pages_host.h"
+#include "timesync/offline_sync.h"
+#include "timesync/sync_report.h"
+#include "timesync/sync_schedule.h"
+#include "timesync/time_sync.h"
 
 namespace zenka {
 
@@ -51,6 +60,11 @@ enum MainWindowTimer : UINT_PTR {
     idTmrOki,      // interval clock synchronisation
 };
 
+// Posted to the main window when the settings dialog's window is gone, and
+// to bring the dialog forward after a settings command.
+constexpr UINT kReleasePagesDlgMessage = WM_APP + 10;
+constexpr UINT kBringPagesDlgForwardMessage = WM_APP + 11;
+
 // "MSWHEEL_ROLLMSG", which older mouse drivers send instead of
 // WM_MOUSEWHEEL; registered on first use.
 UINT WheelRollMessage();
@@ -71,9 +85,23 @@ struct MainWindowServices {
     CleanupPlaces* cleanupPlaces = nullptr;
     // Opens the settings for one operation. Empty: the registry key.
     std::function<std::unique_ptr<KeyStore>()> openSettings;
+    // Where the Icon folder and the help file lie, with a trailing
+    // backslash; empty: the executable's folder.
+    std::string appDir;
+    // What a clock synchronisation reaches the server and the clock with;
+    // must outlive the window. Without it no attempt reaches either, so
+    // only zenka.exe itself passes the real services. A missing pause is a
+    // Sleep.
+    std::optional<SyncPlatform> sync;
+    // Null: HTML Help with the help file beside the executable. Must
+    // outlive the window.
+    HelpService* help = nullptr;
+    // How the about box opens its links and lets tests see it.
+    AboutServices about;
 };
 
-class TfrmZenka : private CalendarWindowHost, private TrayPresence, private MonthScheduleHost {
+class TfrmZenka : private CalendarWindowHost, private TrayPresence, private MonthScheduleHost,
+                  private TimeSyncHost, private PagesHost {
 public:
     explicit TfrmZenka(MainWindowServices services);
     ~TfrmZenka() override;
@@ -96,11 +124,21 @@ public:
     void HideCalendar() { showing_.HideCalendar(); }
     // The opacity the settings dialog applies; only where the window is
     // layered.
-    void SetOpacity(uint8_t alpha);
+    void SetOpacity(uint8_t alpha) override;
+
+    // The settings dialog, while it is open.
+    TPagesDlg* PagesDlg() { return pagesDlg_.get(); }
+    // For the message loop: the settings dialog's keys.
+    bool PreTranslateMessage(MSG& msg);
+    // What the last synchronisation attempt found; nothing before the first.
+    std::optional<SyncReport> LastSyncReport() const override;
+    // tmrOki by the settings: on exactly when Teiki is on and Oneday off,
+    // every Oki minutes; unchanged, it keeps counting.
+    void ApplySyncSchedule() override;
 
     MonthCalendarControl koyomi1;
 
-    AppSettings& Settings() { return settings_; }
+    AppSettings& Settings() override { return settings_; }
     const AppSettings& Settings() const { return settings_; }
     // The tooltip of the window and the calendar: the selected day's
     // rokuyo and names.
@@ -120,6 +158,18 @@ public:
     TfrmMemo* MonthSchedule() const { return memo_ && memo_->Handle() ? memo_.get() : nullptr; }
 
 private:
+    // A window timer that fires again and again.
+    class RepeatingTimer : public IntervalTimer {
+    public:
+        RepeatingTimer(const HWND& window, UINT_PTR id) : window_(window), id_(id) {}
+        void Start(uint32_t milliseconds) override;
+        void Stop() override;
+
+    private:
+        const HWND& window_;
+        UINT_PTR id_;
+    };
+
     // A window timer that fires once.
     class WindowTimer : public OneShotTimer {
     public:
@@ -165,6 +215,9 @@ private:
     void Timer2Timer();
     void tmrDeleteTimer();
     CleanupPlaces& CleanupPlacesInUse();
+    void tmrOkiTimer();
+    void mnuSyncClick();
+    void PopupMenu1Popup();
     void mnuTsukiClick();
     void mnuYoubiClick();
     void I1Click();
@@ -184,9 +237,14 @@ private:
     void popWarekiClick();
     void popWClick();
     void B1Click();
-    // The calendar's double-click action and K2: the settings dialog, which
-    // comes later.
-    void OpenSettingsDialog() {}
+    // The settings command (KO1, K2, a double click or Enter on the
+    // calendar): opens the dialog, or presets it and brings it forward.
+    void OpenSettingsDialog();
+    // The dialog's window is gone; the object goes too.
+    void ReleasePagesDlg();
+    void BringPagesDlgForward();
+    void popAboutClick();
+    void ShowHelp(uint32_t context);
 
     // CalendarWindowHost
     bool IsVisible() const override;
@@ -209,6 +267,28 @@ private:
     bool DayIconVisible() const override;
     bool AnyIconVisible() const override;
     void PlaceTrayIcons() override;
+
+    // TimeSyncHost
+    void ShowSyncImage(SyncImage image) override;
+    void StopTick() override;
+    void RestartTick() override;
+    void RecordSyncDay() override;
+    // PagesHost
+    DayLists CalendarDayLists() const override;
+    void SetCalendarDayLists(const DayLists& lists) override;
+    Color DayFontColor(DayFontIndex font) const override;
+    void SetDayFontColor(DayFontIndex font, Color color) override;
+    CivilDate SelectedDate() const override;
+    bool AutoEquinox() const override;
+    void SetAutoEquinox(bool on) override;
+    void RedrawDateIconsQuietly() override;
+    void SetAutoCloseInterval(int32_t milliseconds) override;
+    void SettingsApplied() override;
+    void SaveDayLists() override;
+    void BackupDayLists() override;
+    SoundPlayer& Sound() override;
+    HelpService& Help() override;
+    uint32_t OsMajorVersion() const override { return services_.osMajorVersion; }
 
     int ShowMessage(const std::string& text, const std::string& caption, UINT type);
     std::unique_ptr<KeyStore> OpenSettings() const;
@@ -239,12 +319,20 @@ private:
     WindowTimer tmrClose_{hwnd_, idTmrClose};
     WindowTimer tmrDelete_{hwnd_, idTmrDelete};
     SystemCleanupPlaces systemCleanupPlaces_;
+    RepeatingTimer tmrOki_{hwnd_, idTmrOki};
+    SyncSchedule syncSchedule_{tmrOki_};
     CalendarShowing showing_;
     // Made with the window's handle, which owns the icons and the sound
     // device; gone with it.
     std::unique_ptr<MainTray> tray_;
     // Made on first use; its window may be gone while the object stays.
     std::unique_ptr<TfrmMemo> memo_;
+    OfflineSync offlineSync_;
+    // Made with the tray, whose icons and sound it uses.
+    std::unique_ptr<TTimeSync> timeSync_;
+    std::unique_ptr<HelpService> ownHelp_;  // when the services bring none
+    std::unique_ptr<TPagesDlg> pagesDlg_;
+    bool aboutShown_ = false;
 };
 
 }  // namespace zenka

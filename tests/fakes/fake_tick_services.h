@@ -11,30 +11,11 @@
 
 #include "common/notice_box.h"
 #include "app/short_date.h"
-#include "common/sound_player.h"
 #include "app/tick.h"
 #include "app/tray_images.h"
+#include "tests/fakes/fake_sound_player.h"
 
 namespace zenka {
-
-using EventLog = std::vector<std::string>;
-
-// Plays every file except the empty name and those marked missing.
-class FakeSoundPlayer : public SoundPlayer {
-public:
-    explicit FakeSoundPlayer(EventLog& log) : log_(log) {}
-    void PlaySoundFile(const std::string& fileName) override {
-        if (fileName.empty() || missing.count(fileName)) {
-            log_.push_back("no sound:" + fileName);
-            throw ESoundError("cannot open " + fileName);
-        }
-        log_.push_back("play:" + fileName);
-    }
-    std::set<std::string> missing;
-
-private:
-    EventLog& log_;
-};
 
 // Returns at once, after running whileOpen: what happens while the modal
 // box would be open (a nested tick, say).

@@ -1,5 +1,7 @@
 #include "tools/icongen/ico_file.h"
 
+#include "tools/icongen/png_file.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -74,10 +76,23 @@ TEST(IcoFile, DirectoryBitmapsAndMasksDescribeEachImage) {
     EXPECT_EQ(expectedOffset, file.size()) << "nothing after the last image";
 }
 
+TEST(IcoFile, TheLargestImageIsAPngWhoseSizeTheDirectoryWritesAsZero) {
+    Image large(256, 256);
+    large.At(3, 4) = {1, 2, 3, 4};
+    const std::vector<uint8_t> file = EncodeIco({Pattern(16), large});
+    const size_t entry = 6 + 16;
+    EXPECT_EQ(file[entry], 0) << "256 does not fit the width byte";
+    EXPECT_EQ(file[entry + 1], 0);
+    const uint32_t size = U32(file, entry + 8);
+    const uint32_t offset = U32(file, entry + 12);
+    ASSERT_EQ(offset + size, file.size());
+    EXPECT_EQ(std::vector<uint8_t>(file.begin() + offset, file.end()), EncodePng(large));
+}
+
 TEST(IcoFile, RefusesImagesTheFormatCannotHold) {
     EXPECT_THROW(EncodeIco({}), std::invalid_argument);
     EXPECT_THROW(EncodeIco({Image(16, 15)}), std::invalid_argument);
-    EXPECT_THROW(EncodeIco({Image(256, 256)}), std::invalid_argument) << "256 needs the PNG form";
+    EXPECT_THROW(EncodeIco({Image(257, 257)}), std::invalid_argument);
     Image broken(16, 16);
     broken.pixels.pop_back();
     EXPECT_THROW(EncodeIco({broken}), std::invalid_argument);

@@ -16,6 +16,7 @@
 #include "app/main_window_win.h"
 #include "tests/fakes/fake_clock.h"
 #include "tests/win/cleanup_sandbox.h"
+#include "tests/fakes/fake_pages_host.h"
 #include "tests/win/zenka_test_support.h"
 
 namespace zenka::testing {
@@ -46,6 +47,13 @@ protected:
             return IDOK;
         };
         services.openSettings = openSettings;
+        if (moreServices) moreServices(services);
+        services.help = &help;
+        services.about.openLink = [this](HWND, const std::string& target) { openedLinks.push_back(target); };
+        services.about.onShown = [this](HWND box) {
+            if (aboutShown) aboutShown(box);
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        };
         window = std::make_unique<TfrmZenka>(services);
         window->OnDestroyed = [this] { ++destroyed; };
         EXPECT_TRUE(window->Create(nullptr));
@@ -71,6 +79,8 @@ protected:
     FakeClock clock{2006, 1, 1};
     // No folder of this machine is ever emptied by a test.
     SandboxPlaces cleanupPlaces;
+    // Adds to the services the window is made with.
+    std::function<void(MainWindowServices&)> moreServices;
     std::unique_ptr<TfrmZenka> window;
     std::vector<std::string> errors;
     std::vector<std::string> messages;
@@ -79,6 +89,10 @@ protected:
     // Empty: the registry.
     std::function<std::unique_ptr<KeyStore>()> openSettings;
     int destroyed = 0;
+    FakeHelp help;
+    // What a test does with the about box while it shows; it closes after.
+    std::function<void(HWND box)> aboutShown;
+    std::vector<std::string> openedLinks;
 
 private:
     ErrorReporter previousReporter_;

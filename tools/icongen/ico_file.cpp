@@ -1,6 +1,9 @@
 #include "tools/icongen/ico_file.h"
 
+#include <fstream>
 #include <stdexcept>
+
+#include "tools/icongen/png_file.h"
 
 namespace zenka::icongen {
 namespace {
@@ -22,12 +25,16 @@ void Put32(std::vector<uint8_t>& out, uint32_t value) {
 // Mask rows are padded to whole 32-bit words.
 uint32_t MaskStride(int width) { return (static_cast<uint32_t>(width) + 31) / 32 * 4; }
 
-uint32_t ImageBytes(const Image& image) {
+// Images wider than a directory entry can say (256 pixels, written as 0)
+// are kept as PNG, as the system expects them.
+constexpr int kWidestBitmap = 255;
+
+uint32_t BitmapBytes(const Image& image) {
     const uint32_t side = static_cast<uint32_t>(image.width);
     return kBitmapInfoHeaderSize + side * side * 4 + MaskStride(image.width) * side;
 }
 
-void PutImage(std::vector<uint8_t>& out, const Image& image) {
+void PutBitmap(std::vector<uint8_t>& out, const Image& image) {
     const uint32_t side = static_cast<uint32_t>(image.width);
     Put32(out, kBitmapInfoHeaderSize);
     Put32(out, side);
@@ -35,7 +42,7 @@ void PutImage(std::vector<uint8_t>& out, const Image& image) {
     Put16(out, 1);         // planes
     Put16(out, 32);        // bits per pixel
     Put32(out, 0);         // BI_RGB
-    Put32(out, ImageBytes(image) - kBitmapInfoHeaderSize);
+    Put32(out, BitmapBytes(image) - kBitmapInfoHeaderSize);
     for (int i = 0; i < 4; ++i) Put32(out, 0);  // resolution and palette: unused
 
     // Rows go bottom up, pixels as blue, green, red, alpha.
@@ -61,12 +68,23 @@ void PutImage(std::vector<uint8_t>& out, const Image& image) {
 std::vector<uint8_t> EncodeIco(const std::vector<Image>& images) {
     if (images.empty() || images.size() > 0xFFFF) throw std::invalid_argument("an icon file holds 1 to 65535 images");
     for (const Image& image : images) {
-        if (image.width != image.height || image.width < 1 || image.width > 255) {
-            throw std::invalid_argument("icon images must be square and 1 to 255 pixels wide");
+        if (image.width != image.height || image.width < 1 || image.width > 256) {
+            throw std::invalid_argument("icon images must be square and 1 to 256 pixels wide");
         }
         if (image.pixels.size() != static_cast<size_t>(image.width) * static_cast<size_t>(image.height)) {
             throw std::invalid_argument("icon image has the wrong number of pixels");
         }
+    }
+
+    std::vector<std::vector<uint8_t>> encoded;
+    for (const Image& image : images) {
+        std::vector<uint8_t> bytes;
+        if (image.width > kWidestBitmap) {
+            bytes = EncodePng(image);
+        } else {
+            PutBitmap(bytes, image);
+        }
+        encoded.push_back(std::move(bytes));
     }
 
     std::vector<uint8_t> out;
@@ -74,19 +92,28 @@ std::vector<uint8_t> EncodeIco(const std::vector<Image>& images) {
     Put16(out, 1);  // an icon, not a cursor
     Put16(out, static_cast<uint32_t>(images.size()));
     uint32_t offset = kIconDirSize + kEntrySize * static_cast<uint32_t>(images.size());
-    for (const Image& image : images) {
-        out.push_back(static_cast<uint8_t>(image.width));
-        out.push_back(static_cast<uint8_t>(image.height));
+    for (size_t i = 0; i < images.size(); ++i) {
+        // 256 does not fit a byte and is written as 0.
+        out.push_back(static_cast<uint8_t>(images[i].width));
+        out.push_back(static_cast<uint8_t>(images[i].height));
         out.push_back(0);  // no palette
         out.push_back(0);  // reserved
         Put16(out, 1);     // planes
         Put16(out, 32);    // bits per pixel
-        Put32(out, ImageBytes(image));
+        Put32(out, static_cast<uint32_t>(encoded[i].size()));
         Put32(out, offset);
-        offset += ImageBytes(image);
+        offset += static_cast<uint32_t>(encoded[i].size());
     }
-    for (const Image& image : images) PutImage(out, image);
+    for (const std::vector<uint8_t>& bytes : encoded) out.insert(out.end(), bytes.begin(), bytes.end());
     return out;
+}
+
+void WriteIcoFile(const std::filesystem::path& path, const std::vector<Image>& images) {
+    const std::vector<uint8_t> bytes = EncodeIco(images);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) throw std::runtime_error("cannot write " + path.string());
 }
 
 }  // namespace zenka::icongen

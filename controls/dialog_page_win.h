@@ -1,0 +1,53 @@
+// A page of a tabbed dialog: a child dialog made from its own template,
+// laid over the tab strip's display area and shown while its tab is
+// selected. The page handles what is its own and the arrows of its spin
+// fields; the notifications of its controls that it leaves go to the
+// dialog holding it, and so does the help key (the system passes WM_HELP
+// up from child to parent).
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+namespace zenka {
+
+class DialogPage {
+public:
+    explicit DialogPage(int templateId) : templateId_(templateId) {}
+    virtual ~DialogPage();
+    DialogPage(const DialogPage&) = delete;
+    DialogPage& operator=(const DialogPage&) = delete;
+
+    // Creates the page hidden, as a child of the dialog. False when the
+    // template is missing.
+    bool Create(HWND dialog);
+    HWND Handle() const { return hwnd_; }
+    HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+
+    // Places the page over the area, in the dialog's client coordinates,
+    // above the tab strip.
+    void Place(const RECT& area);
+    void Show(bool shown);
+
+    // A control's WM_COMMAND (its identifier and notification code), or a
+    // trackbar's WM_HSCROLL (its identifier and scroll code, TB_...), when
+    // the page did not handle it.
+    std::function<void(int control, UINT code)> OnControlEvent;
+
+protected:
+    // Right after the controls are made, before the page is shown.
+    virtual void OnInit() {}
+    // A message for the page; return true with the dialog procedure's
+    // result when the page handled it.
+    virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    int templateId_;
+    HWND hwnd_ = nullptr;
+};
+
+}  // namespace zenka

@@ -1,0 +1,321 @@
+#include "settings/pages_dlg_win.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+#include "common/app_title.h"
+#include "common/error_report_win.h"
+#include "common/utf16_win.h"
+#include "controls/dialog_object_win.h"
+#include "settings/alarm_slots.h"
+#include "settings/color_choice.h"
+#include "settings/settings_ids.h"
+#include "settings/settings_texts.h"
+#include "settings/sync_report_text.h"
+
+namespace zenka {
+namespace {
+
+constexpr uint32_t kLayeredSystemMajorVersion = 5;
+
+std::string TextOf(HWND control) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return Narrow(text);
+}
+
+bool IsFile(const std::string& path) {
+    if (path.empty()) return false;
+    const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
+TPagesDlg::TPagesDlg(PagesHost& host, PagesDlgServices services) : host_(host), services_(std::move(services)) {}
+
+TPagesDlg::~TPagesDlg() {
+    OnDestroyed = nullptr;
+    if (hwnd_) DestroyWindow(hwnd_);
+}
+
+bool TPagesDlg::Create(HWND owner) {
+    if (hwnd_) return false;
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES | ICC_HOTKEY_CLASS};
+    InitCommonControlsEx(&icc);
+    CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PAGESDLG), owner, DialogProc,
+                       reinterpret_cast<LPARAM>(this));
+    if (!hwnd_) return false;
+    ShowWindow(hwnd_, SW_SHOW);
+    return true;
+}
+
+// ---- creation and loading ----
+
+void TPagesDlg::FormCreate() {
+    SetWindowTextW(hwnd_, Widen(kPagesDlgCaption).c_str());
+    HWND tab = GetDlgItem(hwnd_, IDC_PAGES_TAB);
+    for (size_t i = 0; i < PagesTabs().size(); ++i) {
+        std::wstring caption = Widen(PagesTabs()[i].caption);
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = caption.data();
+        SendMessageW(tab, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+    }
+    for (size_t i = 0; i < pages_.size(); ++i) {
+        DialogPage& page = *pages_[i];
+        if (!page.Create(hwnd_)) throw std::runtime_error(kPageMissingText);
+        const auto tabIndex = static_cast<PagesTab>(i);
+        page.OnControlEvent = [this, tabIndex](int control, UINT code) { ControlEvent(tabIndex, control, code); };
+    }
+    alarm_.OnSlotButton = [this](int slot) { SwitchSlot(slot); };
+    color_.OnResetColors = [this] { ResetColors(); };
+    startup_.OnTempFolderCheckedByMouse = [this] { WarnAboutTempFolder(); };
+    AttachSpinFields(Handles());
+    openDialog_.filter = kSoundFileFilter;
+    PlacePages();
+    SendMessageW(tab, TCM_SETCURSEL, 0, 0);
+    ShowCurrentPage();
+}
+
+// Loading is no change: the apply button stays disabled.
+void TPagesDlg::FormShow() {
+    loading_ = true;
+    state_ = LoadPagesState(host_);
+    ShowInControls(state_, Handles());
+    alarm_.ShowSlotButton(state_.currentSlot);
+    tabYday_.SetLines(state_.lists.YoteiDayList);
+    tabSday_.SetLines(state_.lists.SpecialDayList);
+    tabKday_.SetLines(state_.lists.HolidayList);
+    PresetEntryControls();
+    sync_.ShowSyncReport(SyncReportText(host_.LastSyncReport()));
+    RefreshEnabling();
+    loading_ = false;
+    EnableWindow(GetDlgItem(hwnd_, IDC_APPLY), FALSE);
+}
+
+void TPagesDlg::PlacePages() {
+    HWND tab = GetDlgItem(hwnd_, IDC_PAGES_TAB);
+    RECT area;
+    GetWindowRect(tab, &area);
+    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&area), 2);
+    SendMessageW(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    for (DialogPage* page : pages_) {
+        if (page->Handle()) page->Place(area);
+    }
+}
+
+void TPagesDlg::ShowCurrentPage() {
+    const int32_t current = CurrentTab();
+    for (size_t i = 0; i < pages_.size(); ++i) pages_[i]->Show(static_cast<int32_t>(i) == current);
+    // The keys go on to the tab strip rather than to a page now hidden.
+    HWND focus = GetFocus();
+    if (focus && IsChild(hwnd_, focus) && !IsWindowVisible(focus)) SetFocus(GetDlgItem(hwnd_, IDC_PAGES_TAB));
+}
+
+PageHandles TPagesDlg::Handles() const {
+    PageHandles handles{};
+    for (size_t i = 0; i < pages_.size(); ++i) handles[i] = pages_[i]->Handle();
+    return handles;
+}
+
+// ---- outside calls ----
+
+void TPagesDlg::PresetEntryControls() {
+    const CivilDate date = host_.SelectedDate();
+    for (DayListPage* page : {&tabYday_, &tabSday_, &tabKday_}) page->PresetEntryControls(date);
+}
+
+void TPagesDlg::BringToFront() {
+    if (!hwnd_) return;
+    if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
+    SetForegroundWindow(hwnd_);
+}
+
+bool TPagesDlg::PreTranslateMessage(MSG& msg) {
+    if (!hwnd_ || (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd))) return false;
+    if (msg.message == WM_KEYDOWN && GetKeyState(VK_CONTROL) < 0 &&
+        (msg.wParam == VK_TAB || msg.wParam == VK_PRIOR || msg.wParam == VK_NEXT)) {
+        const bool back = msg.wParam == VK_PRIOR || (msg.wParam == VK_TAB && GetKeyState(VK_SHIFT) < 0);
+        SelectTab((CurrentTab() + (back ? kTabCount - 1 : 1)) % kTabCount);
+        return true;
+    }
+    return IsDialogMessageW(hwnd_, &msg) != FALSE;
+}
+
+int32_t TPagesDlg::CurrentTab() const {
+    return static_cast<int32_t>(SendDlgItemMessageW(hwnd_, IDC_PAGES_TAB, TCM_GETCURSEL, 0, 0));
+}
+
+void TPagesDlg::SelectTab(int32_t tab) {
+    SendDlgItemMessageW(hwnd_, IDC_PAGES_TAB, TCM_SETCURSEL, static_cast<WPARAM>(tab), 0);
+    ShowCurrentPage();
+}
+
+HWND TPagesDlg::Page(int32_t tab) const { return pages_.at(static_cast<size_t>(tab))->Handle(); }
+
+const DayListPage& TPagesDlg::DayList(PagesTab tab) const {
+    switch (tab) {
+        case kTabYotei: return tabYday_;
+        case kTabSpecial: return tabSday_;
+        default: return tabKday_;
+    }
+}
+
+bool TPagesDlg::ApplyEnabled() const { return IsWindowEnabled(GetDlgItem(hwnd_, IDC_APPLY)) != FALSE; }
+
+// ---- changes ----
+
+void TPagesDlg::ControlEvent(PagesTab tab, int control, UINT code) {
+    if (code == BN_CLICKED) {
+        for (const SoundFileControls& sound : SoundFileButtons()) {
+            if (sound.tab != tab) continue;
+            if (control == sound.open) return ChooseSoundFile(pages_[tab]->Item(sound.field));
+            if (control == sound.play) return PlayForTrial(pages_[tab]->Item(sound.field));
+        }
+    }
+    const ControlBinding* binding = FindBinding(tab, control);
+    if (!binding || !IsChangeNotification(*binding, code) || loading_) return;
+    if (binding->marksChange) Changed();
+    RefreshEnabling();
+}
+
+void TPagesDlg::Changed() {
+    if (!loading_) EnableWindow(GetDlgItem(hwnd_, IDC_APPLY), TRUE);
+}
+
+void TPagesDlg::RefreshEnabling() {
+    PagesState now = state_;
+    ReadFromControls(now, Handles());
+    ApplyEnabling(EnablingOf(now, host_.OsMajorVersion() == kLayeredSystemMajorVersion), Handles());
+}
+
+// The slot's values replace the alarm controls'; when they differ, that is
+// a change like any other.
+void TPagesDlg::SwitchSlot(int slot) {
+    ReadFromControls(state_, Handles());
+    const bool changed = SwitchAlarmSlot(state_, slot);
+    loading_ = true;
+    ShowInControls(state_, Handles(), kTabAlarm);
+    alarm_.ShowSlotButton(slot);
+    loading_ = false;
+    if (changed) Changed();
+    RefreshEnabling();
+}
+
+void TPagesDlg::ResetColors() {
+    ReadFromControls(state_, Handles());
+    zenka::ResetColors(state_);
+    loading_ = true;
+    ShowInControls(state_, Handles(), kTabColor);
+    loading_ = false;
+    Changed();
+}
+
+void TPagesDlg::WarnAboutTempFolder() {
+    Message(kTempFolderWarningText, kTempFolderWarningCaption, MB_OK | MB_ICONINFORMATION);
+}
+
+void TPagesDlg::ChooseSoundFile(HWND field) {
+    const bool chosen =
+        services_.runOpenDialog ? services_.runOpenDialog(hwnd_, openDialog_) : openDialog_.Execute(hwnd_);
+    // The field's change enables the apply button.
+    if (chosen) SetWindowTextW(field, Widen(openDialog_.fileName).c_str());
+}
+
+void TPagesDlg::PlayForTrial(HWND field) {
+    const std::string path = TextOf(field);
+    if (!IsFile(path)) return;
+    try {
+        host_.Sound().PlaySoundFile(path);
+    } catch (...) {
+        ReportCurrentException(hwnd_);
+    }
+}
+
+// ---- apply, OK, cancel, help ----
+
+void TPagesDlg::btnApplyClick() {
+    ReadFromControls(state_, Handles());
+    state_.lists = {tabKday_.Lines(), tabSday_.Lines(), tabYday_.Lines()};
+    ApplyPagesState(state_, host_, *this);
+}
+
+void TPagesDlg::OKBtnClick() {
+    btnApplyClick();
+    AddPendingEntries();
+}
+
+// Entries typed on the day-list tabs but not added would be asked about
+// here; those tabs have no entry fields yet, so nothing is pending.
+void TPagesDlg::AddPendingEntries() { CancelBtnClick(); }
+
+void TPagesDlg::CancelBtnClick() { DestroyWindow(hwnd_); }
+
+void TPagesDlg::FormHelp() { host_.Help().ShowHelpContext(HelpContextOfTab(CurrentTab())); }
+
+void TPagesDlg::ShowMessage(const std::string& text) { Message(text, kApplicationTitle, MB_OK); }
+
+void TPagesDlg::DisableApply() { EnableWindow(GetDlgItem(hwnd_, IDC_APPLY), FALSE); }
+
+int TPagesDlg::Message(const std::string& text, const std::string& caption, UINT type) {
+    if (services_.messageBox) return services_.messageBox(hwnd_, text, caption, type);
+    return MessageBoxW(hwnd_, Widen(text).c_str(), Widen(caption).c_str(), type);
+}
+
+// ---- the window ----
+
+INT_PTR CALLBACK TPagesDlg::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* dialog = DialogObject<TPagesDlg>(hwnd, message, lParam);
+    if (!dialog) return FALSE;
+    if (message == WM_INITDIALOG) dialog->hwnd_ = hwnd;
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, DWLP_USER, 0);
+        dialog->hwnd_ = nullptr;
+        // Last: whoever keeps the dialog may release it now.
+        if (auto destroyed = dialog->OnDestroyed) destroyed();
+        return FALSE;
+    }
+    try {
+        return dialog->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        ReportCurrentException(hwnd);
+        return TRUE;
+    }
+}
+
+INT_PTR TPagesDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            FormCreate();
+            FormShow();
+            return TRUE;
+        case WM_COMMAND:
+            switch (LOWORD(wParam)) {
+                case IDOK: OKBtnClick(); return TRUE;
+                case IDCANCEL: CancelBtnClick(); return TRUE;
+                case IDC_APPLY: btnApplyClick(); return TRUE;
+            }
+            return FALSE;
+        case WM_NOTIFY: {
+            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (header->idFrom == IDC_PAGES_TAB && header->code == TCN_SELCHANGE) ShowCurrentPage();
+            return FALSE;
+        }
+        case WM_SIZE:
+            // Also after a change of DPI, which resizes the dialog.
+            PlacePages();
+            return FALSE;
+        case WM_HELP:
+            FormHelp();
+            SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, TRUE);
+            return TRUE;
+        case WM_CLOSE:
+            CancelBtnClick();
+            return TRUE;
+    }
+    return FALSE;
+}
+
+}  // namespace zenka

@@ -1,0 +1,38 @@
+#include "settings/sync_report_text.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace zenka {
+namespace {
+
+std::string TimeText(const DateTime& t) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d/%02d/%02d %02d:%02d:%02d", static_cast<int>(t.year), t.month, t.day,
+                  t.hour, t.minute, t.second);
+    return text;
+}
+
+}  // namespace
+
+std::string OffsetText(double seconds) {
+    const long long tenths = std::llround(seconds * 10);
+    const long long size = std::llabs(tenths);
+    return (tenths < 0 ? "-" : "+") + std::to_string(size / 10) + "." + std::to_string(size % 10) + " 秒";
+}
+
+std::string SyncReportText(const std::optional<SyncReport>& report) {
+    if (!report) return "まだ時刻合わせをしていません。";
+    std::string text = TimeText(report->finishedAt) + (report->succeeded ? "　成功" : "　失敗");
+    std::string details;
+    if (report->offsetSeconds) details = "時計のずれ " + OffsetText(*report->offsetSeconds);
+    if (!report->succeeded && !report->reason.empty()) {
+        if (!details.empty()) details += "　";
+        details += report->reason;
+    }
+    if (!details.empty()) text += "\r\n" + details;
+    return text;
+}
+
+}  // namespace zenka

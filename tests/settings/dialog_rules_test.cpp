@@ -1,0 +1,148 @@
+// The settings dialog's rules that depend on nothing but the values of its
+// controls: enabling, colours, the hot key field, the tabs'
+// help topics, the synchronisation account and the about box's links.
+#include <gtest/gtest.h>
+
+#include "settings/about_links.h"
+#include "settings/color_choice.h"
+#include "settings/hot_key_field.h"
+#include "settings/pages_enabling.h"
+#include "settings/pages_tabs.h"
+#include "settings/sync_report_text.h"
+
+namespace zenka {
+namespace {
+
+TEST(PagesEnabling, DependentControlsFollowTheirBoxes) {
+    struct Case {
+        const char* what;
+        void (*arrange)(PagesState&);
+        bool PagesEnabling::*control;
+        bool enabled;
+    };
+    const Case cases[] = {
+        {"alarm off", [](PagesState& s) { s.alarmOn = false; }, &PagesEnabling::alarmControls, false},
+        {"alarm on", [](PagesState& s) { s.alarmOn = true; }, &PagesEnabling::alarmControls, true},
+        {"chime off", [](PagesState& s) { s.jihoOn = false; s.jihoHalf = true; }, &PagesEnabling::jihoControls, false},
+        {"chime off keeps the half hour off though checked", [](PagesState& s) { s.jihoOn = false; s.jihoHalf = true; },
+         &PagesEnabling::jihoHalfControls, false},
+        {"chime on", [](PagesState& s) { s.jihoOn = true; }, &PagesEnabling::jihoControls, true},
+        {"chime on, half hour unchecked", [](PagesState& s) { s.jihoOn = true; s.jihoHalf = false; },
+         &PagesEnabling::jihoHalfControls, false},
+        {"chime on, half hour checked", [](PagesState& s) { s.jihoOn = true; s.jihoHalf = true; },
+         &PagesEnabling::jihoHalfControls, true},
+        {"A: no automatic sync", [](PagesState& s) { s.teiki = false; }, &PagesEnabling::oneday, false},
+        {"A: no automatic sync, no interval", [](PagesState& s) { s.teiki = false; s.oneday = false; },
+         &PagesEnabling::okiControls, false},
+        {"A: automatic", [](PagesState& s) { s.teiki = true; s.oneday = true; }, &PagesEnabling::oneday, true},
+        {"A: once a day has no interval", [](PagesState& s) { s.teiki = true; s.oneday = true; },
+         &PagesEnabling::okiControls, false},
+        {"A: by interval", [](PagesState& s) { s.teiki = true; s.oneday = false; }, &PagesEnabling::okiControls, true},
+        {"B: no success sound", [](PagesState& s) { s.syncSoundOn = false; s.teiki = true; },
+         &PagesEnabling::syncSoundControls, false},
+        {"B: success sound, even without automatic sync", [](PagesState& s) { s.syncSoundOn = true; },
+         &PagesEnabling::syncSoundControls, true},
+        {"C: no notice", [](PagesState& s) { s.keikokuOn = false; s.keikokuSoundOn = true; },
+         &PagesEnabling::keikokuSoundBox, false},
+        {"C: no notice, no sound", [](PagesState& s) { s.keikokuOn = false; s.keikokuSoundOn = true; },
+         &PagesEnabling::keikokuSoundControls, false},
+        {"C: notice", [](PagesState& s) { s.keikokuOn = true; }, &PagesEnabling::keikokuSoundBox, true},
+        {"C/D: notice with its sound box unchecked", [](PagesState& s) { s.keikokuOn = true; s.keikokuSoundOn = false; },
+         &PagesEnabling::keikokuSoundControls, false},
+        {"D: notice with sound", [](PagesState& s) { s.keikokuOn = true; s.keikokuSoundOn = true; },
+         &PagesEnabling::keikokuSoundControls, true},
+        {"E: no auto-close", [](PagesState& s) { s.autoCloseOn = false; }, &PagesEnabling::autoCloseControls, false},
+        {"E: auto-close", [](PagesState& s) { s.autoCloseOn = true; }, &PagesEnabling::autoCloseControls, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        PagesState state;
+        c.arrange(state);
+        EXPECT_EQ(EnablingOf(state, false).*c.control, c.enabled);
+    }
+    EXPECT_TRUE(EnablingOf(PagesState{}, true).transparencyControls);
+    EXPECT_FALSE(EnablingOf(PagesState{}, false).transparencyControls);
+}
+
+TEST(ColorChoice, FirstMatchingButtonAndTheReset) {
+    EXPECT_EQ(ColorChoiceOf(clBlack), 0);
+    EXPECT_EQ(ColorChoiceOf(clBlue), 1);
+    EXPECT_EQ(ColorChoiceOf(clRed), 2);
+    EXPECT_EQ(ColorChoiceOf(clLime), 3);
+    EXPECT_EQ(ColorChoiceOf(clFuchsia), 4);
+    EXPECT_EQ(ColorChoiceOf(clGreen), kNoColorChoice) << "green (0,128,0) is not lime";
+    EXPECT_EQ(ColorChoiceOf(clWindow), kNoColorChoice);
+
+    PagesState state;
+    for (const ColorGroup& group : ColorGroups()) state.*group.choice = 3;
+    ResetColors(state);
+    EXPECT_EQ(state, PagesState{}) << "the reset checks the buttons a fresh tab shows";
+    EXPECT_EQ(state.colorWeekday, 0);
+    EXPECT_EQ(state.colorSaturday, 1);
+    EXPECT_EQ(state.colorSunday, 2);
+    EXPECT_EQ(state.colorHoliday, 2);
+    EXPECT_EQ(state.colorSpecialday, 3);
+    EXPECT_EQ(state.colorYoteiday, 4);
+}
+
+TEST(HotKeyField, WhatTheFieldKeepsOfAPressedKey) {
+    const Shortcut previous{'J', true, true, false};
+    struct Case {
+        const char* what;
+        Shortcut typed;
+        Shortcut kept;
+    };
+    const Case cases[] = {
+        {"a plain key is taken with Ctrl+Shift", {'K', false, false, false}, {'K', true, true, false}},
+        {"a plain function key too", {uint16_t(vk::kF1 + 11), false, false, false}, {uint16_t(vk::kF1 + 11), true, true, false}},
+        {"Shift alone too", {'K', true, false, false}, {'K', true, true, false}},
+        {"Ctrl stays as pressed", {'K', false, true, false}, {'K', false, true, false}},
+        {"Alt stays as pressed", {uint16_t(vk::kF1 + 4), false, false, true}, {uint16_t(vk::kF1 + 4), false, false, true}},
+        {"all three", {'1', true, true, true}, {'1', true, true, true}},
+        {"no key empties the field", {0, true, true, false}, {}},
+        {"a key without a name is refused", {0xBA, false, true, false}, previous},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(TypedHotKey(c.typed, previous), c.kept);
+    }
+}
+
+TEST(PagesTabs, CaptionsAndHelpTopicsInOrder) {
+    const char* captions[] = {"予定日", "特別日", "休日", "アラーム･時報", "時刻合わせ", "カラー", "起動オプション", "その他"};
+    const uint32_t topics[] = {6, 6, 6, 7, 8, 4, 9, 10};
+    for (int32_t tab = 0; tab < kTabCount; ++tab) {
+        EXPECT_STREQ(PagesTabs()[static_cast<size_t>(tab)].caption, captions[tab]);
+        EXPECT_EQ(HelpContextOfTab(tab), topics[tab]) << captions[tab];
+    }
+    EXPECT_EQ(HelpContextOfTab(-1), 6u);
+    EXPECT_EQ(HelpContextOfTab(kTabCount), 6u);
+}
+
+TEST(SyncReportText, TheLastAttemptInTwoLines) {
+    EXPECT_EQ(SyncReportText(std::nullopt), "まだ時刻合わせをしていません。");
+    SyncReport ok{{2006, 1, 9, 7, 5, 3}, true, "", 1.25};
+    EXPECT_EQ(SyncReportText(ok), "2006/01/09 07:05:03　成功\r\n時計のずれ +1.3 秒");
+    SyncReport failed{{2006, 12, 31, 23, 59, 59}, false, "サーバーに接続できません。", std::nullopt};
+    EXPECT_EQ(SyncReportText(failed), "2006/12/31 23:59:59　失敗\r\nサーバーに接続できません。");
+    SyncReport refused{{2006, 1, 9, 0, 0, 0}, false, "時計を合わせる権限がありません。", -3600.04};
+    EXPECT_EQ(SyncReportText(refused), "2006/01/09 00:00:00　失敗\r\n時計のずれ -3600.0 秒　時計を合わせる権限がありません。");
+    SyncReport bare{{2006, 1, 9, 0, 0, 0}, true, "", std::nullopt};
+    EXPECT_EQ(SyncReportText(bare), "2006/01/09 00:00:00　成功");
+    EXPECT_EQ(OffsetText(-0.04), "+0.0 秒");
+    EXPECT_EQ(OffsetText(-0.06), "-0.1 秒");
+}
+
+TEST(AboutLinks, TheMakersAddressesOrTheirStandIns) {
+    EXPECT_EQ(MailLink("info@brindlex.example", "Zenka 2006 Version 6.7"),
+              (AboutLink{"info@brindlex.example", "mailto:info@brindlex.example"}));
+    EXPECT_EQ(MailLink("", "Zenka 2006 Version 6.7"),
+              (AboutLink{"新しいメールを作成", "mailto:?subject=Zenka%202006%20Version%206.7"}));
+    EXPECT_EQ(WebLink("http://www.brindlex.example/", "C:\\Zenka\\"),
+              (AboutLink{"http://www.brindlex.example/", "http://www.brindlex.example/"}));
+    EXPECT_EQ(WebLink("", "C:\\Program Files\\Zenka\\"),
+              (AboutLink{"C:\\Program Files\\Zenka\\", "C:\\Program Files\\Zenka\\"}));
+}
+
+}  // namespace
+}  // namespace zenka

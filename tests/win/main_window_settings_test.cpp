@@ -1,0 +1,219 @@
+// The main window with its settings dialog, help and about box: the
+// commands that open them, the dialog applying into the main window and,
+// at exit, into the registry, and the help topics asked for.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/main_menus_win.h"
+#include "calendar/default_holidays.h"
+#include "common/executable_path_win.h"
+#include "settings/settings_ids.h"
+#include "settings/settings_texts.h"
+#include "tests/win/caption_width.h"
+#include "tests/win/main_window_fixture.h"
+#include "tests/win/zenka_test_support.h"
+
+namespace zenka {
+namespace {
+
+using testing::MainWindow;
+using testing::PumpMessages;
+using testing::SetSetting;
+using testing::Setting;
+using testing::WindowText;
+
+// The settings dialogs of this process that show.
+int VisibleSettingsDialogs() {
+    int count = 0;
+    EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            DWORD process = 0;
+            GetWindowThreadProcessId(hwnd, &process);
+            if (process == GetCurrentProcessId() && IsWindowVisible(hwnd) && WindowText(hwnd) == kPagesDlgCaption) {
+                ++*reinterpret_cast<int*>(param);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+HWND PageControl(TfrmZenka& window, PagesTab tab, int id) { return GetDlgItem(window.PagesDlg()->Page(tab), id); }
+void ClickButton(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
+bool Checked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+// Runs this thread's messages the way the program's message loop does.
+void RunMessageLoop(TfrmZenka& window, DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    do {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (window.PreTranslateMessage(msg)) continue;
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(5);
+    } while (GetTickCount() - start < milliseconds);
+}
+
+void PressKey(WORD key) {
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+}
+
+TEST_F(MainWindow, EverySettingsCommandOpensTheOneDialogAndBringsItForward) {
+    StartCalendarOnly();
+    for (MenuCommand item : {cmdKO1, cmdK3, cmdPopAbout, cmdK2}) {
+        const HMENU menu = item == cmdK2 ? window->PopupMenu2() : window->PopupMenu1();
+        EXPECT_FALSE(GetMenuState(menu, item, MF_BYCOMMAND) & MF_GRAYED) << item;
+    }
+    EXPECT_EQ(window->PagesDlg(), nullptr);
+    Menu(cmdKO1);
+    TPagesDlg* dialog = window->PagesDlg();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(VisibleSettingsDialogs(), 1);
+    EXPECT_EQ(dialog->DayList(kTabYotei).PresetDate(), (CivilDate{2006, 1, 1}));
+    EXPECT_FALSE(dialog->ApplyEnabled());
+
+    Click(idPanelButton3);  // to February
+    Menu(cmdK2);
+    Key(VK_RETURN);
+    SendMessageW(window->koyomi1.Handle(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(5, 5));
+    SendMessageW(window->koyomi1.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    PumpMessages(50);
+    EXPECT_EQ(window->PagesDlg(), dialog) << "no second dialog";
+    EXPECT_EQ(VisibleSettingsDialogs(), 1);
+    EXPECT_EQ(dialog->DayList(kTabHoliday).PresetDate().month, 2) << "the entry fields took the calendar's date";
+    EXPECT_EQ(GetForegroundWindow(), dialog->Handle()) << "the dialog came forward";
+
+    SendMessageW(dialog->Handle(), WM_COMMAND, IDCANCEL, 0);
+    PumpMessages(50);
+    EXPECT_EQ(window->PagesDlg(), nullptr) << "the main window let go of the closed dialog";
+    Menu(cmdKO1);
+    EXPECT_NE(window->PagesDlg(), nullptr) << "and opens a new one";
+}
+
+TEST_F(MainWindow, AppliedSettingsGoToTheMainWindowAndToTheRegistryAtExitWhileTheListsStay) {
+    SetSetting("Sync", "Proxy", "proxy:3128");
+    SetSetting("Color", "Sunday", "clBlue");
+    SetSetting("Kidou", "Cal", "1");
+    SetSetting("Form", "HotKey1", "Ctrl+Alt+K");
+    SetSetting("Alarm", "mes0", "朝");
+    // The backup would go beside the test program.
+    SetSetting("Form", "AutoBackup", "0");
+    Start();
+    Menu(cmdKO1);
+    TPagesDlg& dialog = *window->PagesDlg();
+    EXPECT_FALSE(dialog.ApplyEnabled()) << "non-default settings open with apply disabled";
+    EXPECT_EQ(WindowText(PageControl(*window, kTabSync, IDC_PROXY)), "proxy:3128");
+    EXPECT_TRUE(Checked(PageControl(*window, kTabColor, IDC_COLOR_FIRST + 10 + 1))) << "Sunday blue";
+    EXPECT_EQ(WindowText(PageControl(*window, kTabAlarm, IDC_ALARM_MESSAGE)), "朝");
+
+    ClickButton(PageControl(*window, kTabAlarm, IDC_JIHO_ON));
+    ClickButton(PageControl(*window, kTabAlarm, IDC_JIHO_HALF));
+    ClickButton(PageControl(*window, kTabSync, IDC_TEIKI));
+    ClickButton(PageControl(*window, kTabColor, IDC_COLOR_FIRST + 5 * 5 + 3));  // scheduled days green
+    ClickButton(PageControl(*window, kTabStartup, IDC_KIDOU_BOTH));
+    SetWindowTextW(PageControl(*window, kTabOther, IDC_AUTO_CLOSE_SECONDS), L"42");
+    ClickButton(PageControl(*window, kTabOther, IDC_ROKUYO));
+    ASSERT_TRUE(dialog.ApplyEnabled());
+    ClickButton(GetDlgItem(dialog.Handle(), IDC_APPLY));
+
+    const AppSettings& s = window->Settings();
+    EXPECT_TRUE(s.jiho.on && s.jiho.half);
+    EXPECT_TRUE(s.sync.teiki);
+    EXPECT_EQ(s.kidou, (AppSettings::Kidou{false, false, true}));
+    EXPECT_EQ(s.autoClose.interval, 42000);
+    EXPECT_FALSE(s.form.rokuyo);
+    EXPECT_EQ(window->koyomi1.Fonts().YoteiDay().color, clLime);
+    EXPECT_EQ(window->koyomi1.Fonts().Sunday().color, clBlue);
+    EXPECT_EQ(window->koyomi1.HolidayList().Lines(), DefaultHolidayLines()) << "the lists went back unchanged";
+    EXPECT_TRUE(window->koyomi1.AutoEquinox());
+    EXPECT_TRUE(messages.empty()) << "the hot key did not change";
+    const std::string holidayCount = std::to_string(DefaultHolidayLines().size() - 1);
+    EXPECT_EQ(Setting("ListC", "KMax"), holidayCount) << "apply saved the lists";
+
+    // A change not applied is dropped by cancel.
+    ClickButton(PageControl(*window, kTabAlarm, IDC_JIHO_ON));
+    SendMessageW(dialog.Handle(), WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(window->Settings().jiho.on);
+
+    SendMessageW(Hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(destroyed, 1);
+    EXPECT_EQ(Setting("Jiho", "Half"), "1");
+    EXPECT_EQ(Setting("Jiho", "On"), "1");
+    EXPECT_EQ(Setting("Sync", "Teiki"), "1");
+    EXPECT_EQ(Setting("Color", "Yoteiday"), "clLime");
+    EXPECT_EQ(Setting("Kidou", "W"), "1");
+    EXPECT_EQ(Setting("Kidou", "Cal"), "0");
+    EXPECT_EQ(Setting("AutoClose", "Interval"), "42000");
+    EXPECT_EQ(Setting("Form", "Rokuyo"), "0");
+    EXPECT_EQ(Setting("Form", "HotKey1"), "Ctrl+Alt+K");
+    EXPECT_EQ(Setting("Koyomi", "Julius"), "1");
+    EXPECT_EQ(Setting("ListC", "KMax"), holidayCount);
+}
+
+TEST_F(MainWindow, HelpOpensTheTopicOfTheTrayMenuTheCalendarAndEachSettingsTab) {
+    StartCalendarOnly();
+    Menu(cmdK3);
+    SetForegroundWindow(Hwnd());
+    SetFocus(window->koyomi1.Handle());
+    RunMessageLoop(*window, 30);
+    PressKey(VK_F1);
+    RunMessageLoop(*window, 150);
+    EXPECT_EQ(help.contexts, (std::vector<uint32_t>{1, 5}));
+
+    // F1 pressed on each tab, through the program's message loop.
+    help.contexts.clear();
+    Menu(cmdKO1);
+    TPagesDlg& dialog = *window->PagesDlg();
+    for (int32_t tab = 0; tab < kTabCount; ++tab) {
+        dialog.SelectTab(tab);
+        SetForegroundWindow(dialog.Handle());
+        SetFocus(GetDlgItem(dialog.Handle(), IDCANCEL));
+        RunMessageLoop(*window, 30);
+        PressKey(VK_F1);
+        RunMessageLoop(*window, 150);
+    }
+    EXPECT_EQ(help.contexts, (std::vector<uint32_t>{6, 6, 6, 7, 8, 4, 9, 10}));
+}
+
+TEST_F(MainWindow, TheAboutBoxShowsTheVersionAndOpensTheLinks) {
+    StartCalendarOnly();
+    std::vector<std::string> texts;
+    HWND owner = nullptr;
+    bool hasIcon = false;
+    std::vector<std::string> clipped;
+    aboutShown = [&](HWND box) {
+        owner = GetWindow(box, GW_OWNER);
+        for (int id : {IDC_ABOUT_PRODUCT, IDC_ABOUT_VERSION, IDC_ABOUT_NOTICE, IDC_ABOUT_MAIL, IDC_ABOUT_WEB}) {
+            texts.push_back(WindowText(GetDlgItem(box, id)));
+        }
+        texts.push_back(WindowText(box));
+        hasIcon = SendDlgItemMessageW(box, IDC_ABOUT_ICON, STM_GETICON, 0, 0) != 0;
+        clipped = testing::ClippedCaptions(box);
+        SendMessageW(box, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_MAIL, STN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(box, IDC_ABOUT_MAIL)));
+        SendMessageW(box, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_WEB, STN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(box, IDC_ABOUT_WEB)));
+    };
+    Menu(cmdPopAbout);
+    const std::string folder = ExecutableDirectory();
+    EXPECT_EQ(texts, (std::vector<std::string>{"Zenka 2006", "Version 6.7", "Copyright (C) Brindlex", "新しいメールを作成",
+                                               folder, "バージョン情報"}));
+    EXPECT_EQ(owner, Hwnd()) << "modal over the main window";
+    EXPECT_TRUE(hasIcon);
+    EXPECT_TRUE(clipped.empty()) << ::testing::PrintToString(clipped);
+    EXPECT_EQ(openedLinks, (std::vector<std::string>{"mailto:?subject=Zenka%202006%20Version%206.7", folder}));
+}
+
+}  // namespace
+}  // namespace zenka

@@ -1,0 +1,82 @@
+// The settings dialog in this process, on a recording main window: a
+// fixture for the tests that drive its controls.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/error_report_win.h"
+#include "common/utf16_win.h"
+#include "settings/pages_dlg_win.h"
+#include "settings/settings_ids.h"
+#include "tests/fakes/fake_pages_host.h"
+
+namespace zenka::testing {
+
+class PagesDialog : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previousReporter_ = SetErrorReporter([this](HWND, const std::string& text) { errors.push_back(text); });
+    }
+    void TearDown() override {
+        dialog.reset();
+        SetErrorReporter(previousReporter_);
+    }
+
+    TPagesDlg& Open() {
+        PagesDlgServices services;
+        services.messageBox = [this](HWND, const std::string& text, const std::string& caption, UINT) {
+            messages.push_back(caption + ": " + text);
+            return IDOK;
+        };
+        services.runOpenDialog = [this](HWND, TAgOpenDialog& open) {
+            filters.push_back(open.filter);
+            proposed.push_back(open.fileName);
+            if (!choice) return false;
+            open.fileName = *choice;
+            return true;
+        };
+        dialog = std::make_unique<TPagesDlg>(host, services);
+        dialog->OnDestroyed = [this] { ++destroyed; };
+        EXPECT_TRUE(dialog->Create(nullptr));
+        return *dialog;
+    }
+
+    HWND Ctl(PagesTab tab, int id) const { return GetDlgItem(dialog->Page(tab), id); }
+    HWND Button(int id) const { return GetDlgItem(dialog->Handle(), id); }
+
+    static void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
+    // As a typed text arrives: the field's change notification follows.
+    static void Type(HWND field, const std::string& text) { SetWindowTextW(field, Widen(text).c_str()); }
+    // The focus leaves the field.
+    static void Leave(HWND field) { SendMessageW(field, WM_KILLFOCUS, 0, 0); }
+    static bool Checked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    static bool Enabled(HWND control) { return IsWindowEnabled(control) != FALSE; }
+    static std::string Text(HWND control) {
+        wchar_t text[512] = {};
+        GetWindowTextW(control, text, 512);
+        return Narrow(text);
+    }
+
+    FakePagesHost host;
+    std::unique_ptr<TPagesDlg> dialog;
+    std::vector<std::string> messages;
+    std::vector<std::string> errors;
+    // What the open dialog answers: a file, or cancel.
+    std::optional<std::string> choice;
+    std::vector<std::string> filters;
+    std::vector<std::string> proposed;
+    int destroyed = 0;
+
+private:
+    ErrorReporter previousReporter_;
+};
+
+}  // namespace zenka::testing
