@@ -8,22 +8,6 @@ namespace zenka {
 const std::array<const char*, 7> kWeekdayNames = {"日", "月", "火", "水", "木", "金", "土"};
 const std::array<const char*, 3> kYearModeNames = {"のみ", "以前", "以降"};
 
-int32_t NumberBoxRange::Clamp(int64_t value) const {
-    return static_cast<int32_t>(std::clamp<int64_t>(value, min, max));
-}
-
-int32_t NumberBoxRange::ValueOf(std::string_view text) const {
-    const bool negative = text.starts_with('-');
-    if (negative || text.starts_with('+')) text.remove_prefix(1);
-    if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        return min;
-    }
-    // A whole number too long for any box is simply beyond its bound.
-    int64_t value = 0;
-    for (char c : text) value = std::min<int64_t>(value * 10 + (c - '0'), INT32_MAX + int64_t{1});
-    return Clamp(negative ? -value : value);
-}
-
 int32_t WeekNumberOfDay(int32_t day) { return std::clamp((day - 1) / 7 + 1, 1, 5); }
 
 int32_t WeekdayItemOf(int32_t weekdayNumber) {

@@ -11,22 +11,17 @@
 
 #include "calendar/day_list.h"
 #include "calendar/julius.h"
+#include "controls/spin_field.h"
 
 namespace zenka {
 
-// A number box: text that is not a whole number reads as its minimum, and
-// a value outside its range is put in as the nearest bound.
-struct NumberBoxRange {
-    int32_t min = 0;
-    int32_t max = 0;
-    int32_t Clamp(int64_t value) const;
-    int32_t ValueOf(std::string_view text) const;
-};
-
-inline constexpr NumberBoxRange kYearBox{1900, 2999};
-inline constexpr NumberBoxRange kMonthBox{1, 12};
-inline constexpr NumberBoxRange kDayBox{1, 31};
-inline constexpr NumberBoxRange kWeekNumberBox{1, 5};
+// The number boxes' ranges. A box whose text is not a whole number reads as
+// its minimum, and a value outside its range is put in as the nearest bound
+// (SpinValue, SpinRange::Clamp).
+inline constexpr SpinRange kYearBox{1900, 2999};
+inline constexpr SpinRange kMonthBox{1, 12};
+inline constexpr SpinRange kDayBox{1, 31};
+inline constexpr SpinRange kWeekNumberBox{1, 5};
 
 // The weekday box's items, "日" (1, Sunday) to "土" (7), and the year mode
 // box's, "のみ" (0), "以前" (1), "以降" (2).

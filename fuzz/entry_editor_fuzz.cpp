@@ -12,7 +12,7 @@ namespace {
 
 bool InRange(const zenka::EntryControls& c) {
     using namespace zenka;
-    const auto within = [](int32_t v, const NumberBoxRange& r) { return v >= r.min && v <= r.max; };
+    const auto within = [](int32_t v, const SpinRange& r) { return v >= r.min && v <= r.max; };
     return within(c.year, kYearBox) && within(c.month, kMonthBox) && within(c.weekMonth, kMonthBox) &&
            within(c.day, kDayBox) && within(c.weekNumber, kWeekNumberBox) && c.weekday >= 1 && c.weekday <= 7 &&
            (!c.yearMode || (*c.yearMode >= 0 && *c.yearMode <= 2));
