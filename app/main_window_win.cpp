@@ -232,8 +232,7 @@ void TfrmZenka::SetUpCalendar() {
     koyomi1.OnKeyDown = [this](MonthCalendarControl&, WORD key) { CalendarKeyDown(key); };
     koyomi1.OnDblClick = [this](MonthCalendarControl&) { OpenSettingsDialog(); };
     koyomi1.OnUnreadableLines = [this](const std::vector<EDayRuleError>& lines) { tray_->badLines.Tell(lines); };
-    // A click marks the day's lines in the settings dialog's lists, which
-    // come with the dialog.
+    koyomi1.OnClick = [this](MonthCalendarControl&) { CalendarClicked(); };
 }
 
 // The start-up sequence, in its order.

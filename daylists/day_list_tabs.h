@@ -1,15 +1,14 @@
-// The three day-list tabs as the settings dialog holds them: each tab's
-// working copy of its list and its entry controls, adding the entry the
-// controls compose, and the entries left typed but not added at OK.
+// A day-list tab as its commands see it: its working copy of the list and
+// its entry controls; adding the entry the controls compose, which
+// commands mark the dialog changed, and the order in which OK adds the
+// entries left typed.
 #pragma once
 
 #include <array>
 #include <string>
 
 #include "calendar/day_list.h"
-#include "calendar/julius.h"
 #include "daylists/day_list_box.h"
-#include "daylists/day_list_storage.h"
 #include "daylists/entry_controls.h"
 
 namespace zenka {
@@ -21,26 +20,6 @@ struct DayListTab {
 
     explicit DayListTab(DayListKind kind) : kind(kind), entry(InitialEntryControls(kind)) {}
 };
-
-// The tabs in the dialog's order: "予定日", "特別日", "休日".
-struct DayListTabs {
-    DayListTab yotei{DayListKind::Yotei};
-    DayListTab special{DayListKind::Special};
-    DayListTab holiday{DayListKind::Holiday};
-    bool autoEquinox = true;
-
-    DayListTab& Tab(DayListKind kind);
-    const DayListTab& Tab(DayListKind kind) const;
-    DayLists Lists() const;
-};
-
-// The dialog opening: copies of the calendar's lists with no line
-// selected, the equinox item as the calendar has it, and the entry
-// controls preset from the calendar's date.
-void LoadDayListTabs(DayListTabs& tabs, const DayLists& lists, bool autoEquinox, const CivilDate& date);
-
-// The calendar's date into the entry controls of all three tabs.
-void PresetEntryControls(DayListTabs& tabs, const CivilDate& date);
 
 enum class AddOutcome {
     Added,           // the list has the new line; the content box is empty
@@ -72,9 +51,6 @@ enum class TabCommand {
     RestoreBackup,
 };
 bool EnablesApply(TabCommand command, bool listChanged);
-
-// Whether any tab's content box holds an entry not yet added.
-bool HasPendingEntries(const DayListTabs& tabs);
 
 // The order in which OK adds the pending entries: special days, holidays,
 // scheduled days.

@@ -4,6 +4,12 @@
 
 namespace zenka {
 
+// The hints of a tab's flat buttons.
+inline constexpr const char* kAddHint = "リストに追加";
+inline constexpr const char* kDeleteHint = "リストから削除";
+inline constexpr const char* kLoadHint = "リストを読み込む";
+inline constexpr const char* kSaveHint = "リストをファイルに保存";
+
 // Adding an entry whose content has a comma.
 inline constexpr const char* kCommaInContentText = "内容にカンマを含むことはできません。";
 

@@ -80,7 +80,8 @@ TEST_F(MainWindow, EverySettingsCommandOpensTheOneDialogAndBringsItForward) {
     TPagesDlg* dialog = window->PagesDlg();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(VisibleSettingsDialogs(), 1);
-    EXPECT_EQ(dialog->DayList(kTabYotei).PresetDate(), (CivilDate{2006, 1, 1}));
+    const EntryControls entry = dialog->DayList(kTabYotei).Entry();
+    EXPECT_EQ(CivilDate(entry.year, entry.month, entry.day), (CivilDate{2006, 1, 1}));
     EXPECT_FALSE(dialog->ApplyEnabled());
 
     Click(idPanelButton3);  // to February
@@ -91,7 +92,7 @@ TEST_F(MainWindow, EverySettingsCommandOpensTheOneDialogAndBringsItForward) {
     PumpMessages(50);
     EXPECT_EQ(window->PagesDlg(), dialog) << "no second dialog";
     EXPECT_EQ(VisibleSettingsDialogs(), 1);
-    EXPECT_EQ(dialog->DayList(kTabHoliday).PresetDate().month, 2) << "the entry fields took the calendar's date";
+    EXPECT_EQ(dialog->DayList(kTabHoliday).Entry().month, 2) << "the entry fields took the calendar's date";
     EXPECT_EQ(GetForegroundWindow(), dialog->Handle()) << "the dialog came forward";
 
     SendMessageW(dialog->Handle(), WM_COMMAND, IDCANCEL, 0);
