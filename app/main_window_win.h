@@ -51,6 +51,10 @@ enum MainWindowTimer : UINT_PTR {
     idTmrOki,      // interval clock synchronisation
 };
 
+// Posted by the start-up to show the first start's notice about the tray
+// icons once the start-up is over.
+constexpr UINT kShowTaskbarNoticeMessage = WM_APP + 1;
+
 // "MSWHEEL_ROLLMSG", which older mouse drivers send instead of
 // WM_MOUSEWHEEL; registered on first use.
 UINT WheelRollMessage();
@@ -64,6 +68,9 @@ struct MainWindowServices {
     const Clock* clock = nullptr;
     // 0: ask the system. Only version 5 makes the window layered.
     DWORD osMajorVersion = 0;
+    // The real build number of the system; 0: ask it. Windows 11 (22000
+    // and above) gets the first start's notice about its tray icons.
+    DWORD osBuildNumber = 0;
     // Empty: MessageBoxW.
     MessageBoxFunction messageBox;
     // The folders the start-up clean-up empties; null: the system's. Must
@@ -145,6 +152,7 @@ private:
     // reported and the close goes on, for the close is never refused.
     void CloseQueryReportingErrors();
     void FormDestroy();
+    void ShowTaskbarNotice();
 
     // The view options of the calendar menu, as the settings hold them.
     void ApplyViewSettings();
@@ -231,6 +239,8 @@ private:
     // window holds defaults, which must not be written over the stored
     // settings: a start-up that failed before saves nothing.
     bool settingsLoaded_ = false;
+    // This is the very first start on Windows 11: the notice is due.
+    bool taskbarNoticeDue_ = false;
     std::string appDir_;
     std::string helpPath_;
     CalendarHint hint_{koyomi1};
