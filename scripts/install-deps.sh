@@ -8,6 +8,7 @@ packages=(
   mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   wine wine64
   xvfb xauth x11-apps imagemagick locales fonts-ipafont-gothic fonts-horai-umefont
+  fp-utils libchm-bin libchm-dev  # the help file: chmcmd compiles it, chmlib reads it back
 )
 
 missing=()
