@@ -9,6 +9,7 @@ packages=(
   wine wine64
   xvfb xauth x11-apps imagemagick locales fonts-ipafont-gothic fonts-horai-umefont
   fp-utils libchm-bin libchm-dev  # the help file: chmcmd compiles it, chmlib reads it back
+  zip unzip                       # the release package and its test
 )
 
 missing=()
