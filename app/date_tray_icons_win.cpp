@@ -47,6 +47,11 @@ void DateTrayIcons::HideAll() {
     for (TTrayIcon* icon : {&TaskTray1, &TaskTray2, &TaskTray3}) icon->SetVisible(false);
 }
 
+void DateTrayIcons::SetAllImages(HICON image) {
+    if (!image) return;
+    for (TTrayIcon* icon : {&TaskTray1, &TaskTray2, &TaskTray3}) icon->SetIcon(image);
+}
+
 void DateTrayIcons::MouseDown(TMouseButton button) {
     // The month icon's AutoPopup stands for all three; nothing turns it off.
     if (button == mbLeft && TaskTray1.AutoPopup() && OnShowCalendar) OnShowCalendar();

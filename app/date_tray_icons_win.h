@@ -38,6 +38,9 @@ public:
     bool AnyVisible() const { return TaskTray1.Visible() || TaskTray2.Visible() || TaskTray3.Visible(); }
     // Takes all three out of the notification area.
     void HideAll();
+    // Puts one image on all three, shown or not (a copy each; the caller
+    // keeps its own). The tick's next icon loading replaces it.
+    void SetAllImages(HICON image);
 
     // A left press on an icon: show the calendar window.
     std::function<void()> OnShowCalendar;

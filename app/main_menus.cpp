@@ -3,14 +3,15 @@
 namespace zenka {
 namespace {
 
-// The settings dialog, the clock synchronisation, help and the about box
-// come later; their items wait greyed until then.
+// The settings dialog, help and the about box come later; their items wait
+// greyed until then. The clock synchronisation's item is enabled or greyed
+// each time the tray menu opens.
 constexpr MenuItemDef kTrayMenu[] = {
     {cmdK1, "K1", "カレンダー起動(&C)", 0, false, true},
     {cmdKO1, "KO1", "設定(&O)...", 0, true, false},
     {cmdMnuTsuki, "mnuTsuki", "月を表示(&M)", 0, false, true},
     {cmdMnuYoubi, "mnuYoubi", "曜日を表示(&W)", 0, true, true},
-    {cmdMnuSync, "mnuSync", "時刻合わせ(&S)", 0, false, false},
+    {cmdMnuSync, "mnuSync", "時刻合わせ(&S)", 0, false, true},
     {cmdI1, "I1", "アイコンの再配置(&I)", 0, true, true},
     {cmdK3, "K3", "ヘルプ(&H)", 0, false, false},
     {cmdPopAbout, "popAbout", "バージョン情報(&A)...", 0, true, false},

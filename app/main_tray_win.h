@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "common/app_settings.h"
@@ -21,10 +22,14 @@
 
 namespace zenka {
 
-// Until clock synchronisation exists, the daily check has nothing to start.
-class NoTimeSync : public TimeSyncStarter {
+// The daily check's way to the clock synchronisation, which the main
+// window sets up once the tray exists; until then it starts nothing.
+class DailyTimeSync : public TimeSyncStarter {
 public:
-    void StartTimeSync() override {}
+    void StartTimeSync() override {
+        if (start) start();
+    }
+    std::function<void()> start;
 };
 
 // True when the running system adds tray icons in the order of version 5.1
@@ -46,7 +51,7 @@ struct MainTray {
     // Shared with the calendar window's hint: a malformed list line is told
     // once, whoever meets it first.
     BadLineReport badLines{errors};
-    NoTimeSync timeSync;
+    DailyTimeSync timeSync;
     PeriodicTick tick;
 };
 

@@ -24,6 +24,7 @@
 #include "common/font_win.h"
 #include "common/utf16_win.h"
 #include "daylists/day_list_storage.h"
+#include "timesync/sync_icons_win.h"
 
 namespace zenka {
 
@@ -88,6 +89,15 @@ UINT WheelRollMessage() {
 
 // ---- timers ----
 
+void TfrmZenka::RepeatingTimer::Start(uint32_t milliseconds) {
+    // Setting an existing timer again starts its countdown anew.
+    if (window_) SetTimer(window_, id_, milliseconds, nullptr);
+}
+
+void TfrmZenka::RepeatingTimer::Stop() {
+    if (window_) KillTimer(window_, id_);
+}
+
 void TfrmZenka::WindowTimer::Start(uint32_t milliseconds) {
     if (running_ || !window_) return;
     running_ = SetTimer(window_, id_, milliseconds, nullptr) != 0;
@@ -103,7 +113,7 @@ void TfrmZenka::WindowTimer::Stop() {
 TfrmZenka::TfrmZenka(MainWindowServices services)
     : koyomi1(*services.clock),
       services_(std::move(services)),
-      appDir_(ExecutableDirectory()),
+      appDir_(services_.appDir.empty() ? ExecutableDirectory() : services_.appDir),
       showing_(*this, tmrClose_, *this, settings_) {
     if (services_.osMajorVersion == 0) services_.osMajorVersion = ReportedOsVersion().major;
     if (services_.osBuildNumber == 0) services_.osBuildNumber = RealBuildNumber();
@@ -148,6 +158,11 @@ bool TfrmZenka::Create(HWND applicationWindow) {
         // warning, an error report) sets them for what it rang, and the
         // start-up's own tick must find them set, not ring it again.
         tray_->tick.ClearAlarmAndChimeFlags();
+        SyncPlatform platform = services_.sync ? *services_.sync : offlineSync_.Platform();
+        if (!platform.pause) platform.pause = [](uint32_t milliseconds) { Sleep(milliseconds); };
+        TimeSyncHost& host = *this;
+        timeSync_ = std::make_unique<TTimeSync>(settings_.sync, *services_.clock, tray_->sound, host, platform);
+        tray_->timeSync.start = [this] { timeSync_->StartTimeSync(SyncTrigger::Daily); };
         SetUpCalendar();
         FormCreate();
     } catch (...) {
@@ -239,6 +254,7 @@ void TfrmZenka::FormCreate() {
     SettingsStore store(*keys);
     DayLists lists;
     LoadAllSettings(store, tag_, settings_, lists);
+    ApplySyncSchedule();
     // The stored position is taken as it is; showing clamps it.
     SetWindowPos(hwnd_, nullptr, settings_.pos.left, settings_.pos.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -383,6 +399,9 @@ LRESULT TfrmZenka::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             Timer(wParam);
             return 0;
+        case WM_INITMENUPOPUP:
+            if (reinterpret_cast<HMENU>(wParam) == popupMenu1_) PopupMenu1Popup();
+            return 0;
         case WM_MOUSEWHEEL:
             return MouseWheel(static_cast<int16_t>(HIWORD(wParam)));
         case WM_MBUTTONDBLCLK:
@@ -471,6 +490,7 @@ void TfrmZenka::Command(int id) {
         case cmdK1: showing_.ShowCalendar(); break;
         case cmdMnuTsuki: mnuTsukiClick(); break;
         case cmdMnuYoubi: mnuYoubiClick(); break;
+        case cmdMnuSync: mnuSyncClick(); break;
         case cmdI1: I1Click(); break;
         case cmdExit1: PostMessageW(hwnd_, WM_CLOSE, 0, 0); break;
         case cmdPopMemo: OpenMonthSchedule(); break;
@@ -537,6 +557,7 @@ void TfrmZenka::Timer(UINT_PTR id) {
         case idTimer2: Timer2Timer(); break;
         case idTmrClose: showing_.tmrCloseTimer(); break;
         case idTmrDelete: tmrDeleteTimer(); break;
+        case idTmrOki: tmrOkiTimer(); break;
         default: KillTimer(hwnd_, id); break;
     }
 }
@@ -574,8 +595,9 @@ CleanupPlaces& TfrmZenka::CleanupPlacesInUse() {
 void TfrmZenka::PlaceTrayIcons() {
     if (tray_) tray_->placement.PlaceTrayIcons();
     RefreshMenuChecks();
-    // The synchronisation at start-up (Sync/Start) comes with clock
-    // synchronisation.
+    // The one attempt at start-up; none in calendar-only mode, which places
+    // no icons.
+    if (settings_.sync.start && timeSync_) timeSync_->StartTimeSync(SyncTrigger::Startup);
 }
 
 bool TfrmZenka::DayIconVisible() const { return tray_ && tray_->icons.TaskTray2.Visible(); }
@@ -595,6 +617,49 @@ void TfrmZenka::mnuYoubiClick() {
 }
 
 void TfrmZenka::I1Click() { tray_->placement.I1Click(); }
+
+// ---- clock synchronisation ----
+
+void TfrmZenka::ApplySyncSchedule() { syncSchedule_.ApplySyncSchedule(settings_.sync); }
+
+std::optional<SyncReport> TfrmZenka::LastSyncReport() const {
+    return timeSync_ ? timeSync_->LastReport() : std::nullopt;
+}
+
+void TfrmZenka::tmrOkiTimer() { timeSync_->StartTimeSync(SyncTrigger::Interval); }
+
+void TfrmZenka::mnuSyncClick() { timeSync_->StartTimeSync(SyncTrigger::Menu); }
+
+// The tray menu is opening: its synchronisation item is available when an
+// attempt may run now.
+void TfrmZenka::PopupMenu1Popup() {
+    const bool allowed = timeSync_ && timeSync_->IsSyncAllowed();
+    EnableMenuItem(popupMenu1_, cmdMnuSync, MF_BYCOMMAND | (allowed ? MF_ENABLED : MF_GRAYED));
+}
+
+void TfrmZenka::ShowSyncImage(SyncImage image) {
+    HICON icon = LoadSyncIcon(image);
+    if (!icon) return;
+    tray_->icons.SetAllImages(icon);
+    DestroyIcon(icon);
+}
+
+void TfrmZenka::StopTick() { KillTimer(hwnd_, idTimer1); }
+
+void TfrmZenka::RestartTick() {
+    // An attempt every few minutes must not bring today's schedule back each
+    // time: the icons are redrawn, the notice comes only with a new day.
+    tray_->tick.RedrawIcons();
+    SetTimer(hwnd_, idTimer1, kTimer1Interval, nullptr);
+    Timer1Timer();
+}
+
+void TfrmZenka::RecordSyncDay() {
+    settings_.sync.syncDay = tray_->shortDate.FormatShortDate(services_.clock->Now());
+    RegistryKeyStore keys;
+    SettingsStore store(keys);
+    SaveSyncDay(store, settings_.sync.syncDay);
+}
 
 // ---- buttons and menu items ----
 

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "common/app_settings.h"
@@ -24,6 +25,10 @@
 #include "common/clock.h"
 #include "common/key_store.h"
 #include "controls/month_calendar_win.h"
+#include "timesync/offline_sync.h"
+#include "timesync/sync_report.h"
+#include "timesync/sync_schedule.h"
+#include "timesync/time_sync.h"
 
 namespace zenka {
 
@@ -78,9 +83,18 @@ struct MainWindowServices {
     CleanupPlaces* cleanupPlaces = nullptr;
     // Opens the settings for one operation. Empty: the registry key.
     std::function<std::unique_ptr<KeyStore>()> openSettings;
+    // Where the Icon folder and the help file lie, with a trailing
+    // backslash; empty: the executable's folder.
+    std::string appDir;
+    // What a clock synchronisation reaches the server and the clock with;
+    // must outlive the window. Without it no attempt reaches either, so
+    // only zenka.exe itself passes the real services. A missing pause is a
+    // Sleep.
+    std::optional<SyncPlatform> sync;
 };
 
-class TfrmZenka : private CalendarWindowHost, private TrayPresence, private MonthScheduleHost {
+class TfrmZenka : private CalendarWindowHost, private TrayPresence, private MonthScheduleHost,
+                  private TimeSyncHost {
 public:
     explicit TfrmZenka(MainWindowServices services);
     ~TfrmZenka() override;
@@ -104,6 +118,11 @@ public:
     // The opacity the settings dialog applies; only where the window is
     // layered.
     void SetOpacity(uint8_t alpha);
+    // Sets the interval synchronisation timer tmrOki from the settings: at
+    // start-up, and when the settings dialog applies them.
+    void ApplySyncSchedule();
+    // What the last clock synchronisation found; nothing before the first.
+    std::optional<SyncReport> LastSyncReport() const;
 
     MonthCalendarControl koyomi1;
 
@@ -127,6 +146,18 @@ public:
     TfrmMemo* MonthSchedule() const { return memo_ && memo_->Handle() ? memo_.get() : nullptr; }
 
 private:
+    // A window timer that fires again and again.
+    class RepeatingTimer : public IntervalTimer {
+    public:
+        RepeatingTimer(const HWND& window, UINT_PTR id) : window_(window), id_(id) {}
+        void Start(uint32_t milliseconds) override;
+        void Stop() override;
+
+    private:
+        const HWND& window_;
+        UINT_PTR id_;
+    };
+
     // A window timer that fires once.
     class WindowTimer : public OneShotTimer {
     public:
@@ -173,6 +204,9 @@ private:
     void Timer2Timer();
     void tmrDeleteTimer();
     CleanupPlaces& CleanupPlacesInUse();
+    void tmrOkiTimer();
+    void mnuSyncClick();
+    void PopupMenu1Popup();
     void mnuTsukiClick();
     void mnuYoubiClick();
     void I1Click();
@@ -218,6 +252,12 @@ private:
     bool AnyIconVisible() const override;
     void PlaceTrayIcons() override;
 
+    // TimeSyncHost
+    void ShowSyncImage(SyncImage image) override;
+    void StopTick() override;
+    void RestartTick() override;
+    void RecordSyncDay() override;
+
     int ShowMessage(const std::string& text, const std::string& caption, UINT type);
     std::unique_ptr<KeyStore> OpenSettings() const;
 
@@ -249,12 +289,17 @@ private:
     WindowTimer tmrClose_{hwnd_, idTmrClose};
     WindowTimer tmrDelete_{hwnd_, idTmrDelete};
     SystemCleanupPlaces systemCleanupPlaces_;
+    RepeatingTimer tmrOki_{hwnd_, idTmrOki};
+    SyncSchedule syncSchedule_{tmrOki_};
     CalendarShowing showing_;
     // Made with the window's handle, which owns the icons and the sound
     // device; gone with it.
     std::unique_ptr<MainTray> tray_;
     // Made on first use; its window may be gone while the object stays.
     std::unique_ptr<TfrmMemo> memo_;
+    OfflineSync offlineSync_;
+    // Made with the tray, whose icons and sound it uses.
+    std::unique_ptr<TTimeSync> timeSync_;
 };
 
 }  // namespace zenka

@@ -1,6 +1,7 @@
 #include "app/settings_bulk.h"
 
 #include "common/app_title.h"
+#include "timesync/sync_schedule.h"
 
 #include <algorithm>
 
@@ -48,7 +49,7 @@ void LoadAllSettings(SettingsStore& store, std::string_view resolutionTag, AppSe
 
     s.sync.teiki = store.ReadBool(setting::kSyncTeiki, d.sync.teiki);
     s.sync.oneday = store.ReadBool(setting::kSyncOneday, d.sync.oneday);
-    s.sync.oki = store.ReadInteger(setting::kSyncOki, d.sync.oki);
+    s.sync.oki = ClampSyncInterval(store.ReadInteger(setting::kSyncOki, d.sync.oki));
     s.sync.syncDay = store.ReadString(setting::kSyncSyncDay, d.sync.syncDay);
     s.sync.soundOn = store.ReadBool(setting::kSyncSoundOn, d.sync.soundOn);
     s.sync.tSoundName = store.ReadString(setting::kSyncTSoundName, d.sync.tSoundName);

@@ -146,9 +146,12 @@ void PeriodicTick::ChangeDate(const DateTime& now) {
     // The day counts as drawn before anything here can open a box (moving
     // the calendar may report a malformed line), so that ticks nested in one
     // stop above and this day's icons and notice come once.
-    const bool newDay = !state_.iconDateCache.empty();
+    // After a quiet redraw the cache is empty, but the day it showed is known.
+    const std::string quietDay = std::exchange(state_.quietRedrawDay, {});
+    const std::string drawnDay = state_.iconDateCache.empty() ? quietDay : state_.iconDateCache;
+    const bool newDay = !drawnDay.empty() && drawnDay != dayText;
     state_.iconDateCache = dayText;
-    const bool suppressed = std::exchange(state_.noticeSuppress, false);
+    const bool suppressed = std::exchange(state_.noticeSuppress, false) || quietDay == dayText;
 
     // A shown calendar follows the new day; after a cleared cache the day has
     // not changed and the user's selection stays.

@@ -58,6 +58,8 @@ struct TickState {
     bool halfHourChimeFlag = false;
     std::string iconDateCache;  // "y/m/d" of the day the icons show
     bool noticeSuppress = false;  // the next redraw shows no schedule notice
+    // A redraw of this day shows no schedule notice again.
+    std::string quietRedrawDay;
 };
 
 class PeriodicTick {
@@ -72,6 +74,9 @@ public:
     void ClearIconDateCache() { state_.iconDateCache.clear(); }
     // The next redraw shows no schedule notice.
     void SuppressNextNotice() { state_.noticeSuppress = true; }
+    // The next tick redraws the icons and tooltips, and shows the schedule
+    // notice only when the day has changed meanwhile.
+    void RedrawIcons() { state_.quietRedrawDay = std::exchange(state_.iconDateCache, {}); }
     // Start-up forgets alarms and chimes of an earlier run.
     void ClearAlarmAndChimeFlags();
 

@@ -12,8 +12,10 @@
 
 namespace zenka {
 
-// Where clocks are set from unless the user names another server.
-inline constexpr const char* kDefaultTimeServer = "http://www.google.co.jp/";
+// Where clocks are set from unless the user names another server (the
+// registry value Sync/Server): a large site's home page that answers at
+// once, without a redirect, over https.
+inline constexpr const char* kDefaultTimeServer = "https://www.google.co.jp/";
 
 // The calendar window's position, kept per display resolution.
 struct WindowPosition {

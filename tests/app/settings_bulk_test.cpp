@@ -138,18 +138,22 @@ TEST(LoadAllSettings, RangedIntegersAreKeptWithinTheirRange) {
     SettingsStore store(keys);
     keys.WriteText("Form", "Layer", "300");
     keys.WriteText("Form", "Wait", "-5");
+    keys.WriteText("Sync", "Oki", "0");
     AppSettings s;
     DayLists lists;
     LoadAllSettings(store, "800\u00D7600", s, lists);
     LoadStartupWait(store, s);
     EXPECT_EQ(s.form.layer, 255);
     EXPECT_EQ(s.form.wait, 0);
+    EXPECT_EQ(s.sync.oki, 1) << "an interval of 0 minutes would fire continuously";
     keys.WriteText("Form", "Layer", "-1");
     keys.WriteText("Form", "Wait", "61");
+    keys.WriteText("Sync", "Oki", "2147483647");
     LoadAllSettings(store, "800\u00D7600", s, lists);
     LoadStartupWait(store, s);
     EXPECT_EQ(s.form.layer, 0);
     EXPECT_EQ(s.form.wait, 60);
+    EXPECT_EQ(s.sync.oki, 10000);
 }
 
 }  // namespace

@@ -497,6 +497,41 @@ TEST_F(TickTest, ClearingTheCacheRedrawsAndTheSuppressFlagWithholdsOneNotice) {
     EXPECT_EQ(Notices(), (EventLog{"notice:本日(1/9)のスケジュール ：\r\n成人の日"}));
 }
 
+TEST_F(TickTest, AQuietRedrawBringsTheNoticeOnlyWithANewDay) {
+    settings.keikoku.onOff = true;
+    At(2006, 1, 9, 8, 0);
+    Tick();
+    ASSERT_EQ(Notices().size(), 1u);
+
+    // The end of every synchronisation attempt redraws the icons: on the
+    // same day without the notice, and without moving the user's date.
+    log.clear();
+    calendar.SetDate(2006, 3, 15);
+    tick.RedrawIcons();
+    Tick();
+    EXPECT_EQ(Loads().size(), 3u);
+    EXPECT_TRUE(Notices().empty());
+    EXPECT_EQ(calendar.Month(), 3);
+
+    // An attempt that began before midnight ends on a new day: its redraw is
+    // that day's first, with its notice, and the calendar goes to today.
+    At(2006, 1, 9, 23, 59);
+    tick.RedrawIcons();
+    At(2006, 1, 10, 0, 0);
+    calendar.SetSpecialDayList({"1,10,記念日"});
+    calendar.SetDate(2006, 3, 15);
+    log.clear();
+    Tick();
+    EXPECT_EQ(Notices(), (EventLog{"notice:本日(1/10)のスケジュール ：\r\n記念日"}));
+    EXPECT_EQ(calendar.Month(), 1);
+    EXPECT_EQ(calendar.Day(), 10);
+    log.clear();
+    At(2006, 1, 10, 0, 1);
+    tick.RedrawIcons();
+    Tick();
+    EXPECT_TRUE(Notices().empty()) << "the new day's notice came with its first redraw";
+}
+
 TEST_F(TickTest, AMalformedListLineIsReportedOnceAndCountsAsNotMatching) {
     Settle();
     settings.keikoku.onOff = true;

@@ -47,6 +47,7 @@ protected:
             return IDOK;
         };
         services.openSettings = openSettings;
+        if (moreServices) moreServices(services);
         window = std::make_unique<TfrmZenka>(services);
         window->OnDestroyed = [this] { ++destroyed; };
         EXPECT_TRUE(window->Create(nullptr));
@@ -75,6 +76,8 @@ protected:
     DWORD osBuildNumber = 19045;
     // No folder of this machine is ever emptied by a test.
     SandboxPlaces cleanupPlaces;
+    // Adds to the services the window is made with.
+    std::function<void(MainWindowServices&)> moreServices;
     std::unique_ptr<TfrmZenka> window;
     std::vector<std::string> errors;
     std::vector<std::string> messages;

@@ -318,7 +318,7 @@ TEST_F(MainWindow, MenusHoldTheirItemsAndGreyWhatComesLater) {
     };
     EXPECT_EQ(items(window->PopupMenu1()),
               (std::vector<std::string>{"カレンダー起動(&C)", "設定(&O)... (greyed)", "-", "月を表示(&M)",
-                                        "曜日を表示(&W)", "-", "時刻合わせ(&S) (greyed)",
+                                        "曜日を表示(&W)", "-", "時刻合わせ(&S)",
                                         "アイコンの再配置(&I)", "-", "ヘルプ(&H) (greyed)",
                                         "バージョン情報(&A)... (greyed)", "-", "閉じる(&X)"}));
     EXPECT_EQ(items(window->PopupMenu2()),

@@ -10,10 +10,15 @@
 #include <string>
 #include <vector>
 
+#include "tests/win/local_http_server.h"
+
 #include "app/main_menus.h"
 #include "app/main_window_win.h"
 #include "calendar/era.h"
+#include "common/version.h"
 #include "tests/win/zenka_test_support.h"
+#include "timesync/clock_setter_win.h"
+#include "timesync/clock_setting_command.h"
 
 namespace zenka {
 namespace {
@@ -64,10 +69,11 @@ int CountMainWindows() {
 // One run of zenka.exe; killed at the end of the test if still running.
 class ZenkaProcess {
 public:
-    ZenkaProcess() {
+    explicit ZenkaProcess(const std::string& arguments = "") {
         STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
         std::wstring commandLine = L"\"" + ZenkaExePath() + L"\"";
+        if (!arguments.empty()) commandLine += L" " + Widen(arguments);
         started_ = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                   &startup, &info_) != FALSE;
         if (started_) CloseHandle(info_.hThread);
@@ -214,7 +220,7 @@ TEST_F(ZenkaExe, ClosingTheCalendarInCalendarOnlyModeEndsTheProgramAndSavesEvery
     EXPECT_EQ(Setting("Form", "Line"), "1");
     EXPECT_EQ(Setting("Form", "FirstDayOfWeek"), "1");
     EXPECT_EQ(Setting("Form", "Name3"), "Zenka 2006");
-    EXPECT_EQ(Setting("Sync", "Server"), "http://www.google.co.jp/") << "a first start writes every value";
+    EXPECT_EQ(Setting("Sync", "Server"), "https://www.google.co.jp/") << "a first start writes every value";
     EXPECT_FALSE(Setting("Sync", "SyncDay").has_value()) << "only a synchronisation writes its day";
 }
 
@@ -346,6 +352,92 @@ TEST_F(ZenkaExe, OnVersion5TheWindowIsLayeredWithTheStoredOpacity) {
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(zenka.WaitForExit(), 0u);
     EXPECT_EQ(Setting("Form", "Layer"), "180");
+}
+
+// The current UTC time and a reading of the monotonic counter, as a
+// synchronisation hands them to the elevated helper.
+SystemTime UtcNow() { return SystemClockSetter().UtcNow(); }
+int64_t CounterNow() {
+    LARGE_INTEGER ticks;
+    QueryPerformanceCounter(&ticks);
+    return ticks.QuadPart;
+}
+
+// Only the current time is ever sent: Wine takes a time within half a
+// second of its clock as set, without changing anything, and refuses any
+// other.
+TEST_F(ZenkaExe, TheStartUpSynchronisationAsksTheServerAndStampsTheDay) {
+    testing::LocalHttpServer server([](const std::string&) {
+        // Answered in the middle of a second: the Date header has whole
+        // seconds and the program adds half of one, so the time it sets is
+        // the current one.
+        SYSTEMTIME now;
+        for (;;) {
+            GetSystemTime(&now);
+            if (now.wMilliseconds >= 495 && now.wMilliseconds < 505) break;
+            Sleep((1495 - now.wMilliseconds) % 1000);
+        }
+        return testing::Reply{{0, testing::HttpMessage(200, {"Date: " + testing::HttpDate(now)}, "<html></html>")}};
+    });
+    SetSetting("Sync", "Start", "1");
+    SetSetting("Sync", "Server", server.Url());
+    ZenkaProcess zenka;
+    HWND window = zenka.Window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return Setting("Sync", "SyncDay").has_value(); }));
+    const std::vector<std::string> requests = server.Requests();
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(testing::RequestHeader(requests[0], "User-Agent"), std::string("Zenka/") + kVersionText);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(zenka.WaitForExit(), 0u);
+}
+
+TEST_F(ZenkaExe, TheClockSettingModeTakesOnlyItsExactArgumentsAndNeedsNoWindow) {
+    // A running Zenka does not stop the helper: it comes before the
+    // single-instance check.
+    ZenkaProcess running;
+    ASSERT_NE(running.Window(), nullptr);
+    LARGE_INTEGER perSecond;
+    QueryPerformanceFrequency(&perSecond);
+    const struct {
+        std::string arguments;
+        DWORD exitCode;
+    } cases[] = {
+        {ClockSettingArguments(UtcNow(), CounterNow()), kClockSetSucceeded},
+        {ClockSettingArguments(UtcNow(), CounterNow() - 600 * perSecond.QuadPart), kClockSetTooLate},
+        {ClockSettingArguments(UtcNow(), CounterNow()) + " more", kClockSetBadArguments},
+        {"--set-clock 2026-01-05T08:49:37Z 12", kClockSetBadArguments},
+        {"--set-clock", kClockSetBadArguments},
+    };
+    for (const auto& c : cases) {
+        ZenkaProcess helper(c.arguments);
+        ASSERT_TRUE(helper.Started());
+        EXPECT_EQ(helper.WaitForExit(), c.exitCode) << c.arguments;
+    }
+    EXPECT_EQ(CountMainWindows(), 1);
+    PostMessageW(running.Window(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(running.WaitForExit(), 0u);
+}
+
+TEST_F(ZenkaExe, TheManifestCarriesTheProgramsVersion) {
+    HMODULE exe = LoadLibraryExW(ZenkaExePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(exe, nullptr);
+    HRSRC found = FindResourceW(exe, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // RT_MANIFEST
+    ASSERT_NE(found, nullptr);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(exe, found))),
+                               SizeofResource(exe, found));
+    FreeLibrary(exe);
+    const std::string version =
+        "name=\"Zenka\" version=\"" + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + ".0.0\"";
+    EXPECT_NE(manifest.find(version), std::string::npos) << manifest;
+    EXPECT_EQ(std::string(kVersionText), std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor));
+}
+
+TEST_F(ZenkaExe, TheElevatedHelperIsStartedWithRunasAndItsAnswerCounts) {
+    RunasClockSetter elevated(ZenkaExePath());
+    EXPECT_TRUE(elevated.SetClockElevated(UtcNow()));
+    RunasClockSetter missing(ZenkaExePath() + L".missing");
+    EXPECT_FALSE(missing.SetClockElevated(UtcNow()));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "tools/icongen/ico_file.h"
 
+#include <fstream>
 #include <stdexcept>
 
 namespace zenka::icongen {
@@ -87,6 +88,14 @@ std::vector<uint8_t> EncodeIco(const std::vector<Image>& images) {
     }
     for (const Image& image : images) PutImage(out, image);
     return out;
+}
+
+void WriteIcoFile(const std::filesystem::path& path, const std::vector<Image>& images) {
+    const std::vector<uint8_t> bytes = EncodeIco(images);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) throw std::runtime_error("cannot write " + path.string());
 }
 
 }  // namespace zenka::icongen

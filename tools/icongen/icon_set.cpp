@@ -1,22 +1,11 @@
 #include "tools/icongen/icon_set.h"
 
-#include <fstream>
 #include <stdexcept>
 #include <system_error>
 
 #include "tools/icongen/ico_file.h"
 
 namespace zenka::icongen {
-namespace {
-
-void WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) throw std::runtime_error("cannot write " + path.string());
-}
-
-}  // namespace
 
 const std::array<IconFolder, 5>& IconFolders() {
     static const std::array<IconFolder, 5> folders = {{
@@ -55,7 +44,7 @@ void WriteIconFolders(const std::filesystem::path& root) {
         for (const IconFolder& folder : IconFolders()) {
             std::vector<Image> images;
             for (const IconInk& ink : inks) images.push_back(PaintIcon(ink, folder.colour));
-            WriteFile(root / folder.name / file.name, EncodeIco(images));
+            WriteIcoFile(root / folder.name / file.name, images);
         }
     }
 }

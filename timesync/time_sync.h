@@ -1,0 +1,125 @@
+// One synchronisation of the system clock with a web server's Date header,
+// StartTimeSync: the dial-up gate, one GET to the server, the evaluation of
+// its Date header, the setting of the clock and a finish that shows the
+// result on the tray icons for a second. It runs on the main thread and
+// blocks it for the request, which its time limit keeps short; the tick is
+// stopped meanwhile and runs again at the end.
+//
+// Every attempt that passes the gate ends in exactly one finish, success or
+// failure, and each finish writes today's day stamp before it runs the tick
+// again, so the daily check in that tick starts no second attempt.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "common/app_settings.h"
+#include "common/clock.h"
+#include "common/sound_player.h"
+#include "timesync/clock_setter.h"
+#include "timesync/dial_up.h"
+#include "timesync/http_client.h"
+#include "timesync/sync_report.h"
+
+namespace zenka {
+
+// What started an attempt. Only the menu command, where the user is at
+// hand, may ask for the privilege to set the clock.
+enum class SyncTrigger { Menu, Startup, Interval, Daily };
+
+enum class SyncImage { InProgress, Failed, Succeeded };
+
+// What an attempt asks of the main window.
+class TimeSyncHost {
+public:
+    virtual ~TimeSyncHost() = default;
+    // Puts the image on all three tray icons, shown or not.
+    virtual void ShowSyncImage(SyncImage image) = 0;
+    virtual void StopTick() = 0;
+    // Redraws the date icons (today's schedule notice only on a new day),
+    // enables the tick and runs it once, so the date icons come back at once.
+    virtual void RestartTick() = 0;
+    // Today's date in the short date format becomes the day stamp, in
+    // memory and, at once, in the settings store.
+    virtual void RecordSyncDay() = 0;
+};
+
+// The platform services of an attempt; each must outlive it.
+struct SyncPlatform {
+    HttpClient& http;
+    ClockSetter& clock;
+    ElevatedClockSetter& elevated;
+    DialUpConnections& dialUp;
+    // Blocks for the given milliseconds while the result image is shown.
+    std::function<void(uint32_t)> pause;
+};
+
+// The request every attempt sends.
+inline constexpr char kSyncAccept[] = "text/html, */*";
+inline constexpr uint32_t kSyncTimeLimitMs = 20000;
+inline constexpr uint32_t kSyncResultPauseMs = 1000;
+std::string SyncUserAgent();  // "Zenka/6.7"
+
+// Why an attempt failed, as the settings dialog shows it.
+namespace sync_reason {
+inline constexpr char kProxyText[] = "プロキシの指定が「ホスト名:ポート番号」の形になっていません。";
+inline constexpr char kBadUrl[] = "時刻を問い合わせるサーバーのアドレスが正しくありません。";
+inline constexpr char kNameNotResolved[] = "サーバーが見つかりませんでした。";
+inline constexpr char kProxyNameNotResolved[] = "プロキシサーバーが見つかりませんでした。";
+inline constexpr char kNoConnection[] = "サーバーに接続できませんでした。";
+inline constexpr char kNoProxyConnection[] = "プロキシサーバーに接続できませんでした。";
+inline constexpr char kTimeout[] = "サーバーが時間内に応答しませんでした。";
+inline constexpr char kSecureChannel[] = "サーバーの証明書を確かめられませんでした。";
+inline constexpr char kHttpFailed[] = "サーバーに時刻を問い合わせられませんでした。";
+inline constexpr char kProxyRefused[] = "プロキシサーバーに接続を拒否されました。";
+inline constexpr char kNoDate[] = "サーバーの応答に使える日時 (Date ヘッダー) がありませんでした。";
+inline constexpr char kNotPermitted[] = "時計を合わせる権限がありません。";
+inline constexpr char kClockRefused[] = "時計を合わせられませんでした。";
+inline constexpr char kUnexpected[] = "時刻合わせの途中で思わぬエラーが起きました。";
+// "サーバーが状態コード 404 を返しました。"
+std::string StatusCode(uint32_t status);
+}  // namespace sync_reason
+
+class TTimeSync {
+public:
+    enum class State { Idle, Busy, Succeeded, Failed };
+
+    // settings: the Sync section, read anew by every attempt; localClock
+    // tells when an attempt ended. Everything must outlive the object.
+    TTimeSync(const AppSettings::Sync& settings, const Clock& localClock, SoundPlayer& sound, TimeSyncHost& host,
+              SyncPlatform platform);
+
+    // Does nothing while the gate refuses or while an attempt runs.
+    void StartTimeSync(SyncTrigger trigger);
+    // With "dial-up only" on, only while a dial-up connection is up.
+    bool IsSyncAllowed();
+
+    State CurrentState() const { return state_; }
+    const std::optional<SyncReport>& LastReport() const { return report_; }
+
+private:
+    struct Outcome {
+        bool succeeded = false;
+        std::string reason;
+        std::optional<double> offsetSeconds;
+    };
+
+    Outcome Attempt(SyncTrigger trigger);
+    Outcome SetClock(const SystemTime& utc, SyncTrigger trigger);
+    void FinishSyncSucceeded();
+    void FinishSyncFailed();
+    void ShowResult(SyncImage image);
+
+    const AppSettings::Sync& settings_;
+    const Clock& localClock_;
+    SoundPlayer& sound_;
+    TimeSyncHost& host_;
+    SyncPlatform platform_;
+    State state_ = State::Idle;
+    std::optional<SyncReport> report_;
+};
+
+}  // namespace zenka
