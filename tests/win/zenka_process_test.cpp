@@ -301,20 +301,22 @@ TEST_F(ZenkaExe, AHotKeyHeldElsewhereGivesAWarningAndTheProgramRuns) {
     SetSetting("Kidou", "Cal", "1");
     ZenkaProcess zenka;
     HWND box = nullptr;
+    std::string text;
+    // The box is found by its title while it may still be making its
+    // controls: its text is read once it is there.
     EXPECT_TRUE(WaitUntil([&] {
         box = FindWindowW(L"#32770", L"警告");
-        return box != nullptr;
-    }));
+        text.clear();
+        for (HWND child = box ? GetWindow(box, GW_CHILD) : nullptr; child; child = GetWindow(child, GW_HWNDNEXT)) {
+            text += WindowText(child) + "|";
+        }
+        return text.find("カレンダーの起動・終了に設定したキーは他のアプリケーションで") != std::string::npos;
+    })) << text;
     UnregisterHotKey(nullptr, 1);
     ASSERT_NE(box, nullptr);
     DWORD owner = 0;
     GetWindowThreadProcessId(box, &owner);
     EXPECT_EQ(owner, zenka.Id());
-    std::string text;
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        text += WindowText(child) + "|";
-    }
-    EXPECT_NE(text.find("カレンダーの起動・終了に設定したキーは他のアプリケーションで"), std::string::npos) << text;
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     HWND window = zenka.Window();
     ASSERT_NE(window, nullptr);
