@@ -38,13 +38,25 @@ void TCalEX2kFonts::SetFont(DayFontIndex index, const FontDescription& font) {
 
 // ---- TCustomCalendarEx2k ----
 
+namespace {
+
+// Today, or the nearer end of the supported range for a clock set beyond it.
+int32_t TodayWithinRange(const Clock& clock) {
+    const DateTime now = clock.Now();
+    if (now.year < kFirstSupportedYear) return kFirstSupportedDay;
+    if (now.year > kLastSupportedYear) return kLastSupportedDay;
+    return DateTimeToJulius(now);
+}
+
+}  // namespace
+
 TCustomCalendarEx2k::TCustomCalendarEx2k(const Clock& clock)
-    : clock_(clock), julius_(DateTimeToJulius(clock.Now())), date_(JuliusToDate(julius_)) {
+    : clock_(clock), julius_(TodayWithinRange(clock)), date_(JuliusToDate(julius_)) {
     fonts_.OnChange = [this] { Render(); };
 }
 
 void TCustomCalendarEx2k::SetJuliusDay(int32_t value) {
-    if (value == julius_) return;
+    if (value == julius_ || !IsSupportedDay(value)) return;
     julius_ = value;
     date_ = JuliusToDate(value);
     Render();
@@ -52,7 +64,9 @@ void TCustomCalendarEx2k::SetJuliusDay(int32_t value) {
 }
 
 void TCustomCalendarEx2k::SetYear(int32_t value) {
-    if (IsValidDate(value, date_.month, date_.day)) SetJuliusDay(DateToJulius(value, date_.month, date_.day));
+    if (IsSupportedYear(value) && IsValidDate(value, date_.month, date_.day)) {
+        SetJuliusDay(DateToJulius(value, date_.month, date_.day));
+    }
 }
 
 void TCustomCalendarEx2k::SetMonth(uint8_t value) {
@@ -88,10 +102,11 @@ void TCustomCalendarEx2k::DoDayChange(int32_t y, uint8_t m, uint8_t d) {
 }
 
 void TCustomCalendarEx2k::SetDate(int32_t year, uint8_t month, uint8_t day) {
-    SetJuliusDay(DateToJulius(year, month, day));
+    // Far outside the range a day number would wrap round into it.
+    if (IsSupportedYear(year)) SetJuliusDay(DateToJulius(year, month, day));
 }
 
-void TCustomCalendarEx2k::GoToday() { SetJuliusDay(DateTimeToJulius(clock_.Now())); }
+void TCustomCalendarEx2k::GoToday() { SetJuliusDay(TodayWithinRange(clock_)); }
 void TCustomCalendarEx2k::NextDay() { SetJuliusDay(julius_ + 1); }
 void TCustomCalendarEx2k::PrevDay() { SetJuliusDay(julius_ - 1); }
 
@@ -103,6 +118,7 @@ void TCustomCalendarEx2k::GoToMonth(int32_t year, int month) {
         month += 12;
         --year;
     }
+    if (!IsSupportedYear(year)) return;
     const auto m = static_cast<uint8_t>(month);
     const uint8_t last = DaysInMonth(year, m);
     SetJuliusDay(DateToJulius(year, m, date_.day < last ? date_.day : last));

@@ -77,6 +77,8 @@ public:
     TCustomCalendarEx2k& operator=(const TCustomCalendarEx2k&) = delete;
 
     int32_t JuliusDay() const { return julius_; }
+    // A day outside the supported range is ignored: the date stays where
+    // it is, as it does for every step below that would leave the range.
     void SetJuliusDay(int32_t value);
 
     int32_t Year() const { return date_.year; }
@@ -110,7 +112,9 @@ public:
 
     // Navigation. Month and year steps keep the day unless the target month
     // is shorter. Steps landing in the 1582 gap raise EJuliusError and leave
-    // the date as it was; day steps never raise.
+    // the date as it was; day steps never raise. At the ends of the
+    // supported range a step beyond it changes nothing. GoToday on a clock
+    // set beyond the range goes to its nearer end.
     void SetDate(int32_t year, uint8_t month, uint8_t day);
     void GoToday();
     void NextDay();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -148,6 +150,73 @@ TEST(MonthNavigation, StepsIntoThe1582GapRaiseAndKeepTheDate) {
     c.SetDate(1582, 10, 4);
     c.KeyDown(CalendarKey::Right);
     EXPECT_EQ(Selected(c), Date(1582, 10, 15));
+}
+
+TEST(MonthNavigation, StopsAtTheEndsOfTheSupportedRange) {
+    struct Step {
+        const char* name;
+        void (*apply)(TestCalendar&);
+    };
+    const Step steps[] = {
+        {"NextDay", [](TestCalendar& c) { c.NextDay(); }},
+        {"PrevDay", [](TestCalendar& c) { c.PrevDay(); }},
+        {"Down", [](TestCalendar& c) { c.KeyDown(CalendarKey::Down); }},
+        {"Up", [](TestCalendar& c) { c.KeyDown(CalendarKey::Up); }},
+        {"NextMonth", [](TestCalendar& c) { c.NextMonth(); }},
+        {"PrevMonth", [](TestCalendar& c) { c.PrevMonth(); }},
+        {"PageDown", [](TestCalendar& c) { c.KeyDown(CalendarKey::PageDown); }},
+        {"PageUp", [](TestCalendar& c) { c.KeyDown(CalendarKey::PageUp); }},
+        {"NextYear", [](TestCalendar& c) { c.NextYear(); }},
+        {"PrevYear", [](TestCalendar& c) { c.PrevYear(); }},
+        {"SetDate 10000-01-01", [](TestCalendar& c) { c.SetDate(10000, 1, 1); }},
+        {"SetDate 9999-13-01", [](TestCalendar& c) { c.SetDate(9999, 13, 1); }},
+        {"SetDate -4713-12-31", [](TestCalendar& c) { c.SetDate(-4713, 12, 31); }},
+        {"SetDate -4712-01-00", [](TestCalendar& c) { c.SetDate(-4712, 1, 0); }},
+        {"SetDate of the largest year", [](TestCalendar& c) { c.SetDate(INT32_MAX, 1, 1); }},
+        {"SetDate of the smallest year", [](TestCalendar& c) { c.SetDate(INT32_MIN, 12, 31); }},
+        {"SetYear 10000", [](TestCalendar& c) { c.SetYear(10000); }},
+        {"SetYear -4713", [](TestCalendar& c) { c.SetYear(-4713); }},
+        {"SetJuliusDay -1", [](TestCalendar& c) { c.SetJuliusDay(-1); }},
+        {"SetJuliusDay 5373485", [](TestCalendar& c) { c.SetJuliusDay(5373485); }},
+    };
+    // Which steps may move from each date: those staying inside the range.
+    struct Start {
+        CivilDate date;
+        std::vector<std::string> moving;
+    };
+    const Start starts[] = {
+        {{9999, 12, 31}, {"PrevDay", "Up", "PrevMonth", "PageUp", "PrevYear"}},
+        {{9999, 12, 25}, {"NextDay", "PrevDay", "Up", "PrevMonth", "PageUp", "PrevYear"}},
+        {{9999, 1, 31}, {"NextDay", "PrevDay", "Down", "Up", "NextMonth", "PrevMonth", "PageDown", "PageUp",
+                         "PrevYear"}},
+        {{-4712, 1, 1}, {"NextDay", "Down", "NextMonth", "PageDown", "NextYear"}},
+        {{-4712, 12, 31}, {"NextDay", "PrevDay", "Down", "Up", "NextMonth", "PrevMonth", "PageDown", "PageUp",
+                           "NextYear"}},
+    };
+    for (const Start& start : starts) {
+        for (const Step& step : steps) {
+            Fixture f(2006, 1, 1);
+            TestCalendar& c = f.calendar;
+            c.SetDate(start.date.year, start.date.month, start.date.day);
+            ASSERT_EQ(Selected(c), start.date);
+            f.Reset();
+            step.apply(c);
+            const bool moved = !c.changes.empty();
+            const bool mayMove = std::find(start.moving.begin(), start.moving.end(), step.name) != start.moving.end();
+            EXPECT_EQ(moved, mayMove) << step.name << " from " << start.date.year << "-" << int(start.date.month)
+                                      << "-" << int(start.date.day);
+            EXPECT_TRUE(IsSupportedDay(c.JuliusDay())) << step.name;
+            EXPECT_EQ(c.renders, moved ? 1 : 0) << step.name;
+        }
+    }
+
+    // A clock outside the range starts the calendar at the nearest end.
+    FakeClock late(12000, 5, 5);
+    TestCalendar fromLate(late);
+    EXPECT_EQ(Selected(fromLate), Date(9999, 12, 31));
+    FakeClock early(-5000, 5, 5);
+    TestCalendar fromEarly(early);
+    EXPECT_EQ(Selected(fromEarly), Date(-4712, 1, 1));
 }
 
 TEST(MonthSetters, FireOnlyOnRealChanges) {
