@@ -184,20 +184,30 @@ int TMonthlyCalendar::RowCount() const {
     return rows;
 }
 
-Rect TMonthlyCalendar::CellRect(int column, int row) const {
+int TMonthlyCalendar::ColumnEdge(int column) const {
     // Each fraction is taken before scaling, so neighbouring cells share
     // their edges exactly and cover the client area without gaps.
-    const double rows = RowCount();
-    const auto x = [this](int c) { return static_cast<int>(ClientWidth() * (c / 7.0)); };
-    const auto y = [this, rows](int r) { return static_cast<int>(ClientHeight() * (r / rows)); };
-    return {x(column), y(row), x(column + 1), y(row + 1)};
+    return static_cast<int>(ClientWidth() * (column / 7.0));
+}
+
+int TMonthlyCalendar::RowEdge(int row, int rows) const {
+    return static_cast<int>(ClientHeight() * (row / static_cast<double>(rows)));
+}
+
+Rect TMonthlyCalendar::CellRect(int column, int row) const {
+    const int rows = RowCount();
+    return {ColumnEdge(column), RowEdge(row, rows), ColumnEdge(column + 1), RowEdge(row + 1, rows)};
 }
 
 std::optional<GridCell> TMonthlyCalendar::CellFromPoint(int x, int y) const {
-    const int cellWidth = ClientWidth() / 7;
-    const int cellHeight = ClientHeight() / RowCount();
-    if (cellWidth <= 0 || cellHeight <= 0 || x < 0 || y < 0) return std::nullopt;
-    return GridCell{x / cellWidth, y / cellHeight};
+    if (x < 0 || y < 0 || x >= ClientWidth() || y >= ClientHeight()) return std::nullopt;
+    // The last edges are the client area's own, so a point inside it lies
+    // in exactly one cell; a cell too narrow to be drawn holds none.
+    GridCell cell;
+    while (x >= ColumnEdge(cell.column + 1)) ++cell.column;
+    const int rows = RowCount();
+    while (y >= RowEdge(cell.row + 1, rows)) ++cell.row;
+    return cell;
 }
 
 void TMonthlyCalendar::DrawGrid(CalendarCanvas& canvas) const {

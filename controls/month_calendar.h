@@ -235,9 +235,8 @@ public:
 
     // Cells tile the client area exactly, the odd pixels spread over them.
     Rect CellRect(int column, int row) const;
-    // The cell under a point by whole cell sizes, so the few pixels left at
-    // the right and bottom edges give column 7 or row RowCount; nothing when
-    // the client area is too small for a cell.
+    // The cell drawn under a point, by the same edges as CellRect; nothing
+    // for a point outside the client area.
     virtual std::optional<GridCell> CellFromPoint(int x, int y) const;
 
     // Fills the background and draws every cell.
@@ -251,6 +250,10 @@ public:
     void MouseDown(int x, int y);
 
 private:
+    // Where column 0..7 and row 0..rows begin, in client pixels.
+    int ColumnEdge(int column) const;
+    int RowEdge(int row, int rows) const;
+
     TDayOfWeek firstDayOfWeek_ = dowSun;
     zenka::Color neighborColor_ = clSilver;
     zenka::Color dayOfWeekBkColor_ = clNavy;
