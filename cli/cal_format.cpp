@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "calendar/date_text.h"
 #include "calendar/era.h"
 #include "calendar/julius.h"
 #include "calendar/old_calendar.h"
@@ -38,19 +39,12 @@ int32_t ParseNumber(const std::string& text, const char* what) {
     return value;
 }
 
-// YYYY-MM-DD, the year possibly negative.
 int32_t ParseDate(const std::string& text) {
-    const size_t second = text.rfind('-');
-    const size_t first = second == std::string::npos || second == 0 ? std::string::npos : text.rfind('-', second - 1);
-    if (first == std::string::npos || first == 0) throw UsageError("日付は YYYY-MM-DD で指定してください: " + text);
-    const int32_t y = ParseNumber(text.substr(0, first), "年");
-    const int32_t m = ParseNumber(text.substr(first + 1, second - first - 1), "月");
-    const int32_t d = ParseNumber(text.substr(second + 1), "日");
-    // IsValidDate raises EJuliusError for the dropped days of 1582.
-    if (m < 1 || m > 12 || d < 1 || d > 31 || !IsValidDate(y, static_cast<uint8_t>(m), static_cast<uint8_t>(d))) {
-        throw UsageError("存在しない日付です: " + text);
+    try {
+        return ParseDateText(text);
+    } catch (const EDateTextError& e) {
+        throw UsageError(e.what());
     }
-    return DateToJulius(y, static_cast<uint8_t>(m), static_cast<uint8_t>(d));
 }
 
 std::string Pad(int value, size_t width) {
@@ -127,7 +121,12 @@ CalOptions ParseArguments(const std::vector<std::string>& args) {
         }
     }
     if (positional.size() > 2) throw UsageError("引数が多すぎます");
-    if (!positional.empty()) options.year = ParseNumber(positional[0], "年");
+    if (!positional.empty()) {
+        options.year = ParseNumber(positional[0], "年");
+        if (!IsSupportedYear(*options.year)) {
+            throw UsageError(std::string(kSupportedRangeMessage) + ": " + positional[0] + "年");
+        }
+    }
     if (positional.size() == 2) {
         const int32_t month = ParseNumber(positional[1], "月");
         if (month < 1 || month > 12) throw UsageError("月は 1 から 12 で指定してください: " + positional[1]);
@@ -135,19 +134,6 @@ CalOptions ParseArguments(const std::vector<std::string>& args) {
     }
     if (options.tsv && !positional.empty()) throw UsageError("--tsv と年月は同時に指定できません");
     return options;
-}
-
-std::vector<std::string> ReadListLines(std::string_view bytes) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] != '\r' && bytes[i] != '\n') continue;
-        lines.push_back(Cp932ToUtf8(bytes.substr(start, i - start)));
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    if (start < bytes.size()) lines.push_back(Cp932ToUtf8(bytes.substr(start)));
-    return lines;
 }
 
 void CheckListLines(const DayList& list, std::string_view source) {

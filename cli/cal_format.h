@@ -36,9 +36,6 @@ struct CalOptions {
 CalOptions ParseArguments(const std::vector<std::string>& args);
 std::string UsageText();
 
-// Lines of a list file: code page 932 text, lines ended by CR, LF or CR LF.
-std::vector<std::string> ReadListLines(std::string_view bytes);
-
 // Raises UsageError naming the list, its source and the line when a line
 // holds a field that is not a number where one is needed.
 void CheckListLines(const DayList& list, std::string_view source);

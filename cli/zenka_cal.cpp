@@ -18,6 +18,7 @@
 #include "calendar/default_holidays.h"
 #include "calendar/julius.h"
 #include "cli/cal_format.h"
+#include "daylists/list_file.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ std::string ReadFile(const std::string& path) {
 
 void LoadList(DayList& list, const std::optional<std::string>& path) {
     if (!path) return;
-    list.Assign(ReadListLines(ReadFile(*path)));
+    list.Assign(SplitListFileLines(ReadFile(*path)));
     CheckListLines(list, *path);
 }
 

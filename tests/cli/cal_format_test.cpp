@@ -43,16 +43,23 @@ TEST(CalArguments, RefusesWhatItCannotUse) {
     } catch (const EJuliusError& e) {
         EXPECT_STREQ(e.what(), "1582/10/5-10/14は存在しません。");
     }
+    // Years outside the supported range, which the weekday and day number
+    // arithmetic cannot follow.
+    for (const char* year : {"-5000", "-4713", "10000", "6000000", "2147483647", "-2147483648"}) {
+        try {
+            ParseArguments({year, "1"});
+            ADD_FAILURE() << "year " << year << " was accepted";
+        } catch (const UsageError& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      std::string("日付は -4712-01-01 (紀元前4713年1月1日) から 9999-12-31 までです: ") + year + "年");
+        }
+    }
+    EXPECT_THROW(ParseArguments({"--tsv", "9999-12-31", "10000-01-01"}), UsageError);
+    EXPECT_EQ(ParseArguments({"-4712", "1"}).year, -4712);
+    EXPECT_EQ(ParseArguments({"9999", "12"}).year, 9999);
     const CalOptions tsv = ParseArguments({"--tsv", "2006-01-01", "2006-01-31"});
     ASSERT_TRUE(tsv.tsv);
     EXPECT_EQ(tsv.tsv->to - tsv.tsv->from, 30);
-}
-
-TEST(CalListFiles, ReadsCodePage932LinesWithAnyLineEnd) {
-    EXPECT_EQ(ReadListLines("1,1,\x8C\xB3\x92\x55\r\n5,5,a\n6,6,b\r7,7,c"),
-              (std::vector<std::string>{"1,1,元旦", "5,5,a", "6,6,b", "7,7,c"}));
-    EXPECT_EQ(ReadListLines("\r\n1,1,a\r\n"), (std::vector<std::string>{"", "1,1,a"}));
-    EXPECT_TRUE(ReadListLines("").empty());
 }
 
 TEST(CalListFiles, NamesTheMalformedLine) {
