@@ -55,4 +55,16 @@ std::vector<std::string> GetDayNameList(const DayRuleSet& rules, int32_t year, u
 // The names as comma text.
 std::string GetDayNames(const DayRuleSet& rules, int32_t year, uint8_t month, uint8_t day);
 
+struct WalkDay;
+
+struct DayClassification {
+    uint8_t flags = 0;
+    std::vector<std::string> names;
+};
+
+// The flags and names of a day whose number and weekday are known, as a walk
+// over days has them: what GetDayAttributes and GetDayNameList give, for one
+// look at each list. Raises EDayRuleError as they do.
+DayClassification ClassifyDay(const DayRuleSet& rules, const WalkDay& day);
+
 }  // namespace zenka

@@ -60,8 +60,9 @@ OldDate OldCalendarLookup(int32_t j) {
     return {start.month, static_cast<uint8_t>(j - start.julius + 1)};
 }
 
-uint8_t RokuyoIndex(int32_t j) {
-    const OldDate old = OldCalendarLookup(j);
+uint8_t RokuyoIndex(int32_t j) { return RokuyoOf(OldCalendarLookup(j)); }
+
+uint8_t RokuyoOf(const OldDate& old) {
     if (old.month == 0) return 0;
     const int month = old.month > 100 ? old.month - 100 : old.month;
     return static_cast<uint8_t>(((month - 1) + (old.day - 1)) % 6 + 1);

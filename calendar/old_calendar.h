@@ -22,6 +22,8 @@ OldDate OldCalendarLookup(int32_t julius);
 
 // 0 when the day lies outside the table, else 1..6.
 uint8_t RokuyoIndex(int32_t julius);
+// The same for an old date already looked up.
+uint8_t RokuyoOf(const OldDate& old);
 
 // "不明", "先勝", "友引", "先負", "仏滅", "大安", "赤口" for 0..6; empty beyond.
 std::string_view RokuyoNames(uint8_t index);

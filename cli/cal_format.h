@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -42,6 +43,8 @@ void CheckListLines(const DayList& list, std::string_view source);
 
 std::string RenderMonth(const DayRuleSet& rules, int32_t year, uint8_t month, const CalOptions& options,
                         bool color);
+// One tab-separated record per day, written out in pieces as it grows.
+void WriteTsv(std::ostream& out, const DayRuleSet& rules, int32_t fromJulius, int32_t toJulius);
 std::string RenderTsv(const DayRuleSet& rules, int32_t fromJulius, int32_t toJulius);
 
 }  // namespace zenka::cli

@@ -54,7 +54,7 @@ int Run(const std::vector<std::string>& args) {
     LoadList(rules.YoteiDayList, options.scheduleFile);
 
     if (options.tsv) {
-        std::cout << RenderTsv(rules, options.tsv->from, options.tsv->to);
+        WriteTsv(std::cout, rules, options.tsv->from, options.tsv->to);
         return 0;
     }
     const std::time_t now = std::time(nullptr);

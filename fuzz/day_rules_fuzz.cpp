@@ -10,6 +10,7 @@
 
 #include "calendar/day_classifier.h"
 #include "calendar/day_rule.h"
+#include "calendar/day_walk.h"
 #include "calendar/julius.h"
 #include "daylists/list_file.h"
 #include "fuzz/fuzz_check.h"
@@ -18,26 +19,34 @@ using namespace zenka;
 
 namespace {
 
-constexpr size_t kLinesClassified = 64;
+constexpr size_t kLinesClassified = 32;
 
-// Classifies a date the way the grid, the tooltip and the notice do.
+// Classifies a date the way the grid, the tooltip and the notice do, and
+// the way a walk over the days does: both give the same answer.
 void Classify(const DayRuleSet& rules, int32_t y, uint8_t m, uint8_t d) {
     try {
         if (!IsSupportedYear(y) || !IsValidDate(y, m, d)) return;
     } catch (const EJuliusError&) {
         return;
     }
+    const WalkDay day = WalkDayOf(DateToJulius(y, m, d));
+    bool raised = false;
+    DayClassification walked;
+    try {
+        walked = ClassifyDay(rules, day);
+    } catch (const EDayRuleError&) {
+        raised = true;  // a malformed line met on the way: the caller reports it
+    }
     try {
         const uint8_t flags = GetDayAttributes(rules, y, m, d);
+        FUZZ_CHECK(!raised);
         FUZZ_CHECK((flags & ~0x3F) == 0);
-        const uint8_t weekday = JuliusDayOfWeek(DateToJulius(y, m, d));
-        FUZZ_CHECK(((flags & dfSunday) != 0) == (weekday == 1));
-        FUZZ_CHECK(((flags & dfSaturday) != 0) == (weekday == 7));
-        FUZZ_CHECK(GetDayFont(rules, y, m, d) == DayFontOf(flags));
-        const std::vector<std::string> names = GetDayNameList(rules, y, m, d);
-        FUZZ_CHECK(GetDayNames(rules, y, m, d).empty() == names.empty());
+        FUZZ_CHECK(((flags & dfSunday) != 0) == (day.weekday == 1));
+        FUZZ_CHECK(((flags & dfSaturday) != 0) == (day.weekday == 7));
+        FUZZ_CHECK(flags == walked.flags);
+        FUZZ_CHECK(GetDayNameList(rules, y, m, d) == walked.names);
     } catch (const EDayRuleError&) {
-        // A malformed line met on the way: the caller reports it.
+        FUZZ_CHECK(raised);
     }
 }
 
@@ -71,8 +80,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             } catch (const EConvertError&) {
             }
         }
+        // Any month, which reads every field the line has, and one month.
+        const auto asked = static_cast<uint8_t>(i < size ? data[i] % 13 : 0);
         for (const int32_t y : years) {
-            for (uint8_t month = 0; month <= 12; ++month) {
+            for (const uint8_t month : {uint8_t{0}, asked}) {
                 try {
                     const DayRuleResolution r = rule.Resolve(y, month);
                     // Asked about one month, a line answers for that month or none.
