@@ -1,5 +1,7 @@
 #include "calendar/day_classifier.h"
 
+#include <optional>
+
 #include "calendar/comma_text.h"
 #include "calendar/day_walk.h"
 #include "calendar/equinox.h"
@@ -65,11 +67,13 @@ bool IsSubstituteHoliday(const DayRuleSet& rules, const WalkDay& day) {
     }
 }
 
-// What the holiday law makes of a date that is no base holiday.
-DerivedHoliday DerivedHolidayOf(const DayRuleSet& rules, const WalkDay& day) {
+// What the holiday law makes of a date that is no base holiday; whether the
+// day before is one may be known already.
+DerivedHoliday DerivedHolidayOf(const DayRuleSet& rules, const WalkDay& day, std::optional<bool> dayBeforeIsBase) {
     if (!rules.AutoFurikae || day.julius < kSubstituteHolidaysFrom) return DerivedHoliday::None;
     // Both kinds follow a holiday; most days stop here after one more look.
-    if (!IsBaseHoliday(rules, DayBefore(day).date)) return DerivedHoliday::None;
+    const bool afterHoliday = dayBeforeIsBase ? *dayBeforeIsBase : IsBaseHoliday(rules, DayBefore(day).date);
+    if (!afterHoliday) return DerivedHoliday::None;
     if (IsSubstituteHoliday(rules, day)) return DerivedHoliday::Substitute;
     if (day.julius >= kDaysBetweenHolidaysFrom && day.weekday != 1 && IsBaseHoliday(rules, DayAfter(day).date)) {
         return DerivedHoliday::BetweenHolidays;
@@ -79,6 +83,7 @@ DerivedHoliday DerivedHolidayOf(const DayRuleSet& rules, const WalkDay& day) {
 
 struct HolidayKind {
     uint8_t flags = 0;  // weekday and holiday flags
+    bool base = false;
     DerivedHoliday derived = DerivedHoliday::None;
 };
 
@@ -86,15 +91,16 @@ struct HolidayKind {
 // already known. The date is as asked; the day gives its number, weekday
 // and neighbours.
 HolidayKind ClassifyHoliday(const DayRuleSet& rules, bool listed, int32_t y, uint8_t m, uint8_t d,
-                            const WalkDay& day) {
+                            const WalkDay& day, std::optional<bool> dayBeforeIsBase = std::nullopt) {
     HolidayKind kind;
     if (day.weekday == 1) kind.flags |= dfSunday;
     if (day.weekday == 7) kind.flags |= dfSaturday;
     if (IsListedOrEquinox(rules, listed, y, m, d)) {
         kind.flags |= dfHoliday;
+        kind.base = true;
         return kind;
     }
-    kind.derived = DerivedHolidayOf(rules, day);
+    kind.derived = DerivedHolidayOf(rules, day, dayBeforeIsBase);
     if (kind.derived == DerivedHoliday::Substitute) kind.flags |= dfFurikae;
     if (kind.derived == DerivedHoliday::BetweenHolidays) kind.flags |= dfHoliday;
     return kind;
@@ -123,7 +129,7 @@ uint8_t GetDayAttributes(const DayRuleSet& rules, int32_t y, uint8_t m, uint8_t 
     return flags | ClassifyHoliday(rules, listed, y, m, d, DayOfDate(y, m, d)).flags;
 }
 
-DayClassification ClassifyDay(const DayRuleSet& rules, const WalkDay& day) {
+DayClassification ClassifyDay(const DayRuleSet& rules, const WalkDay& day, std::optional<bool> dayBeforeOwnHoliday) {
     const int32_t y = day.date.year;
     const uint8_t m = day.date.month;
     const uint8_t d = day.date.day;
@@ -138,8 +144,9 @@ DayClassification ClassifyDay(const DayRuleSet& rules, const WalkDay& day) {
     if (matchList(rules.YoteiDayList)) out.flags |= dfYoteiDay;
     if (matchList(rules.SpecialDayList)) out.flags |= dfSpecialDay;
     const bool listed = matchList(rules.HolidayList);
-    const HolidayKind kind = ClassifyHoliday(rules, listed, y, m, d, day);
+    const HolidayKind kind = ClassifyHoliday(rules, listed, y, m, d, day, dayBeforeOwnHoliday);
     out.flags |= kind.flags;
+    out.ownHoliday = kind.base;
     if (rules.AutoEquinox) {
         if (const char* equinox = EquinoxName(y, m, d)) out.names.emplace_back(equinox);
     }

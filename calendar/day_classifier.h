@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,11 +61,17 @@ struct WalkDay;
 struct DayClassification {
     uint8_t flags = 0;
     std::vector<std::string> names;
+    // A holiday in its own right (the holiday list names it, or an equinox
+    // day), which the holidays the law derives are reckoned from: what the
+    // next day's classification asks about this one.
+    bool ownHoliday = false;
 };
 
 // The flags and names of a day whose number and weekday are known, as a walk
 // over days has them: what GetDayAttributes and GetDayNameList give, for one
-// look at each list. Raises EDayRuleError as they do.
-DayClassification ClassifyDay(const DayRuleSet& rules, const WalkDay& day);
+// look at each list. A walk passes the day before's ownHoliday, which saves
+// looking at that day again. Raises EDayRuleError as they do.
+DayClassification ClassifyDay(const DayRuleSet& rules, const WalkDay& day,
+                              std::optional<bool> dayBeforeOwnHoliday = std::nullopt);
 
 }  // namespace zenka

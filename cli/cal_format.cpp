@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 #include <ostream>
 #include <sstream>
 
@@ -214,10 +215,14 @@ void WriteTsv(std::ostream& out, const DayRuleSet& rules, int32_t fromJulius, in
     constexpr size_t kChunk = 64 * 1024;
     std::string buffer;
     buffer.reserve(kChunk + 1024);
-    // The days are walked in order; only the first is converted.
+    // The days are walked in order; only the first is converted, and each
+    // day's classification tells the next whether the day before it is a
+    // holiday.
     WalkDay day = WalkDayOf(fromJulius);
+    std::optional<bool> dayBeforeOwnHoliday;
     for (;;) {
-        const DayClassification kind = ClassifyDay(rules, day);
+        const DayClassification kind = ClassifyDay(rules, day, dayBeforeOwnHoliday);
+        dayBeforeOwnHoliday = kind.ownHoliday;
         const OldDate old = OldCalendarLookup(day.julius);
         // Everything up to the names fits a short line.
         char line[64];
