@@ -4,11 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <optional>
 #include <string>
 
 #include "controls/month_calendar_win.h"
+#include "tests/win/test_process.h"
 #include "tests/win/zenka_test_support.h"
 
 namespace zenka {
@@ -16,44 +15,11 @@ namespace {
 
 using testing::WindowText;
 
-constexpr DWORD kPatience = 15000;  // ms; Wine can be slow to start a process
-
-std::wstring DemoExePath() {
-    wchar_t self[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring path(self);
-    return path.substr(0, path.find_last_of(L"\\/") + 1) + Widen(ZENKA_DEMO_EXE_FROM_TESTS);
-}
-
-bool WaitUntil(const std::function<bool()>& condition) {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < kPatience) {
-        if (condition()) return true;
-        Sleep(20);
-    }
-    return condition();
-}
-
 // One run of the demo; killed at the end of the test if still running.
-class DemoProcess {
+class DemoProcess : public testing::TestProcess {
 public:
-    explicit DemoProcess(const std::wstring& arguments) {
-        STARTUPINFOW startup{};
-        startup.cb = sizeof(startup);
-        std::wstring commandLine = L"\"" + DemoExePath() + L"\" " + arguments;
-        started_ = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                  &startup, &info_) != FALSE;
-        if (started_) CloseHandle(info_.hThread);
-    }
-    ~DemoProcess() {
-        if (!started_) return;
-        if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 99);
-        CloseHandle(info_.hProcess);
-    }
-    DemoProcess(const DemoProcess&) = delete;
-    DemoProcess& operator=(const DemoProcess&) = delete;
-
-    bool Started() const { return started_; }
+    explicit DemoProcess(const std::wstring& arguments)
+        : TestProcess(L"\"" + testing::BesideTests(Widen(ZENKA_DEMO_EXE_FROM_TESTS)) + L"\" " + arguments) {}
 
     // The process's first visible top-level window of the class, or null.
     HWND WaitForWindow(const wchar_t* className) const {
@@ -61,8 +27,8 @@ public:
             DWORD processId;
             const wchar_t* className;
             HWND found;
-        } search{info_.dwProcessId, className, nullptr};
-        WaitUntil([&] {
+        } search{Id(), className, nullptr};
+        testing::WaitUntil([&] {
             EnumWindows(
                 [](HWND hwnd, LPARAM lParam) -> BOOL {
                     auto* s = reinterpret_cast<Search*>(lParam);
@@ -81,17 +47,6 @@ public:
         });
         return search.found;
     }
-
-    std::optional<DWORD> WaitForExit() const {
-        if (WaitForSingleObject(info_.hProcess, kPatience) != WAIT_OBJECT_0) return std::nullopt;
-        DWORD code = 0;
-        GetExitCodeProcess(info_.hProcess, &code);
-        return code;
-    }
-
-private:
-    PROCESS_INFORMATION info_{};
-    bool started_ = false;
 };
 
 std::string BoxText(HWND box) {
