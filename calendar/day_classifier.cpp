@@ -106,11 +106,6 @@ HolidayKind ClassifyHoliday(const DayRuleSet& rules, bool listed, int32_t y, uin
     return kind;
 }
 
-// The day of a date as asked; a date that does not exist (30 February)
-// stands for the day its number names, whose neighbours the holiday law
-// looks at. Raises EJuliusError for a day of the 1582 gap.
-WalkDay DayOfDate(int32_t y, uint8_t m, uint8_t d) { return WalkDayOf(DateToJulius(y, m, d)); }
-
 void AddDerivedName(DerivedHoliday derived, std::vector<std::string>& names) {
     switch (derived) {
         case DerivedHoliday::Substitute: names.emplace_back(kFurikaeName); break;
@@ -126,7 +121,7 @@ uint8_t GetDayAttributes(const DayRuleSet& rules, int32_t y, uint8_t m, uint8_t 
     if (rules.YoteiDayList.AnyMatch(y, m, d)) flags |= dfYoteiDay;
     if (rules.SpecialDayList.AnyMatch(y, m, d)) flags |= dfSpecialDay;
     const bool listed = rules.HolidayList.AnyMatch(y, m, d);
-    return flags | ClassifyHoliday(rules, listed, y, m, d, DayOfDate(y, m, d)).flags;
+    return flags | ClassifyHoliday(rules, listed, y, m, d, WalkDayOfDate(y, m, d)).flags;
 }
 
 DayClassification ClassifyDay(const DayRuleSet& rules, const WalkDay& day, std::optional<bool> dayBeforeOwnHoliday) {
@@ -184,7 +179,9 @@ std::vector<std::string> GetDayNameList(const DayRuleSet& rules, int32_t y, uint
     }
     // Only the derived holidays need the date's day number, so with them off
     // a date of the 1582 gap still gets its listed names.
-    if (rules.AutoFurikae) AddDerivedName(ClassifyHoliday(rules, listed, y, m, d, DayOfDate(y, m, d)).derived, names);
+    if (rules.AutoFurikae) {
+        AddDerivedName(ClassifyHoliday(rules, listed, y, m, d, WalkDayOfDate(y, m, d)).derived, names);
+    }
     return names;
 }
 

@@ -23,6 +23,12 @@ constexpr CivilDate kFirstGregorianDay{1582, 10, 15};
 
 WalkDay WalkDayOf(int32_t julius) { return {julius, JuliusToDate(julius), JuliusDayOfWeek(julius)}; }
 
+WalkDay WalkDayOfDate(int32_t year, uint8_t month, uint8_t day) {
+    const int32_t julius = DateToJulius(year, month, day);
+    if (day < 1 || day > LastDayOf(year, month)) return WalkDayOf(julius);
+    return {julius, {year, month, day}, JuliusDayOfWeek(julius)};
+}
+
 WalkDay DayAfter(const WalkDay& day) {
     WalkDay next{day.julius + 1, day.date, static_cast<uint8_t>(day.weekday % 7 + 1)};
     CivilDate& d = next.date;

@@ -20,6 +20,11 @@ struct WalkDay {
 
 // The day of a day number, by the conversions.
 WalkDay WalkDayOf(int32_t julius);
+// The day of a date: its number by the conversion, its date as given when
+// that date exists (no conversion back needed), else as the number names
+// it (30 February is a day of March). Raises EJuliusError for a day of the
+// 1582 gap.
+WalkDay WalkDayOfDate(int32_t year, uint8_t month, uint8_t day);
 
 // The next and the previous day, by counting alone.
 WalkDay DayAfter(const WalkDay& day);

@@ -18,7 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                             std::count(text.begin(), text.end(), '\n'));
     FUZZ_CHECK(lines.size() <= breaks + 1);
     FUZZ_CHECK(text.empty() == lines.empty());
-    for (const std::string& line : lines) FUZZ_CHECK(line.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos);
+    for (const std::string& line : lines) {
+        FUZZ_CHECK(line.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos);
+    }
     // A file holding only what comes before its NUL reads the same.
     FUZZ_CHECK(zenka::SplitListFileLines(text) == lines);
     return 0;

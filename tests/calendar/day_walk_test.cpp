@@ -29,6 +29,19 @@ TEST(DayWalk, AgreesWithTheConversionsOverTheWholeRange) {
         }
     }
     EXPECT_EQ(DayAfter(WalkDayOf(2299160)).date, (CivilDate{1582, 10, 15}));
+
+    // A date's day, with the dates that do not exist standing for the day
+    // their number names.
+    for (const int32_t year : {-4712, -1, 0, 1582, 1900, 2000, 2100, 4000, 9999}) {
+        for (uint8_t month = 0; month <= 13; ++month) {
+            for (uint8_t d = 0; d <= 32; ++d) {
+                if (year == 1582 && month == 10 && d >= 5 && d <= 14) continue;
+                EXPECT_EQ(WalkDayOfDate(year, month, d), WalkDayOf(DateToJulius(year, month, d)))
+                    << year << "-" << int(month) << "-" << int(d);
+            }
+        }
+    }
+    EXPECT_THROW(WalkDayOfDate(1582, 10, 10), EJuliusError);
     EXPECT_EQ(DayBefore(WalkDayOf(2299161)).date, (CivilDate{1582, 10, 4}));
 }
 
