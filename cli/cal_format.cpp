@@ -219,11 +219,12 @@ void WriteTsv(std::ostream& out, const DayRuleSet& rules, int32_t fromJulius, in
     // day's classification tells the next whether the day before it is a
     // holiday.
     WalkDay day = WalkDayOf(fromJulius);
+    OldCalendarWalk oldCalendar(fromJulius);
     std::optional<bool> dayBeforeOwnHoliday;
     for (;;) {
         const DayClassification kind = ClassifyDay(rules, day, dayBeforeOwnHoliday);
         dayBeforeOwnHoliday = kind.ownHoliday;
-        const OldDate old = OldCalendarLookup(day.julius);
+        const OldDate& old = oldCalendar.Date();
         // Everything up to the names fits a short line.
         char line[64];
         char* p = PutDate(line, day.date);
@@ -234,7 +235,7 @@ void WriteTsv(std::ostream& out, const DayRuleSet& rules, int32_t fromJulius, in
             p = PutSmall(p, field);
         }
         *p++ = '\t';
-        buffer.append(line, p);
+        buffer.append(line, static_cast<size_t>(p - line));
         if (!kind.names.empty()) {
             // A tab or line break inside a name would break the record.
             const size_t names = buffer.size();
@@ -250,6 +251,7 @@ void WriteTsv(std::ostream& out, const DayRuleSet& rules, int32_t fromJulius, in
         }
         if (day.julius == toJulius) break;
         day = DayAfter(day);
+        oldCalendar.Next();
     }
     out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
 }
