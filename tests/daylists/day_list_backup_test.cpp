@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <system_error>
 
 #include "calendar/default_holidays.h"
 #include "common/cp932.h"
@@ -115,12 +116,16 @@ TEST_F(BackupFile, AFileThatCannotBeReadIsKeptAndReported) {
             << what;
         EXPECT_FALSE(fs::exists(PathOf(path_ + "~"))) << what;
     };
-    // A link that leads round in a circle.
-    fs::create_symlink(PathOf(path_), PathOf(path_));
-    expectKeptAndReported("a looping link");
-    EXPECT_TRUE(fs::is_symlink(PathOf(path_)));
-    EXPECT_EQ(fs::read_symlink(PathOf(path_)), PathOf(path_));
-    fs::remove(PathOf(path_));
+    // A link that leads round in a circle, where the system makes links
+    // (Wine's does not).
+    std::error_code noLinks;
+    fs::create_symlink(PathOf(path_), PathOf(path_), noLinks);
+    if (!noLinks) {
+        expectKeptAndReported("a looping link");
+        EXPECT_TRUE(fs::is_symlink(PathOf(path_)));
+        EXPECT_EQ(fs::read_symlink(PathOf(path_)), PathOf(path_));
+        fs::remove(PathOf(path_));
+    }
 
     // A folder where the file should be.
     fs::create_directory(PathOf(path_));
