@@ -105,8 +105,8 @@ void TfrmZenka::SaveDayLists() {
 
 void TfrmZenka::BackupDayLists() {
     HWND owner = pagesDlg_ && pagesDlg_->Handle() ? pagesDlg_->Handle() : hwnd_;
-    zenka::BackupDayLists(CalendarDayLists(), ExecutableBackupPath(),
-                          [owner](const std::string& text) { ReportError(owner, text); });
+    const BackupResult result = zenka::BackupDayLists(CalendarDayLists(), ExecutableBackupPath());
+    if (result.outcome != BackupResult::Written) ReportError(owner, result.message);
 }
 
 SoundPlayer& TfrmZenka::Sound() { return tray_->sound; }

@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev
+  clang libclang-rt-dev llvm
   mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   wine wine64
   xvfb xauth x11-apps imagemagick locales fonts-ipafont-gothic fonts-horai-umefont

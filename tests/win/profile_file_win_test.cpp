@@ -83,8 +83,7 @@ TEST_F(ProfileAgainstSystem, ABackupReadsBackTheSameLinesThroughTheSystem) {
         {"", "2,14,x", "a=b", "[not a section]", "; not a comment", std::string(3000, 'x'), longJapanese},
         {"2026,0,7,7,七夕の集い", "ソ表能", "\t tab "}};
     const std::string path = PathOf("Zenka.bak");
-    std::vector<std::string> messages;
-    ASSERT_TRUE(BackupDayLists(lists, path, [&](const std::string& m) { messages.push_back(m); }));
+    ASSERT_EQ(BackupDayLists(lists, path).outcome, BackupResult::Written);
     ExpectAlike(path, ListQueries(8));
 
     // The lines as the restore gives them are the lines the system reads.
