@@ -8,11 +8,15 @@
 
 #include <functional>
 
+#include "app/tray_icon_guid.h"
 #include "app/tray_images.h"
 #include "app/tray_placement.h"
 #include "controls/tray_icon_win.h"
 
 namespace zenka {
+
+// The Win32 form of a UUID.
+GUID ToGuid(const Uuid& uuid);
 
 class DateTrayIcons : public TrayImages {
 public:

@@ -108,8 +108,8 @@ void TfrmZenka::SaveDayLists() { zenka::SaveDayLists(*OpenSettings(), CalendarDa
 
 void TfrmZenka::BackupDayLists() {
     HWND owner = pagesDlg_ && pagesDlg_->Handle() ? pagesDlg_->Handle() : hwnd_;
-    zenka::BackupDayLists(CalendarDayLists(), BackupPath(),
-                          [owner](const std::string& text) { ReportError(owner, text); });
+    const BackupResult result = zenka::BackupDayLists(CalendarDayLists(), BackupPath());
+    if (result.outcome != BackupResult::Written) ReportError(owner, result.message);
 }
 
 std::string TfrmZenka::BackupPath() const {

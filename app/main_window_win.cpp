@@ -19,6 +19,7 @@
 #include "app/registry_key_store_win.h"
 #include "app/settings_bulk.h"
 #include "app/startup_display.h"
+#include "app/taskbar_notice.h"
 #include "calendar/era.h"
 #include "common/executable_path_win.h"
 #include "common/font_win.h"
@@ -116,6 +117,7 @@ TfrmZenka::TfrmZenka(MainWindowServices services)
       appDir_(services_.appDir.empty() ? ExecutableDirectory() : services_.appDir),
       showing_(*this, tmrClose_, *this, settings_) {
     if (services_.osMajorVersion == 0) services_.osMajorVersion = ReportedOsVersion().major;
+    if (services_.osBuildNumber == 0) services_.osBuildNumber = RealBuildNumber();
     layered_ = services_.osMajorVersion == 5;
 }
 
@@ -249,6 +251,7 @@ void TfrmZenka::FormCreate() {
     }
 
     const std::unique_ptr<KeyStore> keys = OpenSettings();
+    taskbarNoticeDue_ = TaskbarNoticeDue(*keys, services_.osBuildNumber);
     SettingsStore store(*keys);
     DayLists lists;
     LoadAllSettings(store, tag_, settings_, lists);
@@ -294,6 +297,19 @@ void TfrmZenka::FormCreate() {
     Timer1Timer();
     RefreshMenuChecks();
     RefreshCaptionAndHint();
+    // Shown from the message loop, once the icons are in place.
+    if (taskbarNoticeDue_) PostMessageW(hwnd_, kShowTaskbarNoticeMessage, 0, 0);
+}
+
+void TfrmZenka::ShowTaskbarNotice() {
+    if (!taskbarNoticeDue_) return;
+    taskbarNoticeDue_ = false;
+    // Noted before the box opens, so that nothing shows it a second time.
+    {
+        const std::unique_ptr<KeyStore> keys = OpenSettings();
+        RememberTaskbarNoticeShown(*keys);
+    }
+    ShowMessage(kTaskbarNoticeText, kApplicationTitle, MB_OK | MB_ICONINFORMATION);
 }
 
 void TfrmZenka::SetOpacity(uint8_t alpha) {
@@ -453,6 +469,9 @@ LRESULT TfrmZenka::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             CloseQueryReportingErrors();
             DestroyWindow(hwnd_);
+            return 0;
+        case kShowTaskbarNoticeMessage:
+            ShowTaskbarNotice();
             return 0;
         case WM_QUERYENDSESSION:
             CloseQueryReportingErrors();

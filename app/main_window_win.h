@@ -60,6 +60,9 @@ enum MainWindowTimer : UINT_PTR {
     idTmrOki,      // interval clock synchronisation
 };
 
+// Posted by the start-up to show the first start's notice about the tray
+// icons once the start-up is over.
+constexpr UINT kShowTaskbarNoticeMessage = WM_APP + 1;
 // Posted to the main window when the settings dialog's window is gone, and
 // to bring the dialog forward after a settings command.
 constexpr UINT kReleasePagesDlgMessage = WM_APP + 10;
@@ -78,6 +81,9 @@ struct MainWindowServices {
     const Clock* clock = nullptr;
     // 0: ask the system. Only version 5 makes the window layered.
     DWORD osMajorVersion = 0;
+    // The real build number of the system; 0: ask it. Windows 11 (22000
+    // and above) gets the first start's notice about its tray icons.
+    DWORD osBuildNumber = 0;
     // Empty: MessageBoxW.
     MessageBoxFunction messageBox;
     // The folders the start-up clean-up empties; null: the system's. Must
@@ -197,6 +203,7 @@ private:
     // reported and the close goes on, for the close is never refused.
     void CloseQueryReportingErrors();
     void FormDestroy();
+    void ShowTaskbarNotice();
 
     // The view options of the calendar menu, as the settings hold them.
     void ApplyViewSettings();
@@ -316,6 +323,8 @@ private:
     // window holds defaults, which must not be written over the stored
     // settings: a start-up that failed before saves nothing.
     bool settingsLoaded_ = false;
+    // This is the very first start on Windows 11: the notice is due.
+    bool taskbarNoticeDue_ = false;
     std::string appDir_;
     std::string helpPath_;
     CalendarHint hint_{koyomi1};

@@ -15,4 +15,10 @@ struct OsVersion {
 // Zero for both when the system does not tell.
 OsVersion ReportedOsVersion();
 
+// The build number of the system that really runs, whatever the program's
+// compatibility settings report (Windows 11 reports itself as 6.2 to a
+// program that does not declare it): 22000 and above is Windows 11. Zero
+// when the system does not tell.
+DWORD RealBuildNumber();
+
 }  // namespace zenka

@@ -1,16 +1,20 @@
 // How long classifying dates takes: a month's grid of 42 cells, long lists,
-// and every day of two centuries.
+// and every day of two centuries, converted day by day or walked in order,
+// and the records of zenka-cal --tsv. bench/README.md keeps the figures.
 #include <benchmark/benchmark.h>
 
 #include <charconv>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "calendar/day_classifier.h"
+#include "calendar/day_walk.h"
 #include "calendar/default_holidays.h"
 #include "calendar/julius.h"
 #include "calendar/old_calendar.h"
+#include "cli/cal_format.h"
 
 namespace {
 
@@ -81,6 +85,57 @@ void BM_EveryDay1900To2100(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * (to - from + 1));
 }
 BENCHMARK(BM_EveryDay1900To2100)->Unit(benchmark::kMillisecond);
+
+// The same days walked in order, each classified with one look at each list,
+// as zenka-cal --tsv does.
+void BM_EveryDay1900To2100Walked(benchmark::State& state) {
+    const DayRuleSet rules = DefaultRules();
+    const int32_t from = DateToJulius(1900, 1, 1);
+    const int32_t to = DateToJulius(2100, 12, 31);
+    for (auto _ : state) {
+        for (WalkDay day = WalkDayOf(from);; day = DayAfter(day)) {
+            benchmark::DoNotOptimize(ClassifyDay(rules, day));
+            if (day.julius == to) break;
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * (to - from + 1));
+}
+BENCHMARK(BM_EveryDay1900To2100Walked)->Unit(benchmark::kMillisecond);
+
+// Only the dates of those days: converted one by one, or walked.
+void BM_DatesConverted1900To2100(benchmark::State& state) {
+    const int32_t from = DateToJulius(1900, 1, 1);
+    const int32_t to = DateToJulius(2100, 12, 31);
+    for (auto _ : state) {
+        for (int32_t j = from; j <= to; ++j) {
+            benchmark::DoNotOptimize(JuliusToDate(j));
+            benchmark::DoNotOptimize(JuliusDayOfWeek(j));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * (to - from + 1));
+}
+BENCHMARK(BM_DatesConverted1900To2100)->Unit(benchmark::kMicrosecond);
+
+void BM_DatesWalked1900To2100(benchmark::State& state) {
+    const int32_t from = DateToJulius(1900, 1, 1);
+    const int32_t to = DateToJulius(2100, 12, 31);
+    for (auto _ : state) {
+        for (WalkDay day = WalkDayOf(from); day.julius < to; day = DayAfter(day)) benchmark::DoNotOptimize(day);
+    }
+    state.SetItemsProcessed(state.iterations() * (to - from + 1));
+}
+BENCHMARK(BM_DatesWalked1900To2100)->Unit(benchmark::kMicrosecond);
+
+// The records of zenka-cal --tsv 1900-01-01 2100-12-31, written to nowhere.
+void BM_TsvRecords1900To2100(benchmark::State& state) {
+    const DayRuleSet rules = DefaultRules();
+    const int32_t from = DateToJulius(1900, 1, 1);
+    const int32_t to = DateToJulius(2100, 12, 31);
+    std::ostream nowhere(nullptr);
+    for (auto _ : state) cli::WriteTsv(nowhere, rules, from, to);
+    state.SetItemsProcessed(state.iterations() * (to - from + 1));
+}
+BENCHMARK(BM_TsvRecords1900To2100)->Unit(benchmark::kMillisecond);
 
 // The rokuyo of the 42 cells of a month grid, as painting asks for them.
 template <typename Lookup>

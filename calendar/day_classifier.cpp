@@ -1,6 +1,9 @@
 #include "calendar/day_classifier.h"
 
+#include <optional>
+
 #include "calendar/comma_text.h"
+#include "calendar/day_walk.h"
 #include "calendar/equinox.h"
 #include "calendar/julius.h"
 
@@ -44,8 +47,7 @@ bool IsListedOrEquinox(const DayRuleSet& rules, bool listed, int32_t y, uint8_t 
 
 // A holiday in its own right, the kind the derived holidays are reckoned
 // from: a day the holiday list names or, when switched on, an equinox day.
-bool IsBaseHoliday(const DayRuleSet& rules, int32_t julius) {
-    const CivilDate date = JuliusToDate(julius);
+bool IsBaseHoliday(const DayRuleSet& rules, const CivilDate& date) {
     return IsListedOrEquinox(rules, rules.HolidayList.AnyMatch(date.year, date.month, date.day), date.year,
                              date.month, date.day);
 }
@@ -53,25 +55,27 @@ bool IsBaseHoliday(const DayRuleSet& rules, int32_t julius) {
 enum class DerivedHoliday { None, Substitute, BetweenHolidays };
 
 // For a date that is no base holiday while the day before is one.
-bool IsSubstituteHoliday(const DayRuleSet& rules, int32_t julius, uint8_t weekday) {
-    if (julius < kSubstituteAfterHolidayRunFrom) return weekday == 2;
+bool IsSubstituteHoliday(const DayRuleSet& rules, const WalkDay& day) {
+    if (day.julius < kSubstituteAfterHolidayRunFrom) return day.weekday == 2;
     // Walk back over the run of holidays that ends yesterday, looking for a
     // Sunday from 2007 on. Every seven days hold a Sunday, so the walk takes a
     // week at most.
-    for (int32_t j = julius - 1;; --j) {  // j is a base holiday
-        if (j < kSubstituteAfterHolidayRunFrom) return false;
-        if (JuliusDayOfWeek(j) == 1) return true;
-        if (!IsBaseHoliday(rules, j - 1)) return false;
+    for (WalkDay holiday = DayBefore(day);; holiday = DayBefore(holiday)) {
+        if (holiday.julius < kSubstituteAfterHolidayRunFrom) return false;
+        if (holiday.weekday == 1) return true;
+        if (!IsBaseHoliday(rules, DayBefore(holiday).date)) return false;
     }
 }
 
-// What the holiday law makes of a date that is no base holiday.
-DerivedHoliday DerivedHolidayOf(const DayRuleSet& rules, int32_t julius, uint8_t weekday) {
-    if (!rules.AutoFurikae || julius < kSubstituteHolidaysFrom) return DerivedHoliday::None;
+// What the holiday law makes of a date that is no base holiday; whether the
+// day before is one may be known already.
+DerivedHoliday DerivedHolidayOf(const DayRuleSet& rules, const WalkDay& day, std::optional<bool> dayBeforeIsBase) {
+    if (!rules.AutoFurikae || day.julius < kSubstituteHolidaysFrom) return DerivedHoliday::None;
     // Both kinds follow a holiday; most days stop here after one more look.
-    if (!IsBaseHoliday(rules, julius - 1)) return DerivedHoliday::None;
-    if (IsSubstituteHoliday(rules, julius, weekday)) return DerivedHoliday::Substitute;
-    if (julius >= kDaysBetweenHolidaysFrom && weekday != 1 && IsBaseHoliday(rules, julius + 1)) {
+    const bool afterHoliday = dayBeforeIsBase ? *dayBeforeIsBase : IsBaseHoliday(rules, DayBefore(day).date);
+    if (!afterHoliday) return DerivedHoliday::None;
+    if (IsSubstituteHoliday(rules, day)) return DerivedHoliday::Substitute;
+    if (day.julius >= kDaysBetweenHolidaysFrom && day.weekday != 1 && IsBaseHoliday(rules, DayAfter(day).date)) {
         return DerivedHoliday::BetweenHolidays;
     }
     return DerivedHoliday::None;
@@ -79,25 +83,35 @@ DerivedHoliday DerivedHolidayOf(const DayRuleSet& rules, int32_t julius, uint8_t
 
 struct HolidayKind {
     uint8_t flags = 0;  // weekday and holiday flags
+    bool base = false;
     DerivedHoliday derived = DerivedHoliday::None;
 };
 
 // The weekday and holiday side of a date whose match in the holiday list is
-// already known.
-HolidayKind ClassifyHoliday(const DayRuleSet& rules, bool listed, int32_t y, uint8_t m, uint8_t d) {
+// already known. The date is as asked; the day gives its number, weekday
+// and neighbours.
+HolidayKind ClassifyHoliday(const DayRuleSet& rules, bool listed, int32_t y, uint8_t m, uint8_t d,
+                            const WalkDay& day, std::optional<bool> dayBeforeIsBase = std::nullopt) {
     HolidayKind kind;
-    const int32_t julius = DateToJulius(y, m, d);
-    const uint8_t weekday = JuliusDayOfWeek(julius);
-    if (weekday == 1) kind.flags |= dfSunday;
-    if (weekday == 7) kind.flags |= dfSaturday;
+    if (day.weekday == 1) kind.flags |= dfSunday;
+    if (day.weekday == 7) kind.flags |= dfSaturday;
     if (IsListedOrEquinox(rules, listed, y, m, d)) {
         kind.flags |= dfHoliday;
+        kind.base = true;
         return kind;
     }
-    kind.derived = DerivedHolidayOf(rules, julius, weekday);
+    kind.derived = DerivedHolidayOf(rules, day, dayBeforeIsBase);
     if (kind.derived == DerivedHoliday::Substitute) kind.flags |= dfFurikae;
     if (kind.derived == DerivedHoliday::BetweenHolidays) kind.flags |= dfHoliday;
     return kind;
+}
+
+void AddDerivedName(DerivedHoliday derived, std::vector<std::string>& names) {
+    switch (derived) {
+        case DerivedHoliday::Substitute: names.emplace_back(kFurikaeName); break;
+        case DerivedHoliday::BetweenHolidays: names.emplace_back(kKokuminNoKyujitsuName); break;
+        case DerivedHoliday::None: break;
+    }
 }
 
 }  // namespace
@@ -107,7 +121,32 @@ uint8_t GetDayAttributes(const DayRuleSet& rules, int32_t y, uint8_t m, uint8_t 
     if (rules.YoteiDayList.AnyMatch(y, m, d)) flags |= dfYoteiDay;
     if (rules.SpecialDayList.AnyMatch(y, m, d)) flags |= dfSpecialDay;
     const bool listed = rules.HolidayList.AnyMatch(y, m, d);
-    return flags | ClassifyHoliday(rules, listed, y, m, d).flags;
+    return flags | ClassifyHoliday(rules, listed, y, m, d, WalkDayOfDate(y, m, d)).flags;
+}
+
+DayClassification ClassifyDay(const DayRuleSet& rules, const WalkDay& day, std::optional<bool> dayBeforeOwnHoliday) {
+    const int32_t y = day.date.year;
+    const uint8_t m = day.date.month;
+    const uint8_t d = day.date.day;
+    DayClassification out;
+    const auto collect = [&out](size_t, const std::string& name) { out.names.push_back(name); };
+    // Each list's matches, counted by the names they add.
+    const auto matchList = [&](const DayList& list) {
+        const size_t before = out.names.size();
+        list.ForEachMatch(y, m, d, collect);
+        return out.names.size() > before;
+    };
+    if (matchList(rules.YoteiDayList)) out.flags |= dfYoteiDay;
+    if (matchList(rules.SpecialDayList)) out.flags |= dfSpecialDay;
+    const bool listed = matchList(rules.HolidayList);
+    const HolidayKind kind = ClassifyHoliday(rules, listed, y, m, d, day, dayBeforeOwnHoliday);
+    out.flags |= kind.flags;
+    out.ownHoliday = kind.base;
+    if (rules.AutoEquinox) {
+        if (const char* equinox = EquinoxName(y, m, d)) out.names.emplace_back(equinox);
+    }
+    AddDerivedName(kind.derived, out.names);
+    return out;
 }
 
 DayFontIndex DayFontOf(uint8_t flags) {
@@ -141,11 +180,7 @@ std::vector<std::string> GetDayNameList(const DayRuleSet& rules, int32_t y, uint
     // Only the derived holidays need the date's day number, so with them off
     // a date of the 1582 gap still gets its listed names.
     if (rules.AutoFurikae) {
-        switch (ClassifyHoliday(rules, listed, y, m, d).derived) {
-            case DerivedHoliday::Substitute: names.emplace_back(kFurikaeName); break;
-            case DerivedHoliday::BetweenHolidays: names.emplace_back(kKokuminNoKyujitsuName); break;
-            case DerivedHoliday::None: break;
-        }
+        AddDerivedName(ClassifyHoliday(rules, listed, y, m, d, WalkDayOfDate(y, m, d)).derived, names);
     }
     return names;
 }

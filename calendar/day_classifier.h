@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,5 +55,23 @@ DayFontIndex DayFontOf(uint8_t flags);
 std::vector<std::string> GetDayNameList(const DayRuleSet& rules, int32_t year, uint8_t month, uint8_t day);
 // The names as comma text.
 std::string GetDayNames(const DayRuleSet& rules, int32_t year, uint8_t month, uint8_t day);
+
+struct WalkDay;
+
+struct DayClassification {
+    uint8_t flags = 0;
+    std::vector<std::string> names;
+    // A holiday in its own right (the holiday list names it, or an equinox
+    // day), which the holidays the law derives are reckoned from: what the
+    // next day's classification asks about this one.
+    bool ownHoliday = false;
+};
+
+// The flags and names of a day whose number and weekday are known, as a walk
+// over days has them: what GetDayAttributes and GetDayNameList give, for one
+// look at each list. A walk passes the day before's ownHoliday, which saves
+// looking at that day again. Raises EDayRuleError as they do.
+DayClassification ClassifyDay(const DayRuleSet& rules, const WalkDay& day,
+                              std::optional<bool> dayBeforeOwnHoliday = std::nullopt);
 
 }  // namespace zenka

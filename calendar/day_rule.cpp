@@ -6,7 +6,7 @@
 
 namespace zenka {
 
-int32_t StrToInt(std::string_view text) {
+std::optional<int32_t> ToInt(std::string_view text) {
     std::string_view digits = text;
     if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
     int32_t value = 0;
@@ -14,10 +14,13 @@ int32_t StrToInt(std::string_view text) {
     const auto [ptr, ec] = std::from_chars(digits.data(), end, value);
     // from_chars takes a '-' of its own, so "+-1" must be refused here.
     const bool doubleSign = digits.size() != text.size() && !digits.empty() && digits.front() == '-';
-    if (digits.empty() || doubleSign || ec != std::errc() || ptr != end) {
-        throw EConvertError("'" + std::string(text) + "' は有効な整数ではありません");
-    }
+    if (digits.empty() || doubleSign || ec != std::errc() || ptr != end) return std::nullopt;
     return value;
+}
+
+int32_t StrToInt(std::string_view text) {
+    if (const auto value = ToInt(text)) return *value;
+    throw EConvertError("'" + std::string(text) + "' は有効な整数ではありません");
 }
 
 std::vector<std::string_view> SplitFields(std::string_view line) {
@@ -41,12 +44,9 @@ DayRule::DayRule(std::string_view line) {
     for (size_t i = 0; i + 1 < fieldCount_; ++i) {
         Number& n = numbers_[i];
         n.text = fields[i];
-        try {
-            n.value = StrToInt(n.text);
-            n.ok = true;
-        } catch (const EConvertError&) {
-            n.ok = false;
-        }
+        const std::optional<int32_t> value = ToInt(n.text);
+        n.ok = value.has_value();
+        n.value = value.value_or(0);
     }
     name_ = fields.back();
 }

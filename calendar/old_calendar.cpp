@@ -60,8 +60,27 @@ OldDate OldCalendarLookup(int32_t j) {
     return {start.month, static_cast<uint8_t>(j - start.julius + 1)};
 }
 
-uint8_t RokuyoIndex(int32_t j) {
-    const OldDate old = OldCalendarLookup(j);
+OldCalendarWalk::OldCalendarWalk(int32_t julius) : julius_(julius), date_(OldCalendarLookup(julius)) {
+    if (date_.month == 0) return;
+    const auto& table = Table();
+    nextMonthStart_ = std::upper_bound(table.begin(), table.end(), julius,
+                                       [](int32_t v, const MonthStart& row) { return v < row.julius; })
+                          ->julius;
+}
+
+void OldCalendarWalk::Next() {
+    ++julius_;
+    if (date_.month != 0 && julius_ < nextMonthStart_) {
+        ++date_.day;
+        return;
+    }
+    // A new month, or a day before the table: look it up afresh.
+    *this = OldCalendarWalk(julius_);
+}
+
+uint8_t RokuyoIndex(int32_t j) { return RokuyoOf(OldCalendarLookup(j)); }
+
+uint8_t RokuyoOf(const OldDate& old) {
     if (old.month == 0) return 0;
     const int month = old.month > 100 ? old.month - 100 : old.month;
     return static_cast<uint8_t>(((month - 1) + (old.day - 1)) % 6 + 1);

@@ -20,8 +20,25 @@ std::string_view JdOldCalText();
 
 OldDate OldCalendarLookup(int32_t julius);
 
+// Old dates of consecutive days, for a walk over the days: one search for
+// the first day, then each step only counts. Agrees with OldCalendarLookup.
+class OldCalendarWalk {
+public:
+    explicit OldCalendarWalk(int32_t julius);
+    const OldDate& Date() const { return date_; }
+    // Moves on to the next day.
+    void Next();
+
+private:
+    int32_t julius_;
+    OldDate date_;
+    int32_t nextMonthStart_ = 0;  // first day of the next table row, when date_ is known
+};
+
 // 0 when the day lies outside the table, else 1..6.
 uint8_t RokuyoIndex(int32_t julius);
+// The same for an old date already looked up.
+uint8_t RokuyoOf(const OldDate& old);
 
 // "不明", "先勝", "友引", "先負", "仏滅", "大安", "赤口" for 0..6; empty beyond.
 std::string_view RokuyoNames(uint8_t index);

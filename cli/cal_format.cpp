@@ -1,7 +1,14 @@
 #include "cli/cal_format.h"
 
+#include <algorithm>
 #include <charconv>
+#include <optional>
+#include <ostream>
+#include <sstream>
 
+#include "calendar/comma_text.h"
+#include "calendar/date_text.h"
+#include "calendar/day_walk.h"
 #include "calendar/era.h"
 #include "calendar/julius.h"
 #include "calendar/old_calendar.h"
@@ -38,39 +45,17 @@ int32_t ParseNumber(const std::string& text, const char* what) {
     return value;
 }
 
-// YYYY-MM-DD, the year possibly negative.
 int32_t ParseDate(const std::string& text) {
-    const size_t second = text.rfind('-');
-    const size_t first = second == std::string::npos || second == 0 ? std::string::npos : text.rfind('-', second - 1);
-    if (first == std::string::npos || first == 0) throw UsageError("日付は YYYY-MM-DD で指定してください: " + text);
-    const int32_t y = ParseNumber(text.substr(0, first), "年");
-    const int32_t m = ParseNumber(text.substr(first + 1, second - first - 1), "月");
-    const int32_t d = ParseNumber(text.substr(second + 1), "日");
-    // IsValidDate raises EJuliusError for the dropped days of 1582.
-    if (m < 1 || m > 12 || d < 1 || d > 31 || !IsValidDate(y, static_cast<uint8_t>(m), static_cast<uint8_t>(d))) {
-        throw UsageError("存在しない日付です: " + text);
+    try {
+        return ParseDateText(text);
+    } catch (const EDateTextError& e) {
+        throw UsageError(e.what());
     }
-    return DateToJulius(y, static_cast<uint8_t>(m), static_cast<uint8_t>(d));
 }
 
 std::string Pad(int value, size_t width) {
     std::string text = std::to_string(value);
     return std::string(text.size() < width ? width - text.size() : 0, ' ') + text;
-}
-
-std::string DateText(const CivilDate& date) {
-    const auto two = [](int v) { return (v < 10 ? "0" : "") + std::to_string(v); };
-    std::string year = std::to_string(date.year < 0 ? -date.year : date.year);
-    if (year.size() < 4) year.insert(0, 4 - year.size(), '0');
-    return (date.year < 0 ? "-" : "") + year + "-" + two(date.month) + "-" + two(date.day);
-}
-
-// A tab or line break inside a name would break the record.
-std::string WithoutControls(std::string text) {
-    for (char& c : text) {
-        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
-    }
-    return text;
 }
 
 }  // namespace
@@ -127,7 +112,12 @@ CalOptions ParseArguments(const std::vector<std::string>& args) {
         }
     }
     if (positional.size() > 2) throw UsageError("引数が多すぎます");
-    if (!positional.empty()) options.year = ParseNumber(positional[0], "年");
+    if (!positional.empty()) {
+        options.year = ParseNumber(positional[0], "年");
+        if (!IsSupportedYear(*options.year)) {
+            throw UsageError(std::string(kSupportedRangeMessage) + ": " + positional[0] + "年");
+        }
+    }
     if (positional.size() == 2) {
         const int32_t month = ParseNumber(positional[1], "月");
         if (month < 1 || month > 12) throw UsageError("月は 1 から 12 で指定してください: " + positional[1]);
@@ -135,19 +125,6 @@ CalOptions ParseArguments(const std::vector<std::string>& args) {
     }
     if (options.tsv && !positional.empty()) throw UsageError("--tsv と年月は同時に指定できません");
     return options;
-}
-
-std::vector<std::string> ReadListLines(std::string_view bytes) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] != '\r' && bytes[i] != '\n') continue;
-        lines.push_back(Cp932ToUtf8(bytes.substr(start, i - start)));
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    if (start < bytes.size()) lines.push_back(Cp932ToUtf8(bytes.substr(start)));
-    return lines;
 }
 
 void CheckListLines(const DayList& list, std::string_view source) {
@@ -202,18 +179,87 @@ std::string RenderMonth(const DayRuleSet& rules, int32_t year, uint8_t month, co
     return out;
 }
 
-std::string RenderTsv(const DayRuleSet& rules, int32_t fromJulius, int32_t toJulius) {
-    std::string out;
-    for (int32_t j = fromJulius; j <= toJulius; ++j) {
-        const CivilDate date = JuliusToDate(j);
-        const uint8_t flags = GetDayAttributes(rules, date.year, date.month, date.day);
-        const OldDate old = OldCalendarLookup(j);
-        out += DateText(date) + "\t" + std::to_string(JuliusDayOfWeek(j)) + "\t" + std::to_string(flags) + "\t" +
-               std::to_string(DayFontOf(flags)) + "\t" + std::to_string(old.month) + "\t" +
-               std::to_string(old.day) + "\t" + std::to_string(RokuyoIndex(j)) + "\t" +
-               WithoutControls(GetDayNames(rules, date.year, date.month, date.day)) + "\n";
+namespace {
+
+// Writes a number of 0..255 in decimal; returns the end.
+char* PutSmall(char* p, unsigned value) {
+    if (value >= 100) *p++ = static_cast<char>('0' + value / 100);
+    if (value >= 10) *p++ = static_cast<char>('0' + value / 10 % 10);
+    *p++ = static_cast<char>('0' + value % 10);
+    return p;
+}
+
+char* PutTwoDigits(char* p, unsigned value) {
+    *p++ = static_cast<char>('0' + value / 10);
+    *p++ = static_cast<char>('0' + value % 10);
+    return p;
+}
+
+// YYYY-MM-DD, the year of at least four digits after its sign.
+char* PutDate(char* p, const CivilDate& date) {
+    if (date.year < 0) *p++ = '-';
+    const uint32_t year = date.year < 0 ? 0u - static_cast<uint32_t>(date.year) : static_cast<uint32_t>(date.year);
+    char digits[10];
+    const char* end = std::to_chars(digits, digits + sizeof digits, year).ptr;
+    for (ptrdiff_t pad = 4 - (end - digits); pad > 0; --pad) *p++ = '0';
+    for (const char* d = digits; d < end; ++d) *p++ = *d;
+    *p++ = '-';
+    p = PutTwoDigits(p, date.month);
+    *p++ = '-';
+    return PutTwoDigits(p, date.day);
+}
+
+}  // namespace
+
+void WriteTsv(std::ostream& out, const DayRuleSet& rules, int32_t fromJulius, int32_t toJulius) {
+    constexpr size_t kChunk = 64 * 1024;
+    std::string buffer;
+    buffer.reserve(kChunk + 1024);
+    // The days are walked in order; only the first is converted, and each
+    // day's classification tells the next whether the day before it is a
+    // holiday.
+    WalkDay day = WalkDayOf(fromJulius);
+    OldCalendarWalk oldCalendar(fromJulius);
+    std::optional<bool> dayBeforeOwnHoliday;
+    for (;;) {
+        const DayClassification kind = ClassifyDay(rules, day, dayBeforeOwnHoliday);
+        dayBeforeOwnHoliday = kind.ownHoliday;
+        const OldDate& old = oldCalendar.Date();
+        // Everything up to the names fits a short line.
+        char line[64];
+        char* p = PutDate(line, day.date);
+        for (const unsigned field :
+             {unsigned{day.weekday}, unsigned{kind.flags}, unsigned{DayFontOf(kind.flags)}, unsigned{old.month},
+              unsigned{old.day}, unsigned{RokuyoOf(old)}}) {
+            *p++ = '\t';
+            p = PutSmall(p, field);
+        }
+        *p++ = '\t';
+        buffer.append(line, static_cast<size_t>(p - line));
+        if (!kind.names.empty()) {
+            // A tab or line break inside a name would break the record.
+            const size_t names = buffer.size();
+            buffer += JoinCommaText(kind.names);
+            for (size_t i = names; i < buffer.size(); ++i) {
+                if (static_cast<unsigned char>(buffer[i]) < 0x20) buffer[i] = ' ';
+            }
+        }
+        buffer += '\n';
+        if (buffer.size() >= kChunk) {
+            out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+            buffer.clear();
+        }
+        if (day.julius == toJulius) break;
+        day = DayAfter(day);
+        oldCalendar.Next();
     }
-    return out;
+    out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+}
+
+std::string RenderTsv(const DayRuleSet& rules, int32_t fromJulius, int32_t toJulius) {
+    std::ostringstream out;
+    WriteTsv(out, rules, fromJulius, toJulius);
+    return out.str();
 }
 
 }  // namespace zenka::cli

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -36,15 +37,14 @@ struct CalOptions {
 CalOptions ParseArguments(const std::vector<std::string>& args);
 std::string UsageText();
 
-// Lines of a list file: code page 932 text, lines ended by CR, LF or CR LF.
-std::vector<std::string> ReadListLines(std::string_view bytes);
-
 // Raises UsageError naming the list, its source and the line when a line
 // holds a field that is not a number where one is needed.
 void CheckListLines(const DayList& list, std::string_view source);
 
 std::string RenderMonth(const DayRuleSet& rules, int32_t year, uint8_t month, const CalOptions& options,
                         bool color);
+// One tab-separated record per day, written out in pieces as it grows.
+void WriteTsv(std::ostream& out, const DayRuleSet& rules, int32_t fromJulius, int32_t toJulius);
 std::string RenderTsv(const DayRuleSet& rules, int32_t fromJulius, int32_t toJulius);
 
 }  // namespace zenka::cli

@@ -18,6 +18,7 @@
 #include "calendar/default_holidays.h"
 #include "calendar/julius.h"
 #include "cli/cal_format.h"
+#include "daylists/list_file.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ std::string ReadFile(const std::string& path) {
 
 void LoadList(DayList& list, const std::optional<std::string>& path) {
     if (!path) return;
-    list.Assign(ReadListLines(ReadFile(*path)));
+    list.Assign(SplitListFileLines(ReadFile(*path)));
     CheckListLines(list, *path);
 }
 
@@ -53,7 +54,7 @@ int Run(const std::vector<std::string>& args) {
     LoadList(rules.YoteiDayList, options.scheduleFile);
 
     if (options.tsv) {
-        std::cout << RenderTsv(rules, options.tsv->from, options.tsv->to);
+        WriteTsv(std::cout, rules, options.tsv->from, options.tsv->to);
         return 0;
     }
     const std::time_t now = std::time(nullptr);

@@ -44,6 +44,9 @@ inline constexpr SettingName kFormJapanese{kFormSection, "Japanese"};
 inline constexpr SettingName kFormW{kFormSection, "W"};
 inline constexpr SettingName kFormBig{kFormSection, "Big"};
 inline constexpr SettingName kFormHotKey1{kFormSection, "HotKey1"};
+// "1" once the first start's notice about the hidden tray icons of
+// Windows 11 has been shown; written at once, so it never shows again.
+inline constexpr SettingName kFormTaskbarNotice{kFormSection, "TaskbarNotice"};
 
 inline constexpr SettingName kKoyomiJulius{kKoyomiSection, "Julius"};
 

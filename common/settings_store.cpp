@@ -5,13 +5,7 @@
 
 namespace zenka {
 
-std::optional<int32_t> ParseDecimal(std::string_view text) {
-    try {
-        return StrToInt(text);
-    } catch (const EConvertError&) {
-        return std::nullopt;  // not a number: the caller's default applies
-    }
-}
+std::optional<int32_t> ParseDecimal(std::string_view text) { return ToInt(text); }
 
 int32_t SettingsStore::ReadInteger(std::string_view section, std::string_view name, int32_t defaultValue) {
     const std::optional<std::string> text = keys_.ReadText(section, name);

@@ -72,6 +72,8 @@ std::string KeyName(uint16_t key) {
 }
 
 uint16_t KeyOfName(std::string_view name) {
+    // Empty text, or prefixes with nothing after them ("Ctrl+"), name no key.
+    if (name.empty()) return 0;
     if (name.size() == 1) {
         const char c = Upper(name[0]);
         if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return static_cast<uint16_t>(c);

@@ -14,18 +14,24 @@ std::filesystem::path PathOf(const std::string& utf8) {
 
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
+FileReading ReadWholeFileOrWhyNot(const std::string& path) {
     const std::filesystem::path file = PathOf(path);
     std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error)) return std::nullopt;
+    const std::filesystem::file_status status = std::filesystem::status(file, error);
+    // Only "no such entry" is a missing file; a link that leads nowhere
+    // counts as one too, since what it names is not there. Any other
+    // failure to look (a looping link, a folder that may not be searched)
+    // leaves open what is there.
+    if (status.type() == std::filesystem::file_type::not_found) return {FileReading::Missing, {}};
+    if (error || status.type() != std::filesystem::file_type::regular) return {FileReading::Unreadable, {}};
     try {
         std::ifstream in(file, std::ios::binary);
-        if (!in) return std::nullopt;
+        if (!in) return {FileReading::Unreadable, {}};
         std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (in.bad()) return std::nullopt;
-        return bytes;
+        if (in.bad()) return {FileReading::Unreadable, {}};
+        return {FileReading::Read, std::move(bytes)};
     } catch (const std::exception&) {
-        return std::nullopt;  // a read error: as unreadable as a missing file
+        return {FileReading::Unreadable, {}};
     }
 }
 

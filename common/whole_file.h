@@ -5,11 +5,25 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace zenka {
 
+// What reading a whole file found: its bytes, no file at all, or a file
+// (or something else) that is there but could not be read: another program
+// holds it, access is denied, it is a folder.
+struct FileReading {
+    enum Status { Read, Missing, Unreadable } status = Missing;
+    std::string bytes;  // when Read
+};
+FileReading ReadWholeFileOrWhyNot(const std::string& path);
+
 // The file's bytes; nothing when it is missing or cannot be read.
-std::optional<std::string> ReadWholeFile(const std::string& path);
+inline std::optional<std::string> ReadWholeFile(const std::string& path) {
+    FileReading reading = ReadWholeFileOrWhyNot(path);
+    if (reading.status != FileReading::Read) return std::nullopt;
+    return std::move(reading.bytes);
+}
 
 // Writes the bytes to a new file beside path and then puts that file in
 // path's place, so that path holds either its old contents or the new ones,

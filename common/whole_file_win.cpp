@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "common/utf16_win.h"
 
@@ -44,16 +45,22 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
+FileReading ReadWholeFileOrWhyNot(const std::string& path) {
     const std::wstring wide = Widen(path);
-    if (wide.empty()) return std::nullopt;
+    if (wide.empty()) return {FileReading::Missing, {}};
     FileHandle file(CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) return std::nullopt;
+    if (!file.Valid()) {
+        // Only these say that nothing is there; a sharing violation, a
+        // denied access or a folder in the file's place do not.
+        const DWORD error = GetLastError();
+        const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+        return {missing ? FileReading::Missing : FileReading::Unreadable, {}};
+    }
     LARGE_INTEGER size{};
     if (GetFileType(file.Get()) != FILE_TYPE_DISK || !GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 ||
         static_cast<unsigned long long>(size.QuadPart) > std::string().max_size()) {
-        return std::nullopt;
+        return {FileReading::Unreadable, {}};
     }
     std::string bytes;
     bytes.resize(static_cast<size_t>(size.QuadPart));
@@ -61,12 +68,12 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     while (done < bytes.size()) {
         const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
         DWORD read = 0;
-        if (!ReadFile(file.Get(), bytes.data() + done, chunk, &read, nullptr)) return std::nullopt;
+        if (!ReadFile(file.Get(), bytes.data() + done, chunk, &read, nullptr)) return {FileReading::Unreadable, {}};
         if (read == 0) break;  // the file got shorter meanwhile
         done += read;
     }
     bytes.resize(done);
-    return bytes;
+    return {FileReading::Read, std::move(bytes)};
 }
 
 bool ReplaceWholeFile(const std::string& path, std::string_view bytes) {

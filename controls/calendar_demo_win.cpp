@@ -8,13 +8,14 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <exception>
+#include <optional>
 #include <string>
 
 #include "common/app_title.h"
 #include "common/clock_win.h"
-#include "common/error_report_win.h"
+#include "calendar/date_text.h"
 #include "calendar/default_holidays.h"
-#include "calendar/julius.h"
 #include "common/utf16_win.h"
 #include "controls/month_calendar_win.h"
 
@@ -27,13 +28,13 @@ constexpr char kUsage[] =
     "zenka-calendar-demo [YYYY-MM-DD] [--neighbors] [--lines] [--rokuyo] [--monday] [--size WxH]";
 
 struct Options {
-    bool hasDate = false;
-    int year = 0, month = 0, day = 0;
+    std::optional<int32_t> date;  // Julius day
     bool neighbors = false, lines = false, rokuyo = false, monday = false;
     int width = 115, height = 102;
 };
 
-bool ParseOptions(int argc, wchar_t** argv, Options& options) {
+// Fills options from the command line; on a mistake, the text to show.
+std::optional<std::string> ParseOptions(int argc, wchar_t** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
         const std::wstring arg = argv[i];
         if (arg == L"--neighbors") {
@@ -47,16 +48,19 @@ bool ParseOptions(int argc, wchar_t** argv, Options& options) {
         } else if (arg == L"--size" && i + 1 < argc) {
             if (swscanf(argv[++i], L"%dx%d", &options.width, &options.height) != 2 || options.width < 1 ||
                 options.height < 1 || options.width > 4000 || options.height > 4000) {
-                return false;
+                return kUsage;
             }
-        } else if (swscanf(arg.c_str(), L"%d-%d-%d", &options.year, &options.month, &options.day) == 3) {
-            if (options.month < 1 || options.month > 12 || options.day < 1 || options.day > 31) return false;
-            options.hasDate = true;
+        } else if (arg.starts_with(L"--") || options.date) {
+            return kUsage;
         } else {
-            return false;
+            try {
+                options.date = ParseDateText(Narrow(arg));
+            } catch (const std::exception& e) {  // no date, or none of the supported range or the calendar
+                return std::string(e.what()) + "\n\n" + kUsage;
+            }
         }
     }
-    return true;
+    return std::nullopt;
 }
 
 void ShowDateInTitle(HWND window, const TCustomCalendarEx2k& calendar) {
@@ -89,10 +93,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     Options options;
-    const bool understood = argv && ParseOptions(argc, argv, options);
+    const std::optional<std::string> mistake = argv ? ParseOptions(argc, argv, options) : std::string(kUsage);
     LocalFree(argv);
-    if (!understood) {
-        MessageBoxW(nullptr, Widen(kUsage).c_str(), kApplicationTitleW, MB_OK | MB_ICONINFORMATION);
+    if (mistake) {
+        MessageBoxW(nullptr, Widen(*mistake).c_str(), kApplicationTitleW, MB_OK | MB_ICONINFORMATION);
         return 2;
     }
 
@@ -125,13 +129,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     calendar.SetShowLine(options.lines);
     calendar.SetShowRokuyo(options.rokuyo);
     if (options.monday) calendar.SetFirstDayOfWeek(dowMon);
-    try {
-        if (options.hasDate) {
-            calendar.SetDate(options.year, static_cast<uint8_t>(options.month), static_cast<uint8_t>(options.day));
-        }
-    } catch (...) {
-        ReportCurrentException(window);
-    }
+    if (options.date) calendar.SetJuliusDay(*options.date);
     calendar.OnDayChange = [window](TCustomCalendarEx2k& sender, int32_t, uint8_t, uint8_t) {
         ShowDateInTitle(window, sender);
     };

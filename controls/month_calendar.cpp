@@ -41,13 +41,25 @@ void TCalEX2kFonts::SetFont(DayFontIndex index, const FontDescription& font) {
 
 // ---- TCustomCalendarEx2k ----
 
+namespace {
+
+// Today, or the nearer end of the supported range for a clock set beyond it.
+int32_t TodayWithinRange(const Clock& clock) {
+    const DateTime now = clock.Now();
+    if (now.year < kFirstSupportedYear) return kFirstSupportedDay;
+    if (now.year > kLastSupportedYear) return kLastSupportedDay;
+    return DateTimeToJulius(now);
+}
+
+}  // namespace
+
 TCustomCalendarEx2k::TCustomCalendarEx2k(const Clock& clock)
-    : clock_(clock), julius_(DateTimeToJulius(clock.Now())), date_(JuliusToDate(julius_)) {
+    : clock_(clock), julius_(TodayWithinRange(clock)), date_(JuliusToDate(julius_)) {
     fonts_.OnChange = [this] { Render(); };
 }
 
 void TCustomCalendarEx2k::SetJuliusDay(int32_t value) {
-    if (value == julius_) return;
+    if (value == julius_ || !IsSupportedDay(value)) return;
     julius_ = value;
     date_ = JuliusToDate(value);
     Render();
@@ -55,7 +67,9 @@ void TCustomCalendarEx2k::SetJuliusDay(int32_t value) {
 }
 
 void TCustomCalendarEx2k::SetYear(int32_t value) {
-    if (IsValidDate(value, date_.month, date_.day)) SetJuliusDay(DateToJulius(value, date_.month, date_.day));
+    if (IsSupportedYear(value) && IsValidDate(value, date_.month, date_.day)) {
+        SetJuliusDay(DateToJulius(value, date_.month, date_.day));
+    }
 }
 
 void TCustomCalendarEx2k::SetMonth(uint8_t value) {
@@ -91,10 +105,11 @@ void TCustomCalendarEx2k::DoDayChange(int32_t y, uint8_t m, uint8_t d) {
 }
 
 void TCustomCalendarEx2k::SetDate(int32_t year, uint8_t month, uint8_t day) {
-    SetJuliusDay(DateToJulius(year, month, day));
+    // Far outside the range a day number would wrap round into it.
+    if (IsSupportedYear(year)) SetJuliusDay(DateToJulius(year, month, day));
 }
 
-void TCustomCalendarEx2k::GoToday() { SetJuliusDay(DateTimeToJulius(clock_.Now())); }
+void TCustomCalendarEx2k::GoToday() { SetJuliusDay(TodayWithinRange(clock_)); }
 void TCustomCalendarEx2k::NextDay() { SetJuliusDay(julius_ + 1); }
 void TCustomCalendarEx2k::PrevDay() { SetJuliusDay(julius_ - 1); }
 
@@ -106,6 +121,7 @@ void TCustomCalendarEx2k::GoToMonth(int32_t year, int month) {
         month += 12;
         --year;
     }
+    if (!IsSupportedYear(year)) return;
     const auto m = static_cast<uint8_t>(month);
     const uint8_t last = DaysInMonth(year, m);
     SetJuliusDay(DateToJulius(year, m, date_.day < last ? date_.day : last));
@@ -171,20 +187,30 @@ int TMonthlyCalendar::RowCount() const {
     return rows;
 }
 
-Rect TMonthlyCalendar::CellRect(int column, int row) const {
+int TMonthlyCalendar::ColumnEdge(int column) const {
     // Each fraction is taken before scaling, so neighbouring cells share
     // their edges exactly and cover the client area without gaps.
-    const double rows = RowCount();
-    const auto x = [this](int c) { return static_cast<int>(ClientWidth() * (c / 7.0)); };
-    const auto y = [this, rows](int r) { return static_cast<int>(ClientHeight() * (r / rows)); };
-    return {x(column), y(row), x(column + 1), y(row + 1)};
+    return static_cast<int>(ClientWidth() * (column / 7.0));
+}
+
+int TMonthlyCalendar::RowEdge(int row, int rows) const {
+    return static_cast<int>(ClientHeight() * (row / static_cast<double>(rows)));
+}
+
+Rect TMonthlyCalendar::CellRect(int column, int row) const {
+    const int rows = RowCount();
+    return {ColumnEdge(column), RowEdge(row, rows), ColumnEdge(column + 1), RowEdge(row + 1, rows)};
 }
 
 std::optional<GridCell> TMonthlyCalendar::CellFromPoint(int x, int y) const {
-    const int cellWidth = ClientWidth() / 7;
-    const int cellHeight = ClientHeight() / RowCount();
-    if (cellWidth <= 0 || cellHeight <= 0 || x < 0 || y < 0) return std::nullopt;
-    return GridCell{x / cellWidth, y / cellHeight};
+    if (x < 0 || y < 0 || x >= ClientWidth() || y >= ClientHeight()) return std::nullopt;
+    // The last edges are the client area's own, so a point inside it lies
+    // in exactly one cell; a cell too narrow to be drawn holds none.
+    GridCell cell;
+    while (x >= ColumnEdge(cell.column + 1)) ++cell.column;
+    const int rows = RowCount();
+    while (y >= RowEdge(cell.row + 1, rows)) ++cell.row;
+    return cell;
 }
 
 void TMonthlyCalendar::DrawGrid(CalendarCanvas& canvas) const {

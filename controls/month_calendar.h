@@ -77,6 +77,8 @@ public:
     TCustomCalendarEx2k& operator=(const TCustomCalendarEx2k&) = delete;
 
     int32_t JuliusDay() const { return julius_; }
+    // A day outside the supported range is ignored: the date stays where
+    // it is, as it does for every step below that would leave the range.
     void SetJuliusDay(int32_t value);
 
     int32_t Year() const { return date_.year; }
@@ -110,7 +112,9 @@ public:
 
     // Navigation. Month and year steps keep the day unless the target month
     // is shorter. Steps landing in the 1582 gap raise EJuliusError and leave
-    // the date as it was; day steps never raise.
+    // the date as it was; day steps never raise. At the ends of the
+    // supported range a step beyond it changes nothing. GoToday on a clock
+    // set beyond the range goes to its nearer end.
     void SetDate(int32_t year, uint8_t month, uint8_t day);
     void GoToday();
     void NextDay();
@@ -231,9 +235,8 @@ public:
 
     // Cells tile the client area exactly, the odd pixels spread over them.
     Rect CellRect(int column, int row) const;
-    // The cell under a point by whole cell sizes, so the few pixels left at
-    // the right and bottom edges give column 7 or row RowCount; nothing when
-    // the client area is too small for a cell.
+    // The cell drawn under a point, by the same edges as CellRect; nothing
+    // for a point outside the client area.
     virtual std::optional<GridCell> CellFromPoint(int x, int y) const;
 
     // Fills the background and draws every cell.
@@ -250,6 +253,10 @@ public:
     void MouseDown(int x, int y);
 
 private:
+    // Where column 0..7 and row 0..rows begin, in client pixels.
+    int ColumnEdge(int column) const;
+    int RowEdge(int row, int rows) const;
+
     // The day's font; a line that cannot be read counts as not matching and
     // is kept for TakeUnreadableLines.
     const FontDescription& CellFont(const CivilDate& date) const;

@@ -36,6 +36,16 @@ void TrayShellState::Answered(TrayShellCall call, bool accepted) {
     }
 }
 
+bool TrayIdentityChoice::Call(TrayShellCall call, const Send& send) {
+    if (call == TrayShellCall::None) return false;
+    const TrayIdentity identity = Current();
+    if (send(call, identity)) return true;
+    if (call != TrayShellCall::Add || identity != TrayIdentity::Guid) return false;
+    if (!send(call, TrayIdentity::WindowAndNumber)) return false;
+    byWindow_ = true;
+    return true;
+}
+
 bool ClickDetector::Release(bool hasClickHandler) {
     if (!hasClickHandler) {
         // Nobody listens for clicks; nothing to wait for.

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -87,6 +88,33 @@ public:
 private:
     bool wanted_ = false;
     bool added_ = false;
+};
+
+// How the shell tells an icon from the others: by a GUID of its own, or by
+// its window and number.
+enum class TrayIdentity : uint8_t { Guid, WindowAndNumber };
+
+// Which identity an icon's calls to the shell use. An icon with a GUID is
+// added by it; the shell ties a GUID to the executable's path and refuses
+// it from another path (or for reasons of its own), so a refused add is
+// made again by window and number, and an icon the shell took that way
+// keeps that identity for every later call. When the shell refuses both
+// (it is not there yet), the next add tries the GUID again.
+class TrayIdentityChoice {
+public:
+    // Makes one call, the shell answering whether it took it.
+    using Send = std::function<bool(TrayShellCall call, TrayIdentity identity)>;
+
+    void SetHasGuid(bool hasGuid) { hasGuid_ = hasGuid; }
+    TrayIdentity Current() const {
+        return hasGuid_ && !byWindow_ ? TrayIdentity::Guid : TrayIdentity::WindowAndNumber;
+    }
+    // Makes the call (None makes none) and answers the shell's answer.
+    bool Call(TrayShellCall call, const Send& send);
+
+private:
+    bool hasGuid_ = false;
+    bool byWindow_ = false;
 };
 
 // Tells a single click from a double click of the left button. A release

@@ -153,7 +153,12 @@ void TTrayIcon::ReplaceIcon(HICON icon) {
     if (old) DestroyIcon(old);
 }
 
-NOTIFYICONDATAW TTrayIcon::Record() const {
+void TTrayIcon::SetGuid(const GUID& guid) {
+    guid_ = guid;
+    identity_.SetHasGuid(true);
+}
+
+NOTIFYICONDATAW TTrayIcon::Record(TrayIdentity identity) const {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof(data);
     data.hWnd = Shared().window;
@@ -161,6 +166,12 @@ NOTIFYICONDATAW TTrayIcon::Record() const {
     data.uCallbackMessage = kTrayCallbackMessage;
     data.hIcon = icon_;
     data.uFlags = NIF_MESSAGE | NIF_ICON;
+    if (identity == TrayIdentity::Guid) {
+        // The window and number still go along: the shell's mouse messages
+        // name the icon by its number.
+        data.uFlags |= NIF_GUID;
+        data.guidItem = guid_;
+    }
     if (!tip_.empty()) {
         data.uFlags |= NIF_TIP;
         const std::wstring tip = Widen(tip_);
@@ -170,21 +181,16 @@ NOTIFYICONDATAW TTrayIcon::Record() const {
 }
 
 void TTrayIcon::Call(TrayShellCall call) {
-    DWORD message = 0;
-    switch (call) {
-        case TrayShellCall::None: return;
-        case TrayShellCall::Add: message = NIM_ADD; break;
-        case TrayShellCall::Modify: message = NIM_MODIFY; break;
-        case TrayShellCall::Delete: message = NIM_DELETE; break;
-    }
-    const NOTIFYICONDATAW data = Record();
-    BOOL accepted = FALSE;
-    if (const TrayNotifier& notifier = Shared().notifier) {
-        accepted = notifier(message, data);
-    } else {
-        accepted = Shell_NotifyIconW(message, const_cast<NOTIFYICONDATAW*>(&data));
-    }
-    shell_.Answered(call, accepted != FALSE);
+    if (call == TrayShellCall::None) return;
+    const bool accepted = identity_.Call(call, [this](TrayShellCall each, TrayIdentity identity) {
+        DWORD message = NIM_DELETE;
+        if (each == TrayShellCall::Add) message = NIM_ADD;
+        if (each == TrayShellCall::Modify) message = NIM_MODIFY;
+        const NOTIFYICONDATAW data = Record(identity);
+        if (const TrayNotifier& notifier = Shared().notifier) return notifier(message, data) != FALSE;
+        return Shell_NotifyIconW(message, const_cast<NOTIFYICONDATAW*>(&data)) != FALSE;
+    });
+    shell_.Answered(call, accepted);
 }
 
 void TTrayIcon::Readd() { Call(shell_.ShellRestarted()); }

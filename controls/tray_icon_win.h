@@ -59,6 +59,12 @@ public:
     // the image unchanged, when the file cannot be loaded.
     bool LoadIconFile(const std::wstring& path);
 
+    // Gives the icon a GUID of its own, which the shell then knows it by
+    // (see TrayIdentityChoice); set before the icon is first shown.
+    void SetGuid(const GUID& guid);
+    // How the shell knows the icon now.
+    TrayIdentity Identity() const { return identity_.Current(); }
+
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool value) { enabled_ = value; }
     bool AutoPopup() const { return autoPopup_; }
@@ -84,7 +90,7 @@ private:
 
     // Makes the call and keeps the shell's answer.
     void Call(TrayShellCall call);
-    NOTIFYICONDATAW Record() const;
+    NOTIFYICONDATAW Record(TrayIdentity identity) const;
     void ReplaceIcon(HICON icon);
 
     // The shell's messages for this icon, from the shared window.
@@ -97,6 +103,8 @@ private:
     HWND owner_;
     int id_;
     TrayShellState shell_;
+    TrayIdentityChoice identity_;
+    GUID guid_{};
     bool enabled_ = true;
     bool autoPopup_ = true;
     std::string tip_ = "TipHelp";

@@ -158,15 +158,19 @@ std::string BackupPathFor(std::string_view executablePath) {
     return std::string(executablePath.substr(0, hasExtension ? dot : executablePath.size())) + ".bak";
 }
 
-bool BackupDayLists(const DayLists& lists, const std::string& backupPath,
-                    const std::function<void(const std::string&)>& showMessage) {
-    ProfileFile file = ProfileFile::Parse(ReadWholeFile(backupPath).value_or(std::string()));
+BackupResult BackupDayLists(const DayLists& lists, const std::string& backupPath) {
+    // Sections other than the lists' are kept, so a file that is there but
+    // could not be read is not to be replaced by one holding only the lists.
+    const FileReading old = ReadWholeFileOrWhyNot(backupPath);
+    if (old.status == FileReading::Unreadable) {
+        return {BackupResult::NotRead, backupPath + " を読み込めないため、バックアップを書き込みませんでした"};
+    }
+    ProfileFile file = ProfileFile::Parse(old.bytes);
     BackupList(file, kSpecialDayListPlace, lists.SpecialDayList);
     BackupList(file, kYoteiDayListPlace, lists.YoteiDayList);
     BackupList(file, kHolidayListPlace, lists.HolidayList);
-    if (ReplaceWholeFile(backupPath, file.Serialize())) return true;
-    showMessage(backupPath + " に書き込めません");
-    return false;
+    if (ReplaceWholeFile(backupPath, file.Serialize())) return {};
+    return {BackupResult::NotWritten, backupPath + " に書き込めません"};
 }
 
 bool RestoreDayListsFromBackup(const std::string& backupPath, DayLists& lists, const ShowMessage& show) {

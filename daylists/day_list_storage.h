@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -63,12 +62,25 @@ bool SaveDayLists(KeyStore& keys, const DayLists& lists);
 // The executable's path with its extension replaced by ".bak".
 std::string BackupPathFor(std::string_view executablePath);
 
+// What became of a backup, and what to tell the user when it did not
+// happen.
+struct BackupResult {
+    enum Outcome {
+        Written,
+        // The file is there but could not be read (another program holds
+        // it, access is denied): it is left as it is.
+        NotRead,
+        // The new file could not be written: the old one is left as it is.
+        NotWritten,
+    } outcome = Written;
+    std::string message;  // "<path> に書き込めません" and the like; empty when written
+};
+
 // Writes the three lists into the backup file (UTF-8 path), keeping its
-// other sections. The file is replaced as a whole, so a failure leaves the
-// previous file as it was; the failure is shown as "<path> に書き込めません"
-// through showMessage and false returned.
-bool BackupDayLists(const DayLists& lists, const std::string& backupPath,
-                    const std::function<void(const std::string&)>& showMessage);
+// other sections. A missing file is made afresh; a file that is there is
+// replaced as a whole only once it has been read, so a failure of either
+// step leaves it as it was.
+BackupResult BackupDayLists(const DayLists& lists, const std::string& backupPath);
 
 // Reads a backup file into lists the way a restore does: a list whose
 // section is absent stays as it was, except the holiday list, which a file

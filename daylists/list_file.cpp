@@ -2,7 +2,6 @@
 
 #include "common/cp932.h"
 #include "common/whole_file.h"
-#include "daylists/list_file_lines.h"
 
 namespace zenka {
 
@@ -15,6 +14,25 @@ constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kLineEnd = "\r\n";
 // How many unreadable lines a message names before it only counts the rest.
 constexpr size_t kLinesNamed = 10;
+
+// The bytes of each line, up to a NUL; no trail byte of code page 932 and
+// no byte of a UTF-8 character is a CR or LF, so the bytes can be split
+// before they are read.
+std::vector<std::string> SplitLines(std::string_view text) {
+    text = text.substr(0, text.find('\0'));
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        const size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            break;
+        }
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    return lines;
+}
 
 // Malformed bytes become U+FFFD; everything else stays.
 std::string RepairUtf8(std::string_view bytes) {
@@ -53,8 +71,8 @@ std::string ProposedListFileName(DayListKind kind) { return std::string(DayListN
 DecodedListFile DecodeListFile(std::string_view bytes) {
     const bool marked = bytes.starts_with(kUtf8Mark);
     if (marked) bytes.remove_prefix(kUtf8Mark.size());
-    std::vector<std::string> raw = SplitListFileLines(bytes);
-    // The splitter has cut the text at a NUL; so must the test of the whole.
+    const std::vector<std::string> raw = SplitLines(bytes);
+    // The lines end at a NUL; so must the test of the whole.
     const bool utf8File = marked || IsUtf8Text(bytes.substr(0, bytes.find('\0')));
 
     DecodedListFile file;
@@ -76,6 +94,8 @@ DecodedListFile DecodeListFile(std::string_view bytes) {
     }
     return file;
 }
+
+std::vector<std::string> SplitListFileLines(std::string_view bytes) { return DecodeListFile(bytes).lines; }
 
 std::string EncodeListFile(const std::vector<std::string>& lines) {
     bool cp932 = true;

@@ -32,13 +32,19 @@ struct DecodedListFile {
     std::vector<size_t> unreadableLines;
 };
 
-// The lines of a file's bytes. A file that starts with the UTF-8 byte
-// order mark is UTF-8; so is one that is well-formed UTF-8 throughout.
-// Otherwise each line is read on its own: as UTF-8 when it is well-formed
-// UTF-8 with a character that takes three bytes or more there (as Japanese
-// text does, and code page 932 text practically never), else as code page
-// 932.
+// The lines of a file's bytes, in file order: a line ends at CR, at LF, or
+// at CR LF taken together; a final line break adds no empty line; an empty
+// line between two breaks stays; a NUL byte ends the text. Lines are taken
+// as they are, without trimming or checking.
+// A file that starts with the UTF-8 byte order mark is UTF-8; so is one
+// that is well-formed UTF-8 throughout. Otherwise each line is read on its
+// own: as UTF-8 when it is well-formed UTF-8 with a character that takes
+// three bytes or more there (as Japanese text does, and code page 932 text
+// practically never), else as code page 932.
 DecodedListFile DecodeListFile(std::string_view bytes);
+
+// The lines alone, as DecodeListFile reads them.
+std::vector<std::string> SplitListFileLines(std::string_view bytes);
 
 // The bytes of a file holding the lines, each followed by CR LF, in code
 // page 932 when that reads back as the same lines, else in UTF-8 with the

@@ -3,10 +3,10 @@
 // the editor writes, opened again and left alone, is written the same.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
 #include "daylists/entry_editor.h"
+#include "fuzz/fuzz_check.h"
 
 namespace {
 
@@ -26,10 +26,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const zenka::CivilDate date{1900 + data[0], static_cast<uint8_t>(1 + data[1] % 12), static_cast<uint8_t>(1 + data[2] % 28)};
     const std::string_view line(reinterpret_cast<const char*>(data + 3), size - 3);
     const zenka::EditorFilling filling = zenka::FillEditorControls(line, date);
-    if (!InRange(filling.controls)) std::abort();
+    FUZZ_CHECK(InRange(filling.controls));
     if (const auto composed = zenka::EditorLine(filling.controls); composed && !filling.error) {
         const zenka::EditorFilling again = zenka::FillEditorControls(*composed, date);
-        if (again.error || zenka::EditorLine(again.controls) != composed) std::abort();
+        FUZZ_CHECK(!again.error);
+        FUZZ_CHECK(zenka::EditorLine(again.controls) == composed);
     }
     return 0;
 }

@@ -5,10 +5,13 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev
+  clang libclang-rt-dev llvm
   mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   wine wine64
   xvfb xauth x11-apps imagemagick locales fonts-ipafont-gothic fonts-horai-umefont
-  openssl  # the https test servers
+  openssl                         # the https test servers
+  fp-utils libchm-bin libchm-dev  # the help file: chmcmd compiles it, chmlib reads it back
+  zip unzip                       # the release package and its test
 )
 
 missing=()

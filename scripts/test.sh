@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the
-# native core tests (under sanitizers) and the Windows tests under Wine.
+# native core tests (under sanitizers), every fuzz target over its corpus
+# and the Windows tests under Wine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -10,6 +11,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 echo "== Native tests"
 ctest --test-dir "$root/build/native" --output-on-failure
+
+echo "== Fuzz targets over their corpora"
+"$root/scripts/fuzz.sh" --check
 
 echo "== Windows tests under Wine"
 xvfb-run -a -s "-screen 0 1024x768x24" "$root/scripts/run-wine-tests.sh"

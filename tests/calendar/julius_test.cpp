@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
+#include <utility>
+
 namespace zenka {
 namespace {
 
@@ -37,6 +41,58 @@ TEST(Julius, WeekdaysCountFromSunday) {
     EXPECT_EQ(JuliusDayOfWeek(DateToJulius(2026, 12, 8)), 3);
 }
 
+TEST(Julius, EveryDayNumberHasAWeekday) {
+    // Day 0 (-4712-01-01) was a Monday; the days before it count back
+    // through the same cycle.
+    EXPECT_EQ(JuliusDayOfWeek(0), 2);
+    EXPECT_EQ(JuliusDayOfWeek(-1), 1);
+    EXPECT_EQ(JuliusDayOfWeek(-2), 7);
+    EXPECT_EQ(JuliusDayOfWeek(INT32_MAX), 3);
+    EXPECT_EQ(JuliusDayOfWeek(INT32_MIN), 7);
+    for (const int32_t start : {INT32_MIN, -5000 * 366, -1401, -30, 5373470, INT32_MAX - 30}) {
+        for (int32_t j = start; j < start + 30; ++j) {
+            const int weekday = JuliusDayOfWeek(j);
+            ASSERT_TRUE(weekday >= 1 && weekday <= 7) << "day " << j << " gave weekday " << weekday;
+            EXPECT_EQ(JuliusDayOfWeek(j + 1), weekday % 7 + 1) << "day " << j;
+        }
+    }
+}
+
+TEST(Julius, TheSupportedRangeIsWholeYearsFrom4713BCToAD9999) {
+    EXPECT_EQ(JuliusToDate(kFirstSupportedDay), (CivilDate{kFirstSupportedYear, 1, 1}));
+    EXPECT_EQ(JuliusToDate(kLastSupportedDay), (CivilDate{kLastSupportedYear, 12, 31}));
+    EXPECT_EQ(DateToJulius(-4712, 1, 1), kFirstSupportedDay);
+    EXPECT_EQ(DateToJulius(9999, 12, 31), kLastSupportedDay);
+    for (const auto& [day, supported] : {std::pair{INT32_MIN, false}, {-1, false}, {0, true}, {2451545, true},
+                                         {5373484, true}, {5373485, false}, {INT32_MAX, false}}) {
+        EXPECT_EQ(IsSupportedDay(day), supported) << day;
+    }
+    for (const auto& [year, supported] : {std::pair{INT32_MIN, false}, {-4713, false}, {-4712, true}, {0, true},
+                                          {9999, true}, {10000, false}, {INT32_MAX, false}}) {
+        EXPECT_EQ(IsSupportedYear(year), supported) << year;
+    }
+    EXPECT_EQ(std::string(kSupportedRangeMessage), "日付は -4712-01-01 (紀元前4713年1月1日) から 9999-12-31 までです");
+}
+
+TEST(Julius, AnyInputConvertsWithoutOverflow) {
+    // Far outside the supported range the results mean nothing, but the
+    // conversions neither overflow nor read outside their tables.
+    for (const int32_t year : {INT32_MIN, -6000000, -5000, 6000000, INT32_MAX}) {
+        for (const uint8_t month : {0, 1, 2, 3, 12, 13, 255}) {
+            for (const uint8_t day : {0, 1, 31, 255}) {
+                (void)DateToJulius(year, month, day);
+                (void)IsValidDate(year, month, day);
+            }
+            (void)DaysInMonth(year, month);
+        }
+    }
+    for (const int32_t julius : {INT32_MIN, INT32_MIN + 1, -2000000, -1402, 6000000, INT32_MAX - 1, INT32_MAX}) {
+        (void)JuliusToDate(julius);
+    }
+    EXPECT_FALSE(IsValidDate(INT32_MAX, 1, 1));
+    EXPECT_FALSE(IsValidDate(INT32_MIN, 12, 31));
+}
+
 TEST(Julius, LeapYearsAndMonthLengths) {
     EXPECT_TRUE(IsJuliusLeapYear(1500)) << "Julian rule before 1582";
     EXPECT_FALSE(IsJuliusLeapYear(1700));
@@ -49,6 +105,8 @@ TEST(Julius, LeapYearsAndMonthLengths) {
     EXPECT_EQ(DaysInMonth(4000, 2), 28);
     EXPECT_EQ(DaysInMonth(1582, 10), 31);
     EXPECT_EQ(DaysInMonth(2006, 4), 30);
+    // Months that do not exist have no days.
+    for (const uint8_t month : {0, 13, 255}) EXPECT_EQ(DaysInMonth(2006, month), 0) << int(month);
     // The day numbers know no 4000-year rule.
     EXPECT_EQ(DateToJulius(4000, 2, 29), 3182089);
     EXPECT_EQ(JuliusToDate(3182089), (CivilDate{4000, 2, 29}));

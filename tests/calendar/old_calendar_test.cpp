@@ -86,11 +86,13 @@ std::vector<std::pair<int32_t, uint8_t>> Rows(std::string_view text) {
     return rows;
 }
 
-TEST(OldCalendar, BisectionAnswersAsALinearScanOnEveryDay) {
+TEST(OldCalendar, BisectionAndTheWalkAnswerAsALinearScanOnEveryDay) {
     const auto rows = Rows(JdOldCalText());
     ASSERT_EQ(rows.size(), 2488u);
-    for (int32_t j = rows.front().first - 2; j <= rows.back().first + 2; ++j) {
+    OldCalendarWalk walk(rows.front().first - 2);
+    for (int32_t j = rows.front().first - 2; j <= rows.back().first + 2; ++j, walk.Next()) {
         ASSERT_EQ(OldCalendarLookup(j), LinearLookup(rows, j)) << "Julius day " << j;
+        ASSERT_EQ(walk.Date(), LinearLookup(rows, j)) << "Julius day " << j << ", walked";
     }
     // Inside the first table's range, the wider table answers as it did.
     const auto first = Rows(FirstOldCalendarTable());

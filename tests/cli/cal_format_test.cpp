@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <utility>
+
 #include "calendar/default_holidays.h"
+#include "calendar/old_calendar.h"
 #include "calendar/julius.h"
 
 namespace zenka::cli {
@@ -43,16 +49,23 @@ TEST(CalArguments, RefusesWhatItCannotUse) {
     } catch (const EJuliusError& e) {
         EXPECT_STREQ(e.what(), "1582/10/5-10/14は存在しません。");
     }
+    // Years outside the supported range, which the weekday and day number
+    // arithmetic cannot follow.
+    for (const char* year : {"-5000", "-4713", "10000", "6000000", "2147483647", "-2147483648"}) {
+        try {
+            ParseArguments({year, "1"});
+            ADD_FAILURE() << "year " << year << " was accepted";
+        } catch (const UsageError& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      std::string("日付は -4712-01-01 (紀元前4713年1月1日) から 9999-12-31 までです: ") + year + "年");
+        }
+    }
+    EXPECT_THROW(ParseArguments({"--tsv", "9999-12-31", "10000-01-01"}), UsageError);
+    EXPECT_EQ(ParseArguments({"-4712", "1"}).year, -4712);
+    EXPECT_EQ(ParseArguments({"9999", "12"}).year, 9999);
     const CalOptions tsv = ParseArguments({"--tsv", "2006-01-01", "2006-01-31"});
     ASSERT_TRUE(tsv.tsv);
     EXPECT_EQ(tsv.tsv->to - tsv.tsv->from, 30);
-}
-
-TEST(CalListFiles, ReadsCodePage932LinesWithAnyLineEnd) {
-    EXPECT_EQ(ReadListLines("1,1,\x8C\xB3\x92\x55\r\n5,5,a\n6,6,b\r7,7,c"),
-              (std::vector<std::string>{"1,1,元旦", "5,5,a", "6,6,b", "7,7,c"}));
-    EXPECT_EQ(ReadListLines("\r\n1,1,a\r\n"), (std::vector<std::string>{"", "1,1,a"}));
-    EXPECT_TRUE(ReadListLines("").empty());
 }
 
 TEST(CalListFiles, NamesTheMalformedLine) {
@@ -114,6 +127,57 @@ TEST(CalTsv, OneRecordPerDay) {
     const int32_t from = DateToJulius(2006, 1, 1);
     const std::string text = RenderTsv(DefaultRules(), from, from + 1);
     EXPECT_EQ(text, "2006-01-01\t1\t5\t4\t12\t2\t1\t元旦\n2006-01-02\t2\t8\t4\t12\t3\t2\t振替休日\n");
+}
+
+// The record of one day from the definitions: each date converted from its
+// day number, each question asked on its own.
+std::string ReferenceRecord(const DayRuleSet& rules, int32_t julius) {
+    const CivilDate date = JuliusToDate(julius);
+    char text[32];
+    std::snprintf(text, sizeof text, "%s%04d-%02d-%02d", date.year < 0 ? "-" : "", std::abs(date.year), date.month,
+                  date.day);
+    const uint8_t flags = GetDayAttributes(rules, date.year, date.month, date.day);
+    const OldDate old = OldCalendarLookup(julius);
+    std::string names = GetDayNames(rules, date.year, date.month, date.day);
+    for (char& c : names) {
+        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+    }
+    return std::string(text) + "\t" + std::to_string(JuliusDayOfWeek(julius)) + "\t" + std::to_string(flags) +
+           "\t" + std::to_string(GetDayFont(rules, date.year, date.month, date.day)) + "\t" +
+           std::to_string(old.month) + "\t" + std::to_string(old.day) + "\t" +
+           std::to_string(RokuyoIndex(julius)) + "\t" + names + "\n";
+}
+
+TEST(CalTsv, TheWalkWritesWhatTheDefinitionsGiveDayByDay) {
+    DayRuleSet rules = DefaultRules();
+    rules.SpecialDayList.Assign({"2,14,バレンタイン デー", "5,2,1,母の日", "2026,0,7,7,七夕の\"集い\"",
+                                 "1999,1,12,24,イブ\tタブ", "2000,2,3,5,6,第5金曜", "1,1,", "2006,7,5,5,any year"});
+    rules.YoteiDayList.Assign({"3,21,予定", "9,23,秋", "1582,0,10,4,改暦前", "1582,0,10,15,改暦後"});
+    // Two centuries with every rule the holiday law added, the reform, and
+    // the ends of the supported range; the equinoxes on and off.
+    const struct {
+        bool equinox;
+        const char* from;
+        const char* to;
+    } ranges[] = {{true, "1900-01-01", "2100-12-31"}, {false, "1970-01-01", "2030-12-31"},
+                  {true, "1580-01-01", "1584-12-31"}, {true, "-4712-01-01", "-4711-03-01"},
+                  {false, "9998-11-01", "9999-12-31"}};
+    for (const auto& [equinox, from, to] : ranges) {
+        rules.AutoEquinox = equinox;
+        const int32_t first = ParseArguments({"--tsv", from, to}).tsv->from;
+        const int32_t last = ParseArguments({"--tsv", from, to}).tsv->to;
+        std::string expected;
+        for (int32_t j = first; j <= last; ++j) expected += ReferenceRecord(rules, j);
+        const std::string written = RenderTsv(rules, first, last);
+        if (written != expected) {
+            size_t at = 0;
+            while (at < written.size() && at < expected.size() && written[at] == expected[at]) ++at;
+            const size_t line = expected.rfind('\n', at) + 1;
+            FAIL() << from << " to " << to << ", first difference in the record\n"
+                   << expected.substr(line, expected.find('\n', line) - line) << "\nwritten as\n"
+                   << written.substr(line, written.find('\n', line) - line);
+        }
+    }
 }
 
 }  // namespace

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
-
+#include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calendar/default_holidays.h"
@@ -152,6 +154,73 @@ TEST(MonthNavigation, StepsIntoThe1582GapRaiseAndKeepTheDate) {
     EXPECT_EQ(Selected(c), Date(1582, 10, 15));
 }
 
+TEST(MonthNavigation, StopsAtTheEndsOfTheSupportedRange) {
+    struct Step {
+        const char* name;
+        void (*apply)(TestCalendar&);
+    };
+    const Step steps[] = {
+        {"NextDay", [](TestCalendar& c) { c.NextDay(); }},
+        {"PrevDay", [](TestCalendar& c) { c.PrevDay(); }},
+        {"Down", [](TestCalendar& c) { c.KeyDown(CalendarKey::Down); }},
+        {"Up", [](TestCalendar& c) { c.KeyDown(CalendarKey::Up); }},
+        {"NextMonth", [](TestCalendar& c) { c.NextMonth(); }},
+        {"PrevMonth", [](TestCalendar& c) { c.PrevMonth(); }},
+        {"PageDown", [](TestCalendar& c) { c.KeyDown(CalendarKey::PageDown); }},
+        {"PageUp", [](TestCalendar& c) { c.KeyDown(CalendarKey::PageUp); }},
+        {"NextYear", [](TestCalendar& c) { c.NextYear(); }},
+        {"PrevYear", [](TestCalendar& c) { c.PrevYear(); }},
+        {"SetDate 10000-01-01", [](TestCalendar& c) { c.SetDate(10000, 1, 1); }},
+        {"SetDate 9999-13-01", [](TestCalendar& c) { c.SetDate(9999, 13, 1); }},
+        {"SetDate -4713-12-31", [](TestCalendar& c) { c.SetDate(-4713, 12, 31); }},
+        {"SetDate -4712-01-00", [](TestCalendar& c) { c.SetDate(-4712, 1, 0); }},
+        {"SetDate of the largest year", [](TestCalendar& c) { c.SetDate(INT32_MAX, 1, 1); }},
+        {"SetDate of the smallest year", [](TestCalendar& c) { c.SetDate(INT32_MIN, 12, 31); }},
+        {"SetYear 10000", [](TestCalendar& c) { c.SetYear(10000); }},
+        {"SetYear -4713", [](TestCalendar& c) { c.SetYear(-4713); }},
+        {"SetJuliusDay -1", [](TestCalendar& c) { c.SetJuliusDay(-1); }},
+        {"SetJuliusDay 5373485", [](TestCalendar& c) { c.SetJuliusDay(5373485); }},
+    };
+    // Which steps may move from each date: those staying inside the range.
+    struct Start {
+        CivilDate date;
+        std::vector<std::string> moving;
+    };
+    const Start starts[] = {
+        {{9999, 12, 31}, {"PrevDay", "Up", "PrevMonth", "PageUp", "PrevYear"}},
+        {{9999, 12, 25}, {"NextDay", "PrevDay", "Up", "PrevMonth", "PageUp", "PrevYear"}},
+        {{9999, 1, 31}, {"NextDay", "PrevDay", "Down", "Up", "NextMonth", "PrevMonth", "PageDown", "PageUp",
+                         "PrevYear"}},
+        {{-4712, 1, 1}, {"NextDay", "Down", "NextMonth", "PageDown", "NextYear"}},
+        {{-4712, 12, 31}, {"NextDay", "PrevDay", "Down", "Up", "NextMonth", "PrevMonth", "PageDown", "PageUp",
+                           "NextYear"}},
+    };
+    for (const Start& start : starts) {
+        for (const Step& step : steps) {
+            Fixture f(2006, 1, 1);
+            TestCalendar& c = f.calendar;
+            c.SetDate(start.date.year, start.date.month, start.date.day);
+            ASSERT_EQ(Selected(c), start.date);
+            f.Reset();
+            step.apply(c);
+            const bool moved = !c.changes.empty();
+            const bool mayMove = std::find(start.moving.begin(), start.moving.end(), step.name) != start.moving.end();
+            EXPECT_EQ(moved, mayMove) << step.name << " from " << start.date.year << "-" << int(start.date.month)
+                                      << "-" << int(start.date.day);
+            EXPECT_TRUE(IsSupportedDay(c.JuliusDay())) << step.name;
+            EXPECT_EQ(c.renders, moved ? 1 : 0) << step.name;
+        }
+    }
+
+    // A clock outside the range starts the calendar at the nearest end.
+    FakeClock late(12000, 5, 5);
+    TestCalendar fromLate(late);
+    EXPECT_EQ(Selected(fromLate), Date(9999, 12, 31));
+    FakeClock early(-5000, 5, 5);
+    TestCalendar fromEarly(early);
+    EXPECT_EQ(Selected(fromEarly), Date(-4712, 1, 1));
+}
+
 TEST(MonthSetters, FireOnlyOnRealChanges) {
     Fixture f(2006, 4, 30);
     TestCalendar& c = f.calendar;
@@ -236,39 +305,87 @@ TEST(MonthInput, KeysStepByDayWeekAndMonth) {
     EXPECT_TRUE(c.changes.empty());
 }
 
-TEST(MonthInput, PressesSelectByWholeCellSizes) {
+TEST(MonthInput, PressesSelectTheDayDrawnUnderThePointer) {
+    // Client sizes of the calendar: the demo's default, the calendar window
+    // at 100 %, 125 % and 150 % in its normal and larger forms, sizes that are
+    // no multiple of 7 or of the row count, and one narrower than 7 pixels.
+    const std::pair<int, int> sizes[] = {{111, 98},  {112, 98},  {141, 124}, {170, 149}, {140, 126},
+                                         {175, 161}, {212, 191}, {143, 115}, {283, 212}, {6, 115}};
+    // Grids of 7, 6 and 5 rows.
+    struct Month {
+        CivilDate date;
+        bool firstRowFirstDay, lastRowLastDay;
+        int rows;
+    };
+    const Month months[] = {{{2006, 1, 15}, false, false, 7},
+                            {{2006, 6, 10}, false, false, 6},
+                            {{2009, 2, 14}, true, true, 5}};
+    for (const auto& [width, height] : sizes) {
+        for (const Month& month : months) {
+            Fixture f(month.date.year, month.date.month, month.date.day);
+            TestCalendar& c = f.calendar;
+            c.SetFirstRowFirstDay(month.firstRowFirstDay);
+            c.SetLastRowLastDay(month.lastRowLastDay);
+            c.SetNeighborJump(true);
+            c.SetClientSize(width, height);
+            ASSERT_EQ(c.RowCount(), month.rows);
+            const int32_t start = c.JuliusDay();
+            const auto where = [&](int x, int y) {
+                return ::testing::Message() << width << "x" << height << ", " << month.rows << " rows, point (" << x
+                                            << ", " << y << ")";
+            };
+            for (int row = 0; row < month.rows; ++row) {
+                for (int column = 0; column < 7; ++column) {
+                    c.SetJuliusDay(start);  // a neighbour day selected before moved the grid
+                    const Rect cell = c.CellRect(column, row);
+                    if (cell.right <= cell.left || cell.bottom <= cell.top) continue;  // drawn nowhere
+                    const int cx = (cell.left + cell.right) / 2, cy = (cell.top + cell.bottom) / 2;
+                    const std::pair<int, int> points[] = {{cx, cy},
+                                                          {cell.left, cell.top},
+                                                          {cell.right - 1, cell.top},
+                                                          {cell.left, cell.bottom - 1},
+                                                          {cell.right - 1, cell.bottom - 1}};
+                    // The header selects nothing; a week row selects its day.
+                    const int32_t expected = row == 0 ? start : c.CellDay(column, row);
+                    for (const auto& [x, y] : points) {
+                        c.SetJuliusDay(start);
+                        EXPECT_EQ(c.CellFromPoint(x, y), (GridCell{column, row})) << where(x, y);
+                        c.MouseDown(x, y);
+                        EXPECT_EQ(c.JuliusDay(), expected) << where(x, y);
+                    }
+                }
+            }
+            // Outside every drawn cell: nothing.
+            c.SetJuliusDay(start);
+            f.Reset();
+            const std::pair<int, int> outside[] = {{-1, height / 2}, {width, height / 2},    {width / 2, -1},
+                                                   {width / 2, height}, {width + 40, height + 40}, {-1, -1}};
+            for (const auto& [x, y] : outside) {
+                EXPECT_EQ(c.CellFromPoint(x, y), std::nullopt) << where(x, y);
+                c.MouseDown(x, y);
+            }
+            EXPECT_TRUE(c.changes.empty()) << width << "x" << height;
+        }
+    }
+}
+
+TEST(MonthInput, NeighbourDaysAreSelectedOnlyWithNeighborJump) {
     // January 2006 with seven rows: 25 December 2005 in row 1, 1 January in
-    // row 2. Cells are 20 by 16 pixels by whole division, with 3 pixels left
-    // over on the right and bottom.
+    // row 2.
     Fixture f(2006, 1, 15);
     TestCalendar& c = f.calendar;
-    c.SetClientSize(143, 115);
+    c.SetClientSize(140, 112);  // cells of 20 by 16 pixels
     f.Reset();
-    c.MouseDown(70, 5);    // header
-    c.MouseDown(5, 20);    // 25 December, a neighbour
+    c.MouseDown(70, 5);  // header
+    c.MouseDown(5, 20);  // 25 December, a neighbour
     EXPECT_TRUE(c.changes.empty());
-
-    c.MouseDown(25, 35);   // column 1, row 2
+    c.MouseDown(25, 35);  // column 1, row 2
     EXPECT_EQ(Selected(c), Date(2006, 1, 2));
-    c.MouseDown(142, 35);  // the leftover pixels: column 7 of row 2 is row 3's first day
-    EXPECT_EQ(Selected(c), Date(2006, 1, 8));
 
     c.SetNeighborJump(true);
-    c.MouseDown(114, 114);  // column 5 of row 7, the row after the last
-    EXPECT_EQ(Selected(c), Date(2006, 2, 10));
-    // February 2006 has six rows of 19 pixels, from 29 January.
-    c.MouseDown(25, 45);
-    EXPECT_EQ(Selected(c), Date(2006, 2, 6));
-    c.MouseDown(5, 20);
-    EXPECT_EQ(Selected(c), Date(2006, 1, 29));
     c.MouseDown(5, 20);  // 25 December, though ShowNeighbor leaves it blank
     EXPECT_EQ(Selected(c), Date(2005, 12, 25));
-    EXPECT_EQ(c.changes.size(), 6u);
-
-    f.Reset();
-    c.SetClientSize(6, 115);  // narrower than seven pixels: no cells to hit
-    c.MouseDown(3, 50);
-    EXPECT_TRUE(c.changes.empty());
+    EXPECT_EQ(c.changes, (std::vector<DayChange>{{2006, 1, 2}, {2005, 12, 25}}));
 }
 
 // Records what the grid draws.

@@ -131,5 +131,49 @@ TEST(TrayShellState, AnIconTheShellRefusedIsAddedAgainAtTheNextChange) {
     }
 }
 
+TEST(TrayIdentityChoice, AnIconRefusedByItsGuidIsAddedByWindowAndNumberFromThenOn) {
+    // Calls: +add ~modify -delete; G by GUID, W by window and number; the
+    // shell's answers in order, y or n (y when none is left).
+    const struct {
+        bool hasGuid;
+        const char* calls;
+        const char* answers;
+        const char* made;
+        const char* taken;  // what each call answered, y or n
+    } cases[] = {
+        {true, "+~-", "", "+G ~G -G", "yyy"},          // the shell takes the GUID
+        {true, "+~-+", "ny", "+G +W ~W -W +W", "yyyy"},  // refused by GUID: window and number for good
+        {true, "++", "nn", "+G +W +G", "ny"},            // refused both ways: the GUID again next time
+        {true, "~", "n", "~G", "n"},                    // only an add falls back
+        {false, "+~-", "", "+W ~W -W", "yyy"},          // no GUID: window and number
+        {false, "+", "n", "+W", "n"},
+    };
+    for (const auto& c : cases) {
+        TrayIdentityChoice choice;
+        choice.SetHasGuid(c.hasGuid);
+        std::string made, taken;
+        size_t answer = 0;
+        const auto send = [&](TrayShellCall call, TrayIdentity identity) {
+            if (!made.empty()) made += ' ';
+            made += call == TrayShellCall::Add ? '+' : call == TrayShellCall::Modify ? '~' : '-';
+            made += identity == TrayIdentity::Guid ? 'G' : 'W';
+            return answer < std::string(c.answers).size() ? c.answers[answer++] == 'y' : true;
+        };
+        for (const char* step = c.calls; *step; ++step) {
+            const TrayShellCall call = *step == '+'   ? TrayShellCall::Add
+                                       : *step == '~' ? TrayShellCall::Modify
+                                                      : TrayShellCall::Delete;
+            taken += choice.Call(call, send) ? 'y' : 'n';
+        }
+        EXPECT_EQ(made, c.made) << c.calls << " answered " << c.answers;
+        EXPECT_EQ(taken, c.taken) << c.calls << " answered " << c.answers;
+    }
+    TrayIdentityChoice none;
+    EXPECT_FALSE(none.Call(TrayShellCall::None, [](TrayShellCall, TrayIdentity) {
+        ADD_FAILURE() << "no call";
+        return true;
+    }));
+}
+
 }  // namespace
 }  // namespace zenka

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <system_error>
 
 #include "calendar/default_holidays.h"
 #include "common/cp932.h"
@@ -37,9 +38,13 @@ protected:
 
     void WriteFile(const std::string& bytes) { ASSERT_TRUE(ReplaceWholeFile(path_, bytes)); }
     std::string FileBytes() { return ReadWholeFile(path_).value_or("(missing)"); }
-    bool Backup(const DayLists& lists) {
-        return BackupDayLists(lists, path_, [this](const std::string& text) { messages_.push_back(text); });
+    // Keeps the message of a backup that did not happen.
+    BackupResult Backup(const DayLists& lists, const std::string& path) {
+        BackupResult result = BackupDayLists(lists, path);
+        if (result.outcome != BackupResult::Written) messages_.push_back(result.message);
+        return result;
     }
+    bool Backup(const DayLists& lists) { return Backup(lists, path_).outcome == BackupResult::Written; }
     bool Restore(DayLists& lists, const std::string& path) {
         return RestoreDayListsFromBackup(path, lists, [this](const std::string& text) { messages_.push_back(text); });
     }
@@ -90,21 +95,11 @@ TEST_F(BackupFile, RestoresWhatWasBackedUp) {
 }
 
 TEST_F(BackupFile, AFailedWriteShowsThePathAndKeepsTheOldFile) {
-    // A folder where the file should be: nothing can be put in its place.
-    fs::create_directory(PathOf(path_));
-    fs::path inside = PathOf(path_) / "inside";
-    { std::ofstream(inside) << "x"; }
-    EXPECT_FALSE(Backup({{"1,1,a"}, {}, {}}));
-    EXPECT_EQ(messages_, std::vector<std::string>{path_ + " に書き込めません"});
-    EXPECT_TRUE(fs::is_directory(PathOf(path_)));
-    EXPECT_FALSE(fs::exists(PathOf(path_ + "~")));
-
     // A file marked read-only.
-    messages_.clear();
     const std::string readOnly = Utf8(folder_ / "readonly.bak");
     { std::ofstream(PathOf(readOnly)) << "old"; }
     fs::permissions(PathOf(readOnly), fs::perms::owner_read);
-    EXPECT_FALSE(BackupDayLists({}, readOnly, [this](const std::string& text) { messages_.push_back(text); }));
+    EXPECT_EQ(Backup({}, readOnly).outcome, BackupResult::NotWritten);
     EXPECT_EQ(messages_, std::vector<std::string>{readOnly + " に書き込めません"});
     EXPECT_EQ(ReadWholeFile(readOnly), "old");
     fs::permissions(PathOf(readOnly), fs::perms::owner_all);
@@ -112,8 +107,36 @@ TEST_F(BackupFile, AFailedWriteShowsThePathAndKeepsTheOldFile) {
     // A folder that is not there.
     messages_.clear();
     const std::string nowhere = Utf8(folder_ / "missing" / "Zenka.bak");
-    EXPECT_FALSE(BackupDayLists({}, nowhere, [this](const std::string& text) { messages_.push_back(text); }));
+    EXPECT_EQ(Backup({}, nowhere).outcome, BackupResult::NotWritten);
     EXPECT_EQ(messages_, std::vector<std::string>{nowhere + " に書き込めません"});
+}
+
+TEST_F(BackupFile, AFileThatCannotBeReadIsKeptAndReported) {
+    // Only a missing file is made afresh: replacing one that is there but
+    // could not be read would lose whatever else it holds.
+    const auto expectKeptAndReported = [this](const char* what) {
+        messages_.clear();
+        EXPECT_EQ(Backup({{"1,1,a"}, {}, {}}, path_).outcome, BackupResult::NotRead) << what;
+        EXPECT_EQ(messages_, std::vector<std::string>{path_ + " を読み込めないため、バックアップを書き込みませんでした"})
+            << what;
+        EXPECT_FALSE(fs::exists(PathOf(path_ + "~"))) << what;
+    };
+    // A link that leads round in a circle, where the system makes links
+    // (Wine's does not).
+    std::error_code noLinks;
+    fs::create_symlink(PathOf(path_), PathOf(path_), noLinks);
+    if (!noLinks) {
+        expectKeptAndReported("a looping link");
+        EXPECT_TRUE(fs::is_symlink(PathOf(path_)));
+        EXPECT_EQ(fs::read_symlink(PathOf(path_)), PathOf(path_));
+        fs::remove(PathOf(path_));
+    }
+
+    // A folder where the file should be.
+    fs::create_directory(PathOf(path_));
+    { std::ofstream(PathOf(path_) / "inside") << "x"; }
+    expectKeptAndReported("a folder");
+    EXPECT_TRUE(fs::is_regular_file(PathOf(path_) / "inside"));
 }
 
 TEST_F(BackupFile, RestoringLeavesListsTheFileDoesNotHold) {

@@ -5,11 +5,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "calendar/default_holidays.h"
 #include "common/cp932.h"
 #include "common/whole_file.h"
-#include "daylists/list_file_lines.h"
 
 namespace zenka {
 namespace {
@@ -22,26 +24,35 @@ std::string Utf8(const fs::path& path) {
     return std::string(text.begin(), text.end());
 }
 
-TEST(ListFileLines, EndAtCrLfOrCrLfAndANulEndsTheText) {
-    struct Case {
-        std::string text;
+TEST(ListFile, SplitsAtEveryKindOfLineBreakUpToANul) {
+    using namespace std::string_view_literals;
+    const struct {
+        std::string_view bytes;
         Lines lines;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"", {}},
-        {"a\r\nb\r\n", {"a", "b"}},
-        {"a\nb\n", {"a", "b"}},
-        {"a\rb\r", {"a", "b"}},
-        {"a\r\nb", {"a", "b"}},
-        {"a\r\n\r\n", {"a", ""}},
+        {"1,1,a", {"1,1,a"}},
+        {"1,1,a\r\n", {"1,1,a"}},
+        {"1,1,a\r\n2,2,b\r\n", {"1,1,a", "2,2,b"}},
+        {"a\nb\rc\r\nd", {"a", "b", "c", "d"}},
+        {"a\n\rb", {"a", "", "b"}},            // LF then CR: two breaks
+        {"a\r\n\r\n", {"a", ""}},              // two final breaks: one empty line
         {"\r\n", {""}},
-        {"a\n\rb", {"a", "", "b"}},
-        {"a\r\r\nb", {"a", "", "b"}},
-        {std::string("a\r\nb\0c\r\nd", 9), {"a", "b"}},
-        {std::string("\0a", 2), {}},
-        {" a ,b\t\r\n", {" a ,b\t"}},
+        {"\r\n1,1,a\r\n", {"", "1,1,a"}},
+        {"\n\n\n", {"", "", ""}},
+        {"a\r\rb", {"a", "", "b"}},
+        {"a\r", {"a"}},
+        {"1,1,a\0junk\r\n2,2,b"sv, {"1,1,a"}},  // a NUL ends the text
+        {"\0a"sv, {}},
+        {"a\r\n\0"sv, {"a"}},
+        {"a\r\0\nb"sv, {"a"}},
+        {" a ,b\t\r\n", {" a ,b\t"}},          // lines are taken as they are
+        // Code page 932 becomes UTF-8; no trail byte is a line break.
+        {"1,1,\x8C\xB3\x92\x55\r\n2,11,\x8C\x9A\x8D\x91\x82\xCC\x93\xFA", {"1,1,元旦", "2,11,建国の日"}},
     };
-    for (const Case& c : cases) EXPECT_EQ(SplitListFileLines(c.text), c.lines) << testing::PrintToString(c.text);
+    for (const auto& c : cases) {
+        EXPECT_EQ(SplitListFileLines(c.bytes), c.lines) << ::testing::PrintToString(std::string(c.bytes));
+    }
 }
 
 TEST(ListFile, CodePage932AndUtf8BothRead) {

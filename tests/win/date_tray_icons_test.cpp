@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "app/tray_icon_guid.h"
 #include "app/tray_placement.h"
+#include "common/executable_path_win.h"
 #include "common/utf16_win.h"
 #include "tests/win/icon_folder.h"
 #include "tests/win/tray_test_support.h"
@@ -58,6 +60,52 @@ TEST(DateTrayIcons, StartUpAddsTheIconsInTheOrderOfEachVersionRule) {
         placement.PlaceTrayIcons();
         EXPECT_EQ(AddedNames(shell, icons), c.added);
         EXPECT_EQ(shell.Count(NIM_DELETE), 0u);
+    }
+}
+
+TEST(DateTrayIcons, EachIconIsKnownByTheGuidOfItsRoleOrByWindowAndNumberWhereTheShellRefusesIt) {
+    const std::string executable = ExecutablePath();
+    ASSERT_FALSE(executable.empty());
+    for (const bool refuseGuids : {false, true}) {
+        SCOPED_TRACE(refuseGuids ? "the shell refuses the GUIDs" : "the shell takes the GUIDs");
+        TrayRecorder shell;
+        shell.refuseGuids = refuseGuids;
+        DateTrayIcons icons(nullptr, nullptr, nullptr);
+        AppSettings::Icon checks;
+        checks.tsuki = checks.youbi = true;
+        TrayPlacement placement(icons.Month(), icons.Day(), icons.Weekday(), checks, true);
+        placement.PlaceTrayIcons();
+        const std::vector<ShellCall> placed = shell.calls;
+        for (TrayIconKind kind : {TrayIconKind::Month, TrayIconKind::Day, TrayIconKind::Weekday}) {
+            TTrayIcon& icon = icons.Icon(kind);
+            const GUID guid = ToGuid(TrayIconGuid(executable, kind));
+            std::vector<const ShellCall*> adds;
+            for (const ShellCall& call : placed) {
+                if (call.message == NIM_ADD && static_cast<int>(call.id) == icon.Identifier()) adds.push_back(&call);
+            }
+            ASSERT_FALSE(adds.empty());
+            EXPECT_TRUE(adds[0]->ByGuid()) << "added by its GUID first";
+            EXPECT_TRUE(IsEqualGUID(adds[0]->guid, guid)) << "the GUID of its role and of this executable";
+            if (refuseGuids) {
+                ASSERT_EQ(adds.size(), 2u);
+                EXPECT_FALSE(adds[0]->answer);
+                EXPECT_FALSE(adds[1]->ByGuid()) << "then by window and number";
+                EXPECT_TRUE(adds[1]->answer);
+                EXPECT_EQ(icon.Identity(), TrayIdentity::WindowAndNumber);
+            } else {
+                EXPECT_EQ(adds.size(), 1u);
+                EXPECT_TRUE(adds[0]->answer) << "Wine's notification area takes an icon with a GUID";
+                EXPECT_EQ(icon.Identity(), TrayIdentity::Guid);
+            }
+            EXPECT_TRUE(icon.Added());
+            shell.calls.clear();
+            icon.SetTipHelp("令和8年(2026年)1月1日(木)元旦");
+            ASSERT_EQ(shell.calls.size(), 1u);
+            EXPECT_EQ(shell.calls[0].message, static_cast<DWORD>(NIM_MODIFY));
+            EXPECT_EQ(shell.calls[0].ByGuid(), !refuseGuids) << "later calls keep the identity the shell took";
+            EXPECT_TRUE(shell.calls[0].answer);
+            shell.calls.clear();
+        }
     }
 }
 

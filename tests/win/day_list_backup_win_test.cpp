@@ -49,7 +49,9 @@ protected:
     bool Apply(const DayLists& lists, const std::string& backupPath) {
         RegistryKeyStore keys(kKey);
         EXPECT_TRUE(SaveDayLists(keys, lists));
-        return BackupDayLists(lists, backupPath, [this](const std::string& text) { messages_.push_back(text); });
+        const BackupResult result = BackupDayLists(lists, backupPath);
+        if (result.outcome != BackupResult::Written) messages_.push_back(result.message);
+        return result.outcome == BackupResult::Written;
     }
     DayLists StoredLists() {
         RegistryKeyStore keys(kKey);
@@ -74,6 +76,26 @@ TEST_F(ApplyDayLists, AReadOnlyBackupShowsTheMessageAndKeepsTheRegistryWritten) 
     EXPECT_EQ(messages_, std::vector<std::string>{path + " に書き込めません"});
     EXPECT_EQ(StoredLists(), second);
     EXPECT_EQ(ReadWholeFile(path), before);  // the old backup, whole
+    EXPECT_FALSE(std::filesystem::exists(Widen(path + "~")));
+}
+
+TEST_F(ApplyDayLists, ABackupAnotherProgramKeepsFromBeingReadIsNeitherReadNorReplaced) {
+    const std::string path = Narrow(folder_ + L"\\Zenka.bak");
+    const std::string before = "[Mine]\r\nKeep=this\r\n";
+    ASSERT_TRUE(ReplaceWholeFile(path, before));
+    {
+        // Open for reading by none but letting others delete or replace it,
+        // as some editors and backup tools hold a file.
+        HANDLE held = CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        const DayLists lists{{"1,1,元旦"}, {}, {}};
+        EXPECT_FALSE(Apply(lists, path));
+        CloseHandle(held);
+        EXPECT_EQ(StoredLists(), lists);
+    }
+    EXPECT_EQ(messages_, std::vector<std::string>{path + " を読み込めないため、バックアップを書き込みませんでした"});
+    EXPECT_EQ(ReadWholeFile(path), before);
     EXPECT_FALSE(std::filesystem::exists(Widen(path + "~")));
 }
 

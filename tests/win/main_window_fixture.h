@@ -40,6 +40,7 @@ protected:
         MainWindowServices services;
         services.clock = &clock;
         services.osMajorVersion = osMajorVersion;
+        services.osBuildNumber = osBuildNumber;
         services.cleanupPlaces = &cleanupPlaces;
         services.messageBox = [this](HWND, const std::string& text, const std::string& caption, UINT) {
             messages.push_back(caption + ": " + text);
@@ -77,6 +78,9 @@ protected:
     bool Visible() const { return IsWindowVisible(Hwnd()) != FALSE; }
 
     FakeClock clock{2006, 1, 1};
+    // Windows 10's, unless a test asks for another: Windows 11 adds a notice
+    // to the very first start.
+    DWORD osBuildNumber = 19045;
     // No folder of this machine is ever emptied by a test.
     SandboxPlaces cleanupPlaces;
     // Adds to the services the window is made with.

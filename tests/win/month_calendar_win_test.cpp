@@ -37,8 +37,8 @@ protected:
         calendar->OnDayChange = [this](TCustomCalendarEx2k&, int32_t y, uint8_t m, uint8_t d) {
             changes.push_back(std::to_string(y) + "-" + std::to_string(m) + "-" + std::to_string(d));
         };
-        // The sunken edge takes two pixels on each side.
-        // Whole cells of 40 by 30 pixels leave 3 and 2 pixels over.
+        // The sunken edge takes two pixels on each side. The client area is
+        // no multiple of the cells: they are 40 or 41 by 30 or 31 pixels.
         ASSERT_TRUE(calendar->Create(parent_, 0, 0, 283 + 4, 212 + 4));
         ASSERT_EQ(calendar->ClientWidth(), 283);
         ASSERT_EQ(calendar->ClientHeight(), 212);
@@ -105,7 +105,8 @@ TEST_F(MonthCalendarWindow, KeysAndPressesMoveTheDateAndFireOncePerChange) {
     EXPECT_EQ(keysSeen[0], std::to_string(VK_RIGHT) + "@2006-1-2");
     EXPECT_EQ(keysSeen[6], "65@2006-1-1");
 
-    // Cells are 40 by 30 pixels; 1 January is in row 2, column 0.
+    // 1 January is in row 2, column 0; column 6 runs from 242 to the right
+    // edge.
     changes.clear();
     int clicks = 0, doubleClicks = 0, mouseDowns = 0;
     calendar->OnClick = [&](MonthCalendarControl&) { ++clicks; };
@@ -116,11 +117,11 @@ TEST_F(MonthCalendarWindow, KeysAndPressesMoveTheDateAndFireOncePerChange) {
     Press(WM_LBUTTONDOWN, 100, 15);   // the header
     Press(WM_LBUTTONUP, 100, 15);
     Press(WM_RBUTTONDOWN, 20, 35);    // 25 December, a neighbour
-    Press(WM_LBUTTONDOWN, 282, 65);   // the leftover pixels right of row 2: 8 January
+    Press(WM_LBUTTONDOWN, 282, 65);   // the last pixel column of row 2: 7 January
     Press(WM_LBUTTONUP, 282, 65);
     Press(WM_LBUTTONDBLCLK, 282, 65);
     Press(WM_LBUTTONUP, 282, 65);
-    EXPECT_EQ(changes, (std::vector<std::string>{"2006-1-10", "2006-1-8"}));
+    EXPECT_EQ(changes, (std::vector<std::string>{"2006-1-10", "2006-1-7"}));
     EXPECT_EQ(clicks, 3);
     EXPECT_EQ(doubleClicks, 1);
     EXPECT_EQ(mouseDowns, 5);

@@ -85,12 +85,12 @@ TEST_F(ProfileAgainstSystem, ABackupReadsBackTheSameLinesThroughTheSystem) {
         {"", "2,14,x", "a=b", "[not a section]", "; not a comment", std::string(3000, 'x'), longJapanese},
         {"2026,0,7,7,七夕の集い", "ソ表能", "\t tab "}};
     const std::string path = PathOf("Zenka.bak");
-    std::vector<std::string> messages;
-    ASSERT_TRUE(BackupDayLists(lists, path, [&](const std::string& m) { messages.push_back(m); }));
+    ASSERT_EQ(BackupDayLists(lists, path).outcome, BackupResult::Written);
     ExpectAlike(path, ListQueries(8));
 
     // The restore gives back the lines whole, the long ones too.
     DayLists restored;
+    std::vector<std::string> messages;
     ASSERT_TRUE(RestoreDayListsFromBackup(path, restored, [&](const std::string& m) { messages.push_back(m); }));
     EXPECT_EQ(restored, lists);
     EXPECT_TRUE(messages.empty());

@@ -26,6 +26,8 @@ struct ShellCall {
     std::string tip;  // UTF-8
     bool hadIcon;
     BOOL answer;  // what Shell_NotifyIconW said
+    GUID guid;    // when flags hold NIF_GUID
+    bool ByGuid() const { return (flags & NIF_GUID) != 0; }
 };
 
 class TrayRecorder {
@@ -35,11 +37,13 @@ public:
             BOOL answer = FALSE;
             if (message == NIM_ADD && refuseAdds > 0) {
                 --refuseAdds;
+            } else if (message == NIM_ADD && (data.uFlags & NIF_GUID) && refuseGuids) {
+                // As the shell refuses a GUID it has tied to another path.
             } else {
                 answer = Shell_NotifyIconW(message, const_cast<NOTIFYICONDATAW*>(&data));
             }
             calls.push_back({message, data.uID, data.uFlags, data.uCallbackMessage, data.hWnd, data.cbSize,
-                             Narrow(data.szTip), data.hIcon != nullptr, answer});
+                             Narrow(data.szTip), data.hIcon != nullptr, answer, data.guidItem});
             return answer;
         });
     }
@@ -61,6 +65,8 @@ public:
     // The next this many adds are refused without reaching the shell, as a
     // shell still starting up may refuse them.
     int refuseAdds = 0;
+    // Every add by GUID is refused.
+    bool refuseGuids = false;
 
 private:
     TrayNotifier previous_;

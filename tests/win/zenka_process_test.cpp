@@ -16,6 +16,7 @@
 #include "app/main_window_win.h"
 #include "calendar/era.h"
 #include "common/version.h"
+#include "tests/win/test_process.h"
 #include "tests/win/zenka_test_support.h"
 #include "timesync/clock_setter_win.h"
 #include "timesync/clock_setting_command.h"
@@ -29,15 +30,10 @@ using testing::SetSetting;
 using testing::Setting;
 using testing::WindowText;
 
-constexpr DWORD kPatience = 15000;  // ms; Wine can be slow to start a process
+constexpr DWORD kPatience = testing::kProcessPatience;
+using testing::WaitUntil;
 
-std::wstring ZenkaExePath() {
-    wchar_t self[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring path(self);
-    path = path.substr(0, path.find_last_of(L"\\/") + 1);
-    return path + Widen(ZENKA_EXE_FROM_TESTS);
-}
+std::wstring ZenkaExePath() { return testing::BesideTests(Widen(ZENKA_EXE_FROM_TESTS)); }
 
 struct FoundWindow {
     DWORD processId;
@@ -67,33 +63,17 @@ int CountMainWindows() {
 }
 
 // One run of zenka.exe; killed at the end of the test if still running.
-class ZenkaProcess {
+class ZenkaProcess : public testing::TestProcess {
 public:
-    explicit ZenkaProcess(const std::string& arguments = "") {
-        STARTUPINFOW startup{};
-        startup.cb = sizeof(startup);
-        std::wstring commandLine = L"\"" + ZenkaExePath() + L"\"";
-        if (!arguments.empty()) commandLine += L" " + Widen(arguments);
-        started_ = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                  &startup, &info_) != FALSE;
-        if (started_) CloseHandle(info_.hThread);
-    }
-    ~ZenkaProcess() {
-        if (!started_) return;
-        if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 99);
-        CloseHandle(info_.hProcess);
-    }
-    ZenkaProcess(const ZenkaProcess&) = delete;
-    ZenkaProcess& operator=(const ZenkaProcess&) = delete;
-
-    bool Started() const { return started_; }
+    explicit ZenkaProcess(const std::string& arguments = "")
+        : TestProcess(L"\"" + ZenkaExePath() + L"\"" + (arguments.empty() ? L"" : L" " + Widen(arguments))) {}
 
     // The main window once the start-up has run to its end (the caption is
     // filled in last), or null.
     HWND Window() {
         const DWORD start = GetTickCount();
         while (GetTickCount() - start < kPatience) {
-            FoundWindow found{info_.dwProcessId, nullptr};
+            FoundWindow found{Id(), nullptr};
             EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&found));
             if (found.window && !WindowText(GetDlgItem(found.window, idLabel1)).empty()) return found.window;
             if (Ended()) return nullptr;
@@ -101,37 +81,12 @@ public:
         }
         return nullptr;
     }
-
-    bool Ended() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0; }
-
-    // The exit code once the process has ended, or nothing when it does not.
-    std::optional<DWORD> WaitForExit(DWORD milliseconds = kPatience) const {
-        if (WaitForSingleObject(info_.hProcess, milliseconds) != WAIT_OBJECT_0) return std::nullopt;
-        DWORD code = 0;
-        GetExitCodeProcess(info_.hProcess, &code);
-        return code;
-    }
-
-    DWORD Id() const { return info_.dwProcessId; }
-
-private:
-    PROCESS_INFORMATION info_{};
-    bool started_ = false;
 };
 
 std::string ThisMonthsCaption(bool era) {
     SYSTEMTIME now;
     GetLocalTime(&now);
     return CalendarCaption(now.wYear, static_cast<uint8_t>(now.wMonth), era);
-}
-
-bool WaitUntil(const std::function<bool()>& condition) {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < kPatience) {
-        if (condition()) return true;
-        Sleep(20);
-    }
-    return condition();
 }
 
 // Presses a key combination the way the keyboard does.
@@ -301,20 +256,22 @@ TEST_F(ZenkaExe, AHotKeyHeldElsewhereGivesAWarningAndTheProgramRuns) {
     SetSetting("Kidou", "Cal", "1");
     ZenkaProcess zenka;
     HWND box = nullptr;
+    std::string text;
+    // The box is found by its title while it may still be making its
+    // controls: its text is read once it is there.
     EXPECT_TRUE(WaitUntil([&] {
         box = FindWindowW(L"#32770", L"警告");
-        return box != nullptr;
-    }));
+        text.clear();
+        for (HWND child = box ? GetWindow(box, GW_CHILD) : nullptr; child; child = GetWindow(child, GW_HWNDNEXT)) {
+            text += WindowText(child) + "|";
+        }
+        return text.find("カレンダーの起動・終了に設定したキーは他のアプリケーションで") != std::string::npos;
+    })) << text;
     UnregisterHotKey(nullptr, 1);
     ASSERT_NE(box, nullptr);
     DWORD owner = 0;
     GetWindowThreadProcessId(box, &owner);
     EXPECT_EQ(owner, zenka.Id());
-    std::string text;
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        text += WindowText(child) + "|";
-    }
-    EXPECT_NE(text.find("カレンダーの起動・終了に設定したキーは他のアプリケーションで"), std::string::npos) << text;
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     HWND window = zenka.Window();
     ASSERT_NE(window, nullptr);

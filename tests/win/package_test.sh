@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# The release package's test: unpacks the zip into a fresh Wine prefix, in a
+# folder whose name has Japanese and a blank as a user's might, and runs the
+# ReleasePackage test of zenka_win_tests.exe on it.
+#   tests/win/package_test.sh ZIP ZENKA_WIN_TESTS_EXE
+set -euo pipefail
+zip=$1 tests=$2
+source "$(dirname "$0")/../../scripts/wine-env.sh"
+
+export WINEPREFIX=$zenka_wine/package-$$
+zenka_wine_prefix "$WINEPREFIX"
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  rm -rf "$WINEPREFIX"
+}
+trap cleanup EXIT
+
+place="$WINEPREFIX/drive_c/ダウンロード/新しい フォルダー"
+mkdir -p "$place"
+unzip -q "$zip" -d "$place"
+export ZENKA_PACKAGE_DIR='C:\ダウンロード\新しい フォルダー\Zenka'
+wineserver -p
+wine "$tests" --gtest_filter='ReleasePackage.*' </dev/null
