@@ -2,6 +2,7 @@
 
 #include "common/error_report_win.h"
 #include "common/utf16_win.h"
+#include "controls/dialog_object_win.h"
 #include "controls/spin_edit_win.h"
 #include "daylists/day_list_ids.h"
 #include "daylists/day_list_texts.h"
@@ -51,13 +52,9 @@ void TfrmEdit::Button1Click() {
 }
 
 INT_PTR CALLBACK TfrmEdit::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* editor = reinterpret_cast<TfrmEdit*>(GetWindowLongPtrW(hwnd, DWLP_USER));
-    if (message == WM_INITDIALOG) {
-        editor = reinterpret_cast<TfrmEdit*>(lParam);
-        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-        editor->hwnd_ = hwnd;
-    }
+    auto* editor = DialogObject<TfrmEdit>(hwnd, message, lParam);
     if (!editor) return FALSE;
+    if (message == WM_INITDIALOG) editor->hwnd_ = hwnd;
     try {
         return editor->HandleMessage(message, wParam, lParam);
     } catch (...) {
