@@ -10,6 +10,7 @@
 #include "common/error_report_win.h"
 #include "common/utf16_win.h"
 #include "controls/panel_button_win.h"
+#include "daylists/day_list_menu_win.h"
 #include "daylists/day_list_texts.h"
 #include "daylists/entry_controls_win.h"
 #include "daylists/entry_editor_win.h"
@@ -64,20 +65,6 @@ const ButtonPicture kButtons[] = {
 Rect RectOf(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 RECT RectOf(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
-// Removes a menu item with the separator before it.
-void RemoveWithSeparator(HMENU menu, UINT command) {
-    for (int i = 0, count = GetMenuItemCount(menu); i < count; ++i) {
-        if (GetMenuItemID(menu, i) != command) continue;
-        DeleteMenu(menu, i, MF_BYPOSITION);
-        if (i > 0) DeleteMenu(menu, i - 1, MF_BYPOSITION);
-        return;
-    }
-}
-
-void EnableItem(HMENU menu, UINT command, bool enabled) {
-    EnableMenuItem(menu, command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-}
-
 }  // namespace
 
 DayListPage::DayListPage(DayListKind kind, DayListPageHost& host)
@@ -87,8 +74,6 @@ DayListPage::DayListPage(DayListKind kind, DayListPageHost& host)
 }
 
 DayListPage::~DayListPage() {
-    if (openPicture_) DeleteObject(openPicture_);
-    if (savePicture_) DeleteObject(savePicture_);
     if (tooltip_) DestroyWindow(tooltip_);
     if (listFont_) DeleteObject(listFont_);
 }
@@ -273,32 +258,7 @@ void DayListPage::ImportOldLayout() {
 // ---- the context menus ----
 
 HMENU DayListPage::CreateContextMenu() const {
-    HMENU bar = LoadMenuW(GetModuleHandleW(nullptr),
-                          MAKEINTRESOURCEW(kind_ == DayListKind::Holiday ? IDR_HOLIDAY_LIST_MENU : IDR_DAY_LIST_MENU));
-    if (!bar) return nullptr;
-    HMENU menu = GetSubMenu(bar, 0);
-    RemoveMenu(bar, 0, MF_BYPOSITION);  // the popup outlives the bar
-    DestroyMenu(bar);
-
-    const ListMenuEnabling enabling = ListMenuEnablingOf(kind_, ListState());
-    EnableItem(menu, IDM_LIST_EDIT, enabling.edit);
-    EnableItem(menu, IDM_LIST_UP, enabling.moveUp);
-    EnableItem(menu, IDM_LIST_DOWN, enabling.moveDown);
-    EnableItem(menu, IDM_LIST_DELETE, enabling.deleteSelected);
-    EnableItem(menu, IDM_LIST_DELETE_ALL, enabling.deleteAll);
-    if (!enabling.importShown) RemoveWithSeparator(menu, IDM_LIST_IMPORT);
-    if (kind_ == DayListKind::Holiday) {
-        CheckMenuItem(menu, IDM_LIST_AUTO_EQUINOX, MF_BYCOMMAND | (autoEquinox_ ? MF_CHECKED : MF_UNCHECKED));
-    }
-    // The open and save items carry the pictures of the flat buttons.
-    for (const auto& [command, picture] : {std::pair{IDM_LIST_OPEN, openPicture_}, {IDM_LIST_SAVE, savePicture_}}) {
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof(info);
-        info.fMask = MIIM_BITMAP;
-        info.hbmpItem = picture;
-        SetMenuItemInfoW(menu, command, FALSE, &info);
-    }
-    return menu;
+    return CreateDayListMenu(kind_, ListMenuEnablingOf(kind_, ListState()), autoEquinox_, menuPictures_);
 }
 
 void DayListPage::ShowContextMenu(POINT screen) {
@@ -313,41 +273,12 @@ void DayListPage::ShowContextMenu(POINT screen) {
     DestroyMenu(menu);
 }
 
-// A picture of the flat buttons as a menu item's bitmap, in the menu's
-// colours. Opaque: not every system draws a menu bitmap's alpha.
-HBITMAP DayListPage::CreateMenuPicture(PanelGlyph glyph) const {
-    const int size = GetSystemMetrics(SM_CXSMICON);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = size;
-    info.bmiHeader.biHeight = -size;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap) return nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    const RECT rect{0, 0, size, size};
-    FillRect(dc, &rect, GetSysColorBrush(COLOR_MENU));
-    DrawPanelGlyph(dc, rect, glyph, GetSysColor(COLOR_MENUTEXT), GetSysColor(COLOR_MENU));
-    GdiFlush();
-    auto* pixel = static_cast<uint32_t*>(bits);
-    for (int i = 0; i < size * size; ++i) pixel[i] |= 0xFF000000;
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return bitmap;
-}
-
 // ---- the window ----
 
 void DayListPage::OnInit() {
     SetDlgItemTextW(Handle(), IDC_DAY_LIST_LABEL, LabelOf(kind_).c_str());
     for (const ButtonPicture& button : kButtons) SetPanelGlyph(Item(button.id), button.glyph);
     AddHints();
-    openPicture_ = CreateMenuPicture(PanelGlyph::Open);
-    savePicture_ = CreateMenuPicture(PanelGlyph::Save);
     SetUpEntryControls(Handle());
     ShowEntryControls(Handle(), InitialEntryControls(kind_), DefaultYearMode(kind_));
     SetListFont();

@@ -15,9 +15,9 @@
 #include "calendar/day_list.h"
 #include "calendar/julius.h"
 #include "controls/dialog_page_win.h"
-#include "controls/panel_button_win.h"
 #include "daylists/day_list_box.h"
 #include "daylists/day_list_ids.h"
+#include "daylists/day_list_menu_win.h"
 #include "daylists/day_list_tabs.h"
 
 namespace zenka {
@@ -86,7 +86,6 @@ private:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
     void Command(int id, UINT code);
     void ShowContextMenu(POINT screen);
-    HBITMAP CreateMenuPicture(PanelGlyph glyph) const;
     void SetListFont();
     void AddHints();
 
@@ -119,8 +118,7 @@ private:
     bool autoEquinox_ = true;
     HFONT listFont_ = nullptr;
     HWND tooltip_ = nullptr;
-    HBITMAP openPicture_ = nullptr;
-    HBITMAP savePicture_ = nullptr;
+    DayListMenuPictures menuPictures_;
     bool pressed_ = false;   // the left button went down on the list
     bool dragging_ = false;  // and the pointer has moved far enough since
     POINT pressPoint_{};
