@@ -4,10 +4,10 @@
 
 #include "app/html_help_win.h"
 #include "app/main_window_win.h"
-#include "app/registry_key_store_win.h"
 #include "common/error_report_win.h"
 #include "daylists/backup_path_win.h"
 #include "daylists/day_list_storage.h"
+#include "daylists/old_layout_import.h"
 
 namespace zenka {
 
@@ -35,6 +35,12 @@ void TfrmZenka::OpenSettingsDialog() {
 // Not left behind other windows: the user asked for it.
 void TfrmZenka::BringPagesDlgForward() {
     if (pagesDlg_ && pagesDlg_->Handle()) pagesDlg_->BringToFront();
+}
+
+// A click on the calendar marks the day's lines in the dialog's active list.
+void TfrmZenka::CalendarClicked() {
+    ReleasePagesDlg();
+    if (pagesDlg_) pagesDlg_->SelectLinesOfDate(SelectedDate());
 }
 
 void TfrmZenka::ReleasePagesDlg() {
@@ -98,16 +104,19 @@ void TfrmZenka::SetAutoCloseInterval(int32_t milliseconds) {
 
 void TfrmZenka::SettingsApplied() { RefreshCaptionAndHint(); }
 
-void TfrmZenka::SaveDayLists() {
-    RegistryKeyStore keys;
-    zenka::SaveDayLists(keys, CalendarDayLists());
-}
+void TfrmZenka::SaveDayLists() { zenka::SaveDayLists(*OpenSettings(), CalendarDayLists()); }
 
 void TfrmZenka::BackupDayLists() {
     HWND owner = pagesDlg_ && pagesDlg_->Handle() ? pagesDlg_->Handle() : hwnd_;
-    const BackupResult result = zenka::BackupDayLists(CalendarDayLists(), ExecutableBackupPath());
+    const BackupResult result = zenka::BackupDayLists(CalendarDayLists(), BackupPath());
     if (result.outcome != BackupResult::Written) ReportError(owner, result.message);
 }
+
+std::string TfrmZenka::BackupPath() const {
+    return services_.backupPath.empty() ? ExecutableBackupPath() : services_.backupPath;
+}
+
+std::optional<std::vector<std::string>> TfrmZenka::OldLayoutLines() { return ReadOldLayoutLines(*OpenSettings()); }
 
 SoundPlayer& TfrmZenka::Sound() { return tray_->sound; }
 

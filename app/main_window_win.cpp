@@ -15,7 +15,7 @@
 #include "common/error_report_win.h"
 #include "app/main_menus_win.h"
 #include "app/os_version_win.h"
-#include "app/panel_button_win.h"
+#include "controls/panel_button_win.h"
 #include "app/registry_key_store_win.h"
 #include "app/settings_bulk.h"
 #include "app/startup_display.h"
@@ -234,8 +234,7 @@ void TfrmZenka::SetUpCalendar() {
     koyomi1.OnKeyDown = [this](MonthCalendarControl&, WORD key) { CalendarKeyDown(key); };
     koyomi1.OnDblClick = [this](MonthCalendarControl&) { OpenSettingsDialog(); };
     koyomi1.OnUnreadableLines = [this](const std::vector<EDayRuleError>& lines) { tray_->badLines.Tell(lines); };
-    // A click marks the day's lines in the settings dialog's lists, which
-    // come with the dialog.
+    koyomi1.OnClick = [this](MonthCalendarControl&) { CalendarClicked(); };
 }
 
 // The start-up sequence, in its order.

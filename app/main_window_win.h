@@ -102,6 +102,8 @@ struct MainWindowServices {
     // Null: HTML Help with the help file beside the executable. Must
     // outlive the window.
     HelpService* help = nullptr;
+    // The backup file of the day lists; empty: beside the executable.
+    std::string backupPath;
     // How the about box opens its links and lets tests see it.
     AboutServices about;
 };
@@ -247,6 +249,7 @@ private:
     // The settings command (KO1, K2, a double click or Enter on the
     // calendar): opens the dialog, or presets it and brings it forward.
     void OpenSettingsDialog();
+    void CalendarClicked();
     // The dialog's window is gone; the object goes too.
     void ReleasePagesDlg();
     void BringPagesDlgForward();
@@ -293,6 +296,8 @@ private:
     void SettingsApplied() override;
     void SaveDayLists() override;
     void BackupDayLists() override;
+    std::string BackupPath() const override;
+    std::optional<std::vector<std::string>> OldLayoutLines() override;
     SoundPlayer& Sound() override;
     HelpService& Help() override;
     uint32_t OsMajorVersion() const override { return services_.osMajorVersion; }

@@ -4,7 +4,7 @@
 
 #include "app/calendar_window_position.h"
 #include "app/dpi_win.h"
-#include "app/panel_button_win.h"
+#include "controls/panel_button_win.h"
 #include "app/registry_key_store_win.h"
 #include "app/settings_bulk.h"
 #include "common/app_title.h"

@@ -152,3 +152,39 @@ std::string Cp932Prefix(std::string_view utf8, size_t maxBytes) {
 }
 
 }  // namespace zenka
+
+namespace zenka {
+
+bool IsCp932Text(std::string_view bytes) {
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (!IsLeadByte(b)) continue;
+        if (i + 1 >= bytes.size() || DecodeDoubleByte(b, static_cast<unsigned char>(bytes[i + 1])) == 0) return false;
+        ++i;
+    }
+    return true;
+}
+
+bool IsUtf8Text(std::string_view bytes) {
+    for (size_t i = 0; i < bytes.size();) {
+        size_t length;
+        // A well-formed U+FFFD takes three bytes; a malformed byte yields it with one.
+        if (DecodeUtf8(bytes, i, length) == 0xFFFD && length == 1) return false;
+        i += length;
+    }
+    return true;
+}
+
+bool Cp932CanHold(std::string_view utf8) {
+    for (size_t i = 0; i < utf8.size();) {
+        size_t length;
+        const char32_t cp = DecodeUtf8(utf8, i, length);
+        if ((cp == 0xFFFD && length == 1) || Encode(cp) == kNoCode) return false;
+        // A character with two codes (some NEC and IBM kanji) still reads
+        // back as itself; only characters without any code are lost.
+        i += length;
+    }
+    return true;
+}
+
+}  // namespace zenka

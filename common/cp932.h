@@ -26,3 +26,18 @@ char32_t DecodeUtf8(std::string_view utf8, size_t pos, size_t& length);
 void AppendUtf8(std::string& out, char32_t cp);
 
 }  // namespace zenka
+
+namespace zenka {
+
+// Whether the bytes are code page 932 throughout: no byte that starts a
+// character without its second byte or with one that makes no character.
+bool IsCp932Text(std::string_view bytes);
+
+// Whether the bytes are well-formed UTF-8 throughout.
+bool IsUtf8Text(std::string_view bytes);
+
+// Whether code page 932 holds every character of the text, so that its
+// code page 932 form reads back as the same text.
+bool Cp932CanHold(std::string_view utf8);
+
+}  // namespace zenka

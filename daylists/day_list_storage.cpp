@@ -29,33 +29,21 @@ constexpr int32_t kMaxListCount = 99999;
 // the list's own section as it stands.
 std::string PendingSection(const DayListPlace& place) { return std::string(place.section) + ".new"; }
 
-// Reading the stored form of a list, from the store or the backup file.
-// count is the parsed count value, nothing when missing or unreadable.
-template <typename ReadItem>
-std::vector<std::string> ReadLines(int32_t count, ReadItem&& readItem) {
-    std::vector<std::string> lines;
-    count = std::min(count, kMaxListCount);
-    for (int32_t i = 0; i <= count; ++i) lines.push_back(readItem(static_cast<size_t>(i)).value_or(std::string()));
-    return lines;
-}
-
 // The special-day and scheduled-day lists: a list stands when its first line
 // is not empty, or (so that a list beginning with an empty line survives)
 // when its count can be read. Nothing when it does not stand.
-template <typename ReadItem>
-std::optional<std::vector<std::string>> ReadPlainList(std::optional<int32_t> count, ReadItem&& readItem) {
+std::optional<std::vector<std::string>> ReadPlainList(std::optional<int32_t> count, const ReadItem& readItem) {
     if (!count) {
         const std::optional<std::string> first = readItem(0);
         if (!first || first->empty()) return std::nullopt;
     }
-    return ReadLines(count.value_or(0), readItem);
+    return ReadStoredLines(count.value_or(0), readItem);
 }
 
-template <typename ReadItem>
-std::vector<std::string> ReadHolidayList(std::optional<int32_t> count, ReadItem&& readItem) {
+std::vector<std::string> ReadHolidayList(std::optional<int32_t> count, const ReadItem& readItem) {
     const int32_t n = count.value_or(kNoHolidayList);
     if (n == kNoHolidayList) return DefaultHolidayLines();
-    return ReadLines(n, readItem);
+    return ReadStoredLines(n, readItem);
 }
 
 bool HasCount(KeyStore& keys, std::string_view section, const DayListPlace& place) {
@@ -124,6 +112,13 @@ void AssignDayLists(const DayLists& lists, DayRuleSet& rules) {
 
 std::string ItemName(size_t index) { return "Item[" + std::to_string(index) + "]"; }
 
+std::vector<std::string> ReadStoredLines(int32_t count, const ReadItem& readItem) {
+    std::vector<std::string> lines;
+    count = std::min(count, kMaxListCount);
+    for (int32_t i = 0; i <= count; ++i) lines.push_back(readItem(static_cast<size_t>(i)).value_or(std::string()));
+    return lines;
+}
+
 std::optional<int32_t> ParseBackupCount(std::string_view text) {
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
         int64_t value = 0;
@@ -178,8 +173,18 @@ BackupResult BackupDayLists(const DayLists& lists, const std::string& backupPath
     return {BackupResult::NotWritten, backupPath + " に書き込めません"};
 }
 
-void RestoreDayListsFromBackup(const std::string& backupPath, DayLists& lists) {
-    const ProfileFile file = ProfileFile::Parse(ReadWholeFile(backupPath).value_or(std::string()));
+bool RestoreDayListsFromBackup(const std::string& backupPath, DayLists& lists, const ShowMessage& show) {
+    const std::optional<std::string> bytes = ReadWholeFile(backupPath);
+    if (!bytes) {
+        show("ファイル " + backupPath + " は開けません");
+        return false;
+    }
+    const ProfileFile file = ProfileFile::Parse(*bytes);
+    if (!file.HasSection(kSpecialDayListPlace.section) && !file.HasSection(kYoteiDayListPlace.section) &&
+        !file.HasSection(kHolidayListPlace.section)) {
+        show("ファイル " + backupPath + " には予定日・特別日・休日のリストがありません");
+        return false;
+    }
     auto countOf = [&file](const DayListPlace& place) -> std::optional<int32_t> {
         const std::optional<std::string> text = file.Get(place.section, place.countName);
         return text ? ParseBackupCount(*text) : std::nullopt;
@@ -194,6 +199,7 @@ void RestoreDayListsFromBackup(const std::string& backupPath, DayLists& lists) {
         lists.YoteiDayList = std::move(*lines);
     }
     lists.HolidayList = ReadHolidayList(countOf(kHolidayListPlace), itemsOf(kHolidayListPlace));
+    return true;
 }
 
 }  // namespace zenka

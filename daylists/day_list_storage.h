@@ -9,8 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "common/key_store.h"
 #include "calendar/day_classifier.h"
+#include "common/key_store.h"
+#include "daylists/show_message.h"
 
 namespace zenka {
 
@@ -36,6 +37,12 @@ extern const DayListPlace kYoteiDayListPlace;
 
 // "Item[0]", "Item[1]", ...
 std::string ItemName(size_t index);
+
+// The lines 0 to count of a stored list, each read by its index; a missing
+// item is an empty line. A count beyond any list a person keeps (a damaged
+// value) reads as that many.
+using ReadItem = std::function<std::optional<std::string>(size_t index)>;
+std::vector<std::string> ReadStoredLines(int32_t count, const ReadItem& readItem);
 
 // A count as the backup file may hold it: decimal, or "0x"/"0X" with
 // hexadecimal digits; nothing for any other text or a number beyond 32 bits.
@@ -77,8 +84,10 @@ BackupResult BackupDayLists(const DayLists& lists, const std::string& backupPath
 
 // Reads a backup file into lists the way a restore does: a list whose
 // section is absent stays as it was, except the holiday list, which a file
-// without a holiday count resets to the default lines. A missing or
-// unreadable file is a file without sections.
-void RestoreDayListsFromBackup(const std::string& backupPath, DayLists& lists);
+// without a holiday count resets to the default lines. Lines come back
+// whole, however long. A file that cannot be read, or that holds none of
+// the three lists (not a backup of them), changes no list: a message says
+// so and false is returned.
+bool RestoreDayListsFromBackup(const std::string& backupPath, DayLists& lists, const ShowMessage& show);
 
 }  // namespace zenka

@@ -91,15 +91,13 @@ ProfileFile ProfileFile::Parse(std::string_view bytes) {
         if (pos < bytes.size()) pos += bytes.substr(pos).starts_with("\r\n") ? 2 : 1;
 
         Line line;
-        std::string text;
         if (encoding == Encoding::Cp932) {
-            line.bytes = raw;
-            text = Cp932ToUtf8(raw);
+            line.cp932 = std::string(raw);
+            line.text = Cp932ToUtf8(raw);
         } else {
-            line.bytes = Utf8ToCp932(raw);
-            text = raw;
+            line.text = raw;
         }
-        const std::string_view trimmed = Trim(text);
+        const std::string_view trimmed = Trim(line.text);
         if (trimmed.empty()) {
             file.sections_.back().lines.push_back(std::move(line));
             continue;
@@ -110,7 +108,7 @@ ProfileFile ProfileFile::Parse(std::string_view bytes) {
                 Section section;
                 section.hasHeader = true;
                 section.name = Trim(trimmed.substr(1, close - 1));
-                section.headerBytes = std::move(line.bytes);
+                section.header = std::move(line);
                 file.sections_.push_back(std::move(section));
                 continue;
             }
@@ -129,12 +127,22 @@ ProfileFile ProfileFile::Parse(std::string_view bytes) {
     return file;
 }
 
-std::string ProfileFile::Serialize() const {
-    std::string out;
+template <typename Visit>
+void ProfileFile::ForEachLine(Visit&& visit) const {
     for (const Section& section : sections_) {
-        if (section.hasHeader) out += section.headerBytes + "\r\n";
-        for (const Line& line : section.lines) out += line.bytes + "\r\n";
+        if (section.hasHeader) visit(section.header);
+        for (const Line& line : section.lines) visit(line);
     }
+}
+
+std::string ProfileFile::Serialize() const {
+    bool cp932 = true;
+    ForEachLine([&cp932](const Line& line) { cp932 = cp932 && (line.cp932 || Cp932CanHold(line.text)); });
+    std::string out = cp932 ? "" : "\xEF\xBB\xBF";
+    ForEachLine([&](const Line& line) {
+        out += !cp932 ? line.text : line.cp932 ? *line.cp932 : Utf8ToCp932(line.text);
+        out += "\r\n";
+    });
     return out;
 }
 
@@ -160,7 +168,7 @@ std::optional<std::string> ProfileFile::Get(std::string_view section, std::strin
         if (!line.value) return std::nullopt;
         std::string_view value = *line.value;
         if (EnclosedInQuotes(value)) value = value.substr(1, value.size() - 2);
-        return Cp932Prefix(value, kProfileValueMaxBytes);
+        return std::string(value);
     }
     return std::nullopt;
 }
@@ -170,7 +178,7 @@ ProfileFile::Line ProfileFile::KeyLine(std::string_view key, std::string_view va
     line.isKey = true;
     line.key = Trim(key);
     line.value = WrittenValue(value);
-    line.bytes = Utf8ToCp932(line.key) + "=" + Utf8ToCp932(*line.value);
+    line.text = line.key + "=" + *line.value;
     return line;
 }
 
@@ -184,7 +192,7 @@ void ProfileFile::Set(std::string_view section, std::string_view key, std::strin
     for (Line& line : target->lines) {
         if (line.isKey && SameName(line.key, written.key)) {
             // The key keeps the spelling it has in the file.
-            written.bytes = Utf8ToCp932(line.key) + "=" + Utf8ToCp932(*written.value);
+            written.text = line.key + "=" + *written.value;
             written.key = line.key;
             line = std::move(written);
             return;
@@ -193,7 +201,7 @@ void ProfileFile::Set(std::string_view section, std::string_view key, std::strin
     // After the section's last line that is not blank, so that the blank
     // lines separating it from the next section stay where they are.
     auto last = std::find_if(target->lines.rbegin(), target->lines.rend(),
-                             [](const Line& l) { return !Trim(l.bytes).empty(); });
+                             [](const Line& l) { return !Trim(l.text).empty(); });
     target->lines.insert(last.base(), std::move(written));
 }
 
@@ -202,7 +210,7 @@ void ProfileFile::AddSection(std::string_view section,
     Section added;
     added.hasHeader = true;
     added.name = Trim(section);
-    added.headerBytes = "[" + Utf8ToCp932(added.name) + "]";
+    added.header.text = "[" + added.name + "]";
     added.lines.reserve(entries.size());
     for (const auto& [key, value] : entries) added.lines.push_back(KeyLine(key, value));
     sections_.push_back(std::move(added));

@@ -4,10 +4,12 @@
 // - section and key names match without regard to letter case (A-Z);
 // - of two sections or keys with one name, the first counts;
 // - names and values lose the blanks around them, and a value enclosed in a
-//   pair of like quotes (' or ") loses the pair;
-// - a value comes back cut to what fits a buffer of 2048 bytes with its
-//   terminating zero (2047 bytes of code page 932, no character split).
-// Lines this does not change are written back byte for byte.
+//   pair of like quotes (' or ") loses the pair.
+// Values come back whole, however long (the Windows functions cut them to
+// their caller's buffer). A file is written in code page 932, its lines
+// that this does not change byte for byte; when some text in it is beyond
+// code page 932, the whole file is written as UTF-8 with a byte order mark
+// instead, which reads back here as it was.
 #pragma once
 
 #include <cstddef>
@@ -19,14 +21,13 @@
 
 namespace zenka {
 
-// The longest value a read returns, in bytes of code page 932.
-constexpr size_t kProfileValueMaxBytes = 2047;
-
 class ProfileFile {
 public:
     // Code page 932 bytes; a UTF-8 or UTF-16 byte-order mark switches to
     // that encoding, as the Windows functions do.
     static ProfileFile Parse(std::string_view bytes);
+    // Code page 932, or UTF-8 with its mark when code page 932 lacks a
+    // character of the file.
     std::string Serialize() const;
 
     // Texts are UTF-8. Nothing when the section or key is missing or the
@@ -56,7 +57,10 @@ public:
 
 private:
     struct Line {
-        std::string bytes;  // as in the file (code page 932), without line end
+        std::string text;  // UTF-8, without line end
+        // The line's bytes as read from a code page 932 file, written back
+        // as they are; nothing for other lines.
+        std::optional<std::string> cp932;
         bool isKey = false;
         std::string key;                   // UTF-8, without blanks around
         std::optional<std::string> value;  // UTF-8; nothing without "="
@@ -64,11 +68,13 @@ private:
     struct Section {
         bool hasHeader = false;  // false only for the lines before any header
         std::string name;        // UTF-8, between the brackets, without blanks
-        std::string headerBytes;
+        Line header;
         std::vector<Line> lines;
     };
 
     static Line KeyLine(std::string_view key, std::string_view value);
+    template <typename Visit>
+    void ForEachLine(Visit&& visit) const;
     Section* FindSection(std::string_view name);
     const Section* FindSection(std::string_view name) const;
 

@@ -25,7 +25,7 @@ bool IsPlainText(std::string_view text) {
     for (const char c : text) {
         if (c < 0x20 || c > 0x7E) return false;
     }
-    return text.size() <= zenka::kProfileValueMaxBytes;
+    return true;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "common/error_report_win.h"
 #include "common/utf16_win.h"
 #include "controls/dialog_object_win.h"
+#include "daylists/day_list_texts.h"
 #include "settings/alarm_slots.h"
 #include "settings/color_choice.h"
 #include "settings/settings_ids.h"
@@ -73,7 +74,6 @@ void TPagesDlg::FormCreate() {
     color_.OnResetColors = [this] { ResetColors(); };
     startup_.OnTempFolderCheckedByMouse = [this] { WarnAboutTempFolder(); };
     AttachSpinFields(Handles());
-    openDialog_.filter = kSoundFileFilter;
     PlacePages();
     SendMessageW(tab, TCM_SETCURSEL, 0, 0);
     ShowCurrentPage();
@@ -88,6 +88,7 @@ void TPagesDlg::FormShow() {
     tabYday_.SetLines(state_.lists.YoteiDayList);
     tabSday_.SetLines(state_.lists.SpecialDayList);
     tabKday_.SetLines(state_.lists.HolidayList);
+    tabKday_.SetAutoEquinox(state_.autoEquinox);
     PresetEntryControls();
     sync_.ShowSyncReport(SyncReportText(host_.LastSyncReport()));
     RefreshEnabling();
@@ -155,6 +156,17 @@ void TPagesDlg::SelectTab(int32_t tab) {
 
 HWND TPagesDlg::Page(int32_t tab) const { return pages_.at(static_cast<size_t>(tab))->Handle(); }
 
+void TPagesDlg::SelectLinesOfDate(const CivilDate& date) {
+    const int32_t tab = CurrentTab();
+    if (tab == kTabYotei || tab == kTabSpecial || tab == kTabHoliday) {
+        DayList(static_cast<PagesTab>(tab)).SelectLinesOfDate(date);
+    }
+}
+
+DayListPage& TPagesDlg::DayList(PagesTab tab) {
+    return const_cast<DayListPage&>(static_cast<const TPagesDlg*>(this)->DayList(tab));
+}
+
 const DayListPage& TPagesDlg::DayList(PagesTab tab) const {
     switch (tab) {
         case kTabYotei: return tabYday_;
@@ -168,6 +180,7 @@ bool TPagesDlg::ApplyEnabled() const { return IsWindowEnabled(GetDlgItem(hwnd_, 
 // ---- changes ----
 
 void TPagesDlg::ControlEvent(PagesTab tab, int control, UINT code) {
+    if (tab == kTabOther && control == IDC_RESTORE && code == BN_CLICKED) return Button1Click();
     if (code == BN_CLICKED) {
         for (const SoundFileControls& sound : SoundFileButtons()) {
             if (sound.tab != tab) continue;
@@ -218,10 +231,13 @@ void TPagesDlg::WarnAboutTempFolder() {
 }
 
 void TPagesDlg::ChooseSoundFile(HWND field) {
-    const bool chosen =
-        services_.runOpenDialog ? services_.runOpenDialog(hwnd_, openDialog_) : openDialog_.Execute(hwnd_);
+    openDialog_.filter = kSoundFileFilter;
     // The field's change enables the apply button.
-    if (chosen) SetWindowTextW(field, Widen(openDialog_.fileName).c_str());
+    if (RunOpenDialog()) SetWindowTextW(field, Widen(openDialog_.fileName).c_str());
+}
+
+bool TPagesDlg::RunOpenDialog() {
+    return services_.runOpenDialog ? services_.runOpenDialog(hwnd_, openDialog_) : openDialog_.Execute(hwnd_);
 }
 
 void TPagesDlg::PlayForTrial(HWND field) {
@@ -239,6 +255,7 @@ void TPagesDlg::PlayForTrial(HWND field) {
 void TPagesDlg::btnApplyClick() {
     ReadFromControls(state_, Handles());
     state_.lists = {tabKday_.Lines(), tabSday_.Lines(), tabYday_.Lines()};
+    state_.autoEquinox = tabKday_.AutoEquinox();
     ApplyPagesState(state_, host_, *this);
 }
 
@@ -247,9 +264,48 @@ void TPagesDlg::OKBtnClick() {
     AddPendingEntries();
 }
 
-// Entries typed on the day-list tabs but not added would be asked about
-// here; those tabs have no entry fields yet, so nothing is pending.
-void TPagesDlg::AddPendingEntries() { CancelBtnClick(); }
+// Entries typed on the day-list tabs but not added: asked about, added on
+// Yes. An entry that cannot be added (a comma in it) keeps the dialog open
+// with the entry still typed, so that nothing the user typed is lost.
+void TPagesDlg::AddPendingEntries() {
+    const bool pending = tabYday_.HasPendingEntry() || tabSday_.HasPendingEntry() || tabKday_.HasPendingEntry();
+    if (!pending) return CancelBtnClick();
+    switch (Message(kPendingEntriesQuestion, kApplicationTitle, MB_YESNOCANCEL | MB_ICONWARNING)) {
+        case IDYES: {
+            bool allAdded = true;
+            for (DayListKind kind : kPendingEntryOrder) {
+                DayListPage& page = DayList(kind == DayListKind::Yotei     ? kTabYotei
+                                            : kind == DayListKind::Special ? kTabSpecial
+                                                                           : kTabHoliday);
+                allAdded = page.AddEntry() != AddOutcome::CommaInContent && allAdded;
+            }
+            btnApplyClick();
+            if (allAdded) CancelBtnClick();
+            return;
+        }
+        case IDNO: return CancelBtnClick();
+        default: return;  // the dialog stays open
+    }
+}
+
+// "復元(&E)": the three lists from a backup file. Like the import, it
+// changes the lists without enabling apply; OK takes them.
+void TPagesDlg::Button1Click() {
+    if (Message(kRestoreQuestion, kApplicationTitle, MB_YESNO | MB_ICONWARNING) != IDYES) return;
+    openDialog_.filter = kBackupFileFilter;
+    openDialog_.fileName = host_.BackupPath();
+    if (!RunOpenDialog()) return;
+    const DayLists before = {tabKday_.Lines(), tabSday_.Lines(), tabYday_.Lines()};
+    DayLists lists = before;
+    const bool restored = RestoreDayListsFromBackup(openDialog_.fileName, lists, [this](const std::string& text) {
+        Message(text, kApplicationTitle, MB_OK | MB_ICONWARNING);
+    });
+    if (!restored) return;
+    // A list the file leaves alone keeps its selection too.
+    if (lists.YoteiDayList != before.YoteiDayList) tabYday_.SetLines(lists.YoteiDayList);
+    if (lists.SpecialDayList != before.SpecialDayList) tabSday_.SetLines(lists.SpecialDayList);
+    if (lists.HolidayList != before.HolidayList) tabKday_.SetLines(lists.HolidayList);
+}
 
 void TPagesDlg::CancelBtnClick() { DestroyWindow(hwnd_); }
 
@@ -258,6 +314,37 @@ void TPagesDlg::FormHelp() { host_.Help().ShowHelpContext(HelpContextOfTab(Curre
 void TPagesDlg::ShowMessage(const std::string& text) { Message(text, kApplicationTitle, MB_OK); }
 
 void TPagesDlg::DisableApply() { EnableWindow(GetDlgItem(hwnd_, IDC_APPLY), FALSE); }
+
+// ---- what the day-list pages reach ----
+
+void TPagesDlg::DayListChanged() { Changed(); }
+
+int TPagesDlg::DayListMessage(HWND owner, const std::string& text, UINT type) {
+    if (!owner) return Message(text, kApplicationTitle, type);
+    if (services_.messageBox) return services_.messageBox(owner, text, kApplicationTitle, type);
+    return MessageBoxW(owner, Widen(text).c_str(), Widen(kApplicationTitle).c_str(), type);
+}
+
+CivilDate TPagesDlg::CalendarDate() const { return host_.SelectedDate(); }
+
+std::optional<std::string> TPagesDlg::ChooseFileToOpen(const std::string& filter) {
+    openDialog_.filter = filter;
+    if (!RunOpenDialog()) return std::nullopt;
+    return openDialog_.fileName;
+}
+
+std::optional<std::string> TPagesDlg::ChooseFileToSave(const std::string& filter, const std::string& defaultExtension,
+                                                       const std::string& proposedName) {
+    saveDialog_.filter = filter;
+    saveDialog_.defaultExt = defaultExtension;
+    saveDialog_.fileName = proposedName;
+    const bool chosen =
+        services_.runSaveDialog ? services_.runSaveDialog(hwnd_, saveDialog_) : saveDialog_.Execute(hwnd_);
+    if (!chosen) return std::nullopt;
+    return saveDialog_.fileName;
+}
+
+std::optional<std::vector<std::string>> TPagesDlg::OldLayoutLines() { return host_.OldLayoutLines(); }
 
 int TPagesDlg::Message(const std::string& text, const std::string& caption, UINT type) {
     if (services_.messageBox) return services_.messageBox(hwnd_, text, caption, type);

@@ -10,10 +10,12 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "controls/file_dialogs_win.h"
-#include "settings/day_list_page_win.h"
+#include "daylists/day_list_page_win.h"
 #include "settings/alarm_page_win.h"
 #include "settings/color_page_win.h"
 #include "settings/other_page_win.h"
@@ -28,12 +30,13 @@ namespace zenka {
 struct PagesDlgServices {
     // Shows a message box and answers its result; empty: MessageBoxW.
     std::function<int(HWND owner, const std::string& text, const std::string& caption, UINT type)> messageBox;
-    // Runs the open dialog and answers whether a file was chosen; empty:
-    // the system's dialog.
+    // Run the open and save dialogs and answer whether a file was chosen;
+    // empty: the system's dialogs.
     std::function<bool(HWND owner, TAgOpenDialog& dialog)> runOpenDialog;
+    std::function<bool(HWND owner, TAgSaveDialog& dialog)> runSaveDialog;
 };
 
-class TPagesDlg : private ApplyFeedback {
+class TPagesDlg : private ApplyFeedback, private DayListPageHost {
 public:
     // The host must outlive the dialog.
     explicit TPagesDlg(PagesHost& host, PagesDlgServices services = {});
@@ -54,6 +57,9 @@ public:
     // to the front.
     void PresetEntryControls();
     void BringToFront();
+    // A click on the calendar: the lines of the active day-list tab that
+    // name the date are selected; other tabs are left alone.
+    void SelectLinesOfDate(const CivilDate& date);
 
     // For the message loop: Ctrl+Tab and Ctrl+PgUp/PgDn turn the tabs, and
     // the dialog's keys (Tab, Enter, Esc, access keys) work. True when the
@@ -64,6 +70,7 @@ public:
     void SelectTab(int32_t tab);
     HWND Page(int32_t tab) const;
     const DayListPage& DayList(PagesTab tab) const;
+    DayListPage& DayList(PagesTab tab);
     bool ApplyEnabled() const;
 
 private:
@@ -89,11 +96,22 @@ private:
     void OKBtnClick();
     void CancelBtnClick();
     void AddPendingEntries();
+    void Button1Click();
     void FormHelp();
 
     // ApplyFeedback
     void ShowMessage(const std::string& text) override;
     void DisableApply() override;
+
+    // DayListPageHost
+    void DayListChanged() override;
+    int DayListMessage(HWND owner, const std::string& text, UINT type) override;
+    CivilDate CalendarDate() const override;
+    std::optional<std::string> ChooseFileToOpen(const std::string& filter) override;
+    std::optional<std::string> ChooseFileToSave(const std::string& filter, const std::string& defaultExtension,
+                                                const std::string& proposedName) override;
+    std::optional<std::vector<std::string>> OldLayoutLines() override;
+    bool RunOpenDialog();
 
     int Message(const std::string& text, const std::string& caption, UINT type);
 
@@ -102,13 +120,14 @@ private:
     HWND hwnd_ = nullptr;
     PagesState state_;
     bool loading_ = false;
-    // Shared by every "開く" of this opening, so it proposes the file
-    // chosen last.
+    // Shared by every open command of this opening (sound files, list
+    // files, the backup), so it proposes the file chosen last.
     TAgOpenDialog openDialog_;
+    TAgSaveDialog saveDialog_;
 
-    DayListPage tabYday_{DayListKind::Yotei};
-    DayListPage tabSday_{DayListKind::Special};
-    DayListPage tabKday_{DayListKind::Holiday};
+    DayListPage tabYday_{DayListKind::Yotei, *this};
+    DayListPage tabSday_{DayListKind::Special, *this};
+    DayListPage tabKday_{DayListKind::Holiday, *this};
     AlarmPage alarm_;
     SyncPage sync_;
     ColorPage color_;

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "calendar/day_classifier.h"
 #include "calendar/julius.h"
@@ -52,6 +54,11 @@ public:
     // backup file beside the executable.
     virtual void SaveDayLists() = 0;
     virtual void BackupDayLists() = 0;
+    // Where that backup file is.
+    virtual std::string BackupPath() const = 0;
+    // The scheduled days an older version kept in the settings store, in
+    // the current form; nothing when there are none.
+    virtual std::optional<std::vector<std::string>> OldLayoutLines() = 0;
 
     virtual SoundPlayer& Sound() = 0;
     virtual HelpService& Help() = 0;

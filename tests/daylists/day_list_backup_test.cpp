@@ -45,6 +45,10 @@ protected:
         return result;
     }
     bool Backup(const DayLists& lists) { return Backup(lists, path_).outcome == BackupResult::Written; }
+    bool Restore(DayLists& lists, const std::string& path) {
+        return RestoreDayListsFromBackup(path, lists, [this](const std::string& text) { messages_.push_back(text); });
+    }
+    bool Restore(DayLists& lists) { return Restore(lists, path_); }
 
     fs::path folder_;
     std::string path_;
@@ -76,7 +80,7 @@ TEST_F(BackupFile, RestoresWhatWasBackedUp) {
                          {"2026,0,7,7,七夕の集い"}};
     ASSERT_TRUE(Backup(lists));
     DayLists restored{{"a"}, {"b"}, {"c"}};
-    RestoreDayListsFromBackup(path_, restored);
+    EXPECT_TRUE(Restore(restored));
     EXPECT_EQ(restored, lists);
 
     // Backing up again replaces the file; a shorter list leaves no items behind.
@@ -85,8 +89,9 @@ TEST_F(BackupFile, RestoresWhatWasBackedUp) {
     EXPECT_EQ(file.Get("ListC", "KMax"), "-1");
     EXPECT_EQ(file.Get("ListC", "Item[0]"), std::nullopt);
     EXPECT_EQ(file.Get("ListB", "Item[1]"), std::nullopt);
-    RestoreDayListsFromBackup(path_, restored);
+    EXPECT_TRUE(Restore(restored));
     EXPECT_EQ(restored, (DayLists{{}, {"x"}, {"y"}}));
+    EXPECT_TRUE(messages_.empty());
 }
 
 TEST_F(BackupFile, AFailedWriteShowsThePathAndKeepsTheOldFile) {
@@ -138,19 +143,42 @@ TEST_F(BackupFile, RestoringLeavesListsTheFileDoesNotHold) {
     const DayLists before{{"h"}, {"s"}, {"y"}};
     WriteFile(Utf8ToCp932("[ListC]\r\nKMax=1\r\nItem[0]=1,1,元旦\r\n"));
     DayLists lists = before;
-    RestoreDayListsFromBackup(path_, lists);
+    EXPECT_TRUE(Restore(lists));
     EXPECT_EQ(lists, (DayLists{{"1,1,元旦", ""}, {"s"}, {"y"}}));
 
     // No holiday count: the default holidays.
     WriteFile("[ListB]\r\nItem[0]=\r\nMax=junk\r\n[ListA]\r\nMax2=\r\n");
     lists = before;
-    RestoreDayListsFromBackup(path_, lists);
+    EXPECT_TRUE(Restore(lists));
     EXPECT_EQ(lists, (DayLists{DefaultHolidayLines(), {"s"}, {"y"}}));
+    EXPECT_TRUE(messages_.empty());
+}
 
-    // No file at all reads as a file without sections.
-    lists = before;
-    RestoreDayListsFromBackup(Utf8(folder_ / "none.bak"), lists);
-    EXPECT_EQ(lists, (DayLists{DefaultHolidayLines(), {"s"}, {"y"}}));
+TEST_F(BackupFile, AFileThatIsNoBackupChangesNoList) {
+    const DayLists before{{"h"}, {"s"}, {"y"}};
+    struct Case {
+        std::string path;
+        std::string message;
+    };
+    const std::string missing = Utf8(folder_ / "none.bak");
+    const std::string folder = Utf8(folder_);
+    const std::string foreign = Utf8(folder_ / "foreign.bak");
+    const std::string empty = Utf8(folder_ / "empty.bak");
+    ASSERT_TRUE(ReplaceWholeFile(foreign, "[Other]\r\nKMax=3\r\n"));
+    ASSERT_TRUE(ReplaceWholeFile(empty, ""));
+    const Case cases[] = {
+        {missing, "ファイル " + missing + " は開けません"},  // a mistyped name
+        {folder, "ファイル " + folder + " は開けません"},    // no file to read
+        {foreign, "ファイル " + foreign + " には予定日・特別日・休日のリストがありません"},
+        {empty, "ファイル " + empty + " には予定日・特別日・休日のリストがありません"},
+    };
+    for (const Case& c : cases) {
+        messages_.clear();
+        DayLists lists = before;
+        EXPECT_FALSE(Restore(lists, c.path)) << c.path;
+        EXPECT_EQ(lists, before) << c.path;
+        EXPECT_EQ(messages_, std::vector<std::string>{c.message});
+    }
 }
 
 TEST_F(BackupFile, CountsMayBeHexadecimal) {
@@ -158,7 +186,7 @@ TEST_F(BackupFile, CountsMayBeHexadecimal) {
               "[ListA]\r\nMax2=0X0\r\nItem[0]=d\r\nItem[1]=e\r\n"
               "[ListC]\r\nKMax=0x\r\nItem[0]=f\r\n");
     DayLists lists;
-    RestoreDayListsFromBackup(path_, lists);
+    EXPECT_TRUE(Restore(lists));
     EXPECT_EQ(lists, (DayLists{DefaultHolidayLines(), {"a", "b", "c"}, {"d"}}));
 
     EXPECT_EQ(ParseBackupCount("0x1F"), 31);
@@ -170,12 +198,33 @@ TEST_F(BackupFile, CountsMayBeHexadecimal) {
     }
 }
 
-TEST_F(BackupFile, LongLinesComeBackCutToTheReadingBuffer) {
-    const std::string line = "1,1," + std::string(3000, 'x');
-    ASSERT_TRUE(Backup({{line}, {}, {}}));
-    DayLists lists;
-    RestoreDayListsFromBackup(path_, lists);
-    EXPECT_EQ(lists.HolidayList, std::vector<std::string>{line.substr(0, 2047)});
+TEST_F(BackupFile, LongLinesComeBackWhole) {
+    std::string japanese = "1,1,";
+    for (int i = 0; i < 1500; ++i) japanese += "祝";  // 3004 bytes in code page 932
+    const DayLists lists{{"1,1," + std::string(3000, 'x')}, {japanese}, {std::string(70000, 'y')}};
+    ASSERT_TRUE(Backup(lists));
+    DayLists restored;
+    EXPECT_TRUE(Restore(restored));
+    EXPECT_EQ(restored, lists);
+}
+
+TEST_F(BackupFile, TextBeyondCodePage932IsWrittenAsUtf8AndReadBack) {
+    // A section of someone else's holding such text is kept as well.
+    WriteFile("\xEF\xBB\xBF[Mine]\r\nName=森鷗外\r\n");
+    const DayLists lists{{"1,1,元旦"}, {"5,5,\U0001F382 誕生日"}, {"2026,0,7,7,七夕"}};
+    ASSERT_TRUE(Backup(lists));
+    const std::string bytes = FileBytes();
+    EXPECT_TRUE(bytes.starts_with("\xEF\xBB\xBF[Mine]\r\nName=森鷗外\r\n[ListB]\r\n")) << bytes;
+    DayLists restored;
+    EXPECT_TRUE(Restore(restored));
+    EXPECT_EQ(restored, lists);
+    EXPECT_EQ(ProfileFile::Parse(bytes).Get("Mine", "Name"), "森鷗外");
+
+    // Once every text fits code page 932 again, the file is code page 932.
+    WriteFile("[Mine]\r\nName=ok\r\n");
+    ASSERT_TRUE(Backup({{"1,1,元旦"}, {}, {}}));
+    EXPECT_EQ(FileBytes(), Utf8ToCp932("[Mine]\r\nName=ok\r\n[ListB]\r\nMax=-1\r\n[ListA]\r\nMax2=-1\r\n"
+                                       "[ListC]\r\nKMax=0\r\nItem[0]=1,1,元旦\r\n"));
 }
 
 }  // namespace

@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "daylists/old_layout_import.h"
 #include "settings/pages_host.h"
 #include "settings/pages_load_apply.h"
 #include "tests/fakes/fake_sound_player.h"
+#include "tests/fakes/memory_key_store.h"
 
 namespace zenka {
 
@@ -55,6 +57,8 @@ public:
     void SettingsApplied() override { log.push_back("applied"); }
     void SaveDayLists() override { log.push_back("save lists"); }
     void BackupDayLists() override { log.push_back("backup lists"); }
+    std::string BackupPath() const override { return backupPath; }
+    std::optional<std::vector<std::string>> OldLayoutLines() override { return ReadOldLayoutLines(keys); }
     SoundPlayer& Sound() override { return sound; }
     HelpService& Help() override { return help; }
     std::optional<SyncReport> LastSyncReport() const override { return syncReport; }
@@ -64,6 +68,9 @@ public:
     DayLists lists{{"1,1,元旦", "2,11,建国記念の日"}, {"2,14,バレンタインデー"}, {"2006,0,4,1,入社式"}};
     std::array<Color, 8> fonts{};
     CivilDate selected{2006, 1, 9};
+    std::string backupPath = "C:\\Zenka\\Zenka.bak";
+    // The settings store, for what the dialog reads there itself.
+    MemoryKeyStore keys;
     bool autoEquinox = true;
     uint32_t osMajorVersion = 6;
     std::optional<SyncReport> syncReport;

@@ -4,70 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <string>
-#include <thread>
 
 #include "common/utf16_win.h"
+#include "tests/win/dialog_answerer.h"
 
 namespace zenka {
 namespace {
 
-constexpr int kFileNameCombo = 0x47C;  // cmb13, the file name field of the dialog
-constexpr int kFileNameEdit = 0x480;   // edt1, its older form
-
-HWND FindFileDialog(DWORD thread) {
-    for (int tries = 0; tries < 200; ++tries) {
-        HWND found = nullptr;
-        EnumThreadWindows(
-            thread,
-            [](HWND hwnd, LPARAM param) -> BOOL {
-                wchar_t name[16] = {};
-                GetClassNameW(hwnd, name, 16);
-                if (std::wstring(name) == L"#32770" && IsWindowVisible(hwnd)) {
-                    *reinterpret_cast<HWND*>(param) = hwnd;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&found));
-        if (found) return found;
-        Sleep(50);
-    }
-    return nullptr;
-}
-
-// Answers the next open dialog of the thread: types the name and presses
-// OK, or presses Cancel when the name is empty.
-class DialogAnswerer {
-public:
-    DialogAnswerer(DWORD thread, std::wstring name)
-        : worker_([this, thread, name] {
-              HWND dialog = FindFileDialog(thread);
-              if (!dialog) return;
-              wchar_t title[128] = {};
-              GetWindowTextW(dialog, title, 128);
-              seenTitle = Narrow(title);
-              if (name.empty()) {
-                  PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-                  return;
-              }
-              HWND field = GetDlgItem(dialog, kFileNameCombo);
-              if (!field) field = GetDlgItem(dialog, kFileNameEdit);
-              wchar_t proposed[MAX_PATH] = {};
-              GetWindowTextW(field, proposed, MAX_PATH);
-              seenProposal = Narrow(proposed);
-              SetWindowTextW(field, name.c_str());
-              PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-          }) {}
-    ~DialogAnswerer() { worker_.join(); }
-
-    std::string seenTitle;
-    std::string seenProposal;
-
-private:
-    std::thread worker_;
-};
+using testing::DialogAnswerer;
 
 TEST(FileDialogs, TheOpenDialogReturnsTheChosenFileAndProposesItNextTime) {
     wchar_t temp[MAX_PATH] = {};

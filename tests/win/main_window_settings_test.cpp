@@ -6,15 +6,21 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "app/main_menus_win.h"
 #include "calendar/default_holidays.h"
 #include "common/executable_path_win.h"
+#include "common/whole_file.h"
+#include "daylists/day_list_box.h"
+#include "daylists/day_list_ids.h"
+#include "daylists/profile_file.h"
 #include "settings/settings_ids.h"
 #include "settings/settings_texts.h"
 #include "tests/win/caption_width.h"
+#include "tests/win/cleanup_sandbox.h"
 #include "tests/win/main_window_fixture.h"
 #include "tests/win/zenka_test_support.h"
 
@@ -80,7 +86,8 @@ TEST_F(MainWindow, EverySettingsCommandOpensTheOneDialogAndBringsItForward) {
     TPagesDlg* dialog = window->PagesDlg();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(VisibleSettingsDialogs(), 1);
-    EXPECT_EQ(dialog->DayList(kTabYotei).PresetDate(), (CivilDate{2006, 1, 1}));
+    const EntryControls entry = dialog->DayList(kTabYotei).Entry();
+    EXPECT_EQ(CivilDate(entry.year, entry.month, entry.day), (CivilDate{2006, 1, 1}));
     EXPECT_FALSE(dialog->ApplyEnabled());
 
     Click(idPanelButton3);  // to February
@@ -91,7 +98,7 @@ TEST_F(MainWindow, EverySettingsCommandOpensTheOneDialogAndBringsItForward) {
     PumpMessages(50);
     EXPECT_EQ(window->PagesDlg(), dialog) << "no second dialog";
     EXPECT_EQ(VisibleSettingsDialogs(), 1);
-    EXPECT_EQ(dialog->DayList(kTabHoliday).PresetDate().month, 2) << "the entry fields took the calendar's date";
+    EXPECT_EQ(dialog->DayList(kTabHoliday).Entry().month, 2) << "the entry fields took the calendar's date";
     EXPECT_EQ(GetForegroundWindow(), dialog->Handle()) << "the dialog came forward";
 
     SendMessageW(dialog->Handle(), WM_COMMAND, IDCANCEL, 0);
@@ -159,6 +166,64 @@ TEST_F(MainWindow, AppliedSettingsGoToTheMainWindowAndToTheRegistryAtExitWhileTh
     EXPECT_EQ(Setting("Form", "HotKey1"), "Ctrl+Alt+K");
     EXPECT_EQ(Setting("Koyomi", "Julius"), "1");
     EXPECT_EQ(Setting("ListC", "KMax"), holidayCount);
+}
+
+TEST_F(MainWindow, OkPutsTheTabsListsIntoTheCalendarTheRegistryAndTheBackupFile) {
+    testing::Sandbox sandbox;
+    const std::string backup = sandbox.Path("Zenka.bak");
+    moreServices = [&backup](MainWindowServices& services) { services.backupPath = backup; };
+    StartCalendarOnly();
+    Menu(cmdKO1);
+    TPagesDlg& dialog = *window->PagesDlg();
+    SetWindowTextW(PageControl(*window, kTabSpecial, IDC_ENTRY_CONTENT), L"成人式");
+    ClickButton(PageControl(*window, kTabSpecial, IDC_DAY_LIST_ADD));
+    SendMessageW(dialog.Page(kTabHoliday), WM_COMMAND, IDM_LIST_AUTO_EQUINOX, 0);
+    SendMessageW(dialog.Page(kTabHoliday), WM_COMMAND, IDM_LIST_DELETE_ALL, 0);
+    ClickButton(GetDlgItem(dialog.Handle(), IDOK));
+    PumpMessages(50);
+    EXPECT_EQ(window->PagesDlg(), nullptr);
+
+    const std::vector<std::string> special{"1,1,成人式"};  // the calendar's date, 1 January
+    EXPECT_EQ(window->koyomi1.SpecialDayList().Lines(), special);
+    EXPECT_TRUE(window->koyomi1.HolidayList().Lines().empty());
+    EXPECT_FALSE(window->koyomi1.AutoEquinox());
+    EXPECT_EQ(Setting("ListB", "Max"), "0");
+    EXPECT_EQ(Setting("ListB", "Item[0]"), "1,1,成人式");
+    EXPECT_EQ(Setting("ListC", "KMax"), "-1");
+    const ProfileFile file = ProfileFile::Parse(ReadWholeFile(backup).value_or(""));
+    EXPECT_EQ(file.Get("ListB", "Item[0]"), "1,1,成人式");
+    EXPECT_EQ(file.Get("ListC", "KMax"), "-1");
+    EXPECT_EQ(file.Get("ListA", "Max2"), "-1");
+}
+
+TEST_F(MainWindow, AClickOnTheCalendarSelectsTheDaysLinesInTheOpenDialog) {
+    StartCalendarOnly();
+    MonthCalendarControl& calendar = window->koyomi1;
+    // A press on the cell of 8 January 2007, the second Monday: 成人の日.
+    auto clickOnSecondMondayOf2007 = [&calendar] {
+        calendar.SetDate(2007, 1, 1);
+        const int32_t day = DateToJulius(2007, 1, 8);
+        for (int row = 1; row < calendar.RowCount(); ++row) {
+            for (int column = 0; column < 7; ++column) {
+                if (calendar.CellDay(column, row) != day) continue;
+                const Rect cell = calendar.CellRect(column, row);
+                const LPARAM point = MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+                SendMessageW(calendar.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, point);
+                SendMessageW(calendar.Handle(), WM_LBUTTONUP, 0, point);
+            }
+        }
+    };
+    clickOnSecondMondayOf2007();  // no dialog: nothing to do
+    Menu(cmdKO1);
+    TPagesDlg& dialog = *window->PagesDlg();
+    dialog.SelectTab(kTabHoliday);
+    clickOnSecondMondayOf2007();
+    ASSERT_EQ(Selected(), "2007-1-8");
+
+    const ListBoxState holidays = dialog.DayList(kTabHoliday).ListState();
+    ASSERT_EQ(holidays.SelectedCount(), 1u);
+    const auto line = std::find(holidays.selected.begin(), holidays.selected.end(), true) - holidays.selected.begin();
+    EXPECT_EQ(holidays.lines[line], "2000,2,1,2,2,成人の日");
 }
 
 TEST_F(MainWindow, HelpOpensTheTopicOfTheTrayMenuTheCalendarAndEachSettingsTab) {

@@ -17,7 +17,7 @@
 #include "common/error_report_win.h"
 #include "app/main_menus.h"
 #include "app/main_menus_win.h"
-#include "app/panel_button_win.h"
+#include "controls/panel_button_win.h"
 #include "app/registry_key_store_win.h"
 #include "calendar/default_holidays.h"
 #include "common/app_title.h"

@@ -34,19 +34,24 @@ protected:
         PagesDlgServices services;
         services.messageBox = [this](HWND, const std::string& text, const std::string& caption, UINT) {
             messages.push_back(caption + ": " + text);
-            return IDOK;
+            return answer;
         };
-        services.runOpenDialog = [this](HWND, TAgOpenDialog& open) {
-            filters.push_back(open.filter);
-            proposed.push_back(open.fileName);
-            if (!choice) return false;
-            open.fileName = *choice;
-            return true;
-        };
+        if (!realFileDialogs) {
+            services.runOpenDialog = [this](HWND, TAgOpenDialog& open) { return Choose(open); };
+            services.runSaveDialog = [this](HWND, TAgSaveDialog& save) { return Choose(save); };
+        }
         dialog = std::make_unique<TPagesDlg>(host, services);
         dialog->OnDestroyed = [this] { ++destroyed; };
         EXPECT_TRUE(dialog->Create(nullptr));
         return *dialog;
+    }
+
+    bool Choose(FileDialogBase& fileDialog) {
+        filters.push_back(fileDialog.filter);
+        proposed.push_back(fileDialog.fileName);
+        if (!choice) return false;
+        fileDialog.fileName = *choice;
+        return true;
     }
 
     HWND Ctl(PagesTab tab, int id) const { return GetDlgItem(dialog->Page(tab), id); }
@@ -68,8 +73,12 @@ protected:
     FakePagesHost host;
     std::unique_ptr<TPagesDlg> dialog;
     std::vector<std::string> messages;
+    // What every message box answers.
+    int answer = IDOK;
     std::vector<std::string> errors;
-    // What the open dialog answers: a file, or cancel.
+    // The system's open and save dialogs instead of choice.
+    bool realFileDialogs = false;
+    // What the open and save dialogs answer: a file, or cancel.
     std::optional<std::string> choice;
     std::vector<std::string> filters;
     std::vector<std::string> proposed;

@@ -104,7 +104,7 @@ TEST_F(PagesDialog, OpensOnTheFirstTabShowingTheMainWindowsValuesWithApplyDisabl
     EXPECT_TRUE(Enabled(Ctl(kTabAlarm, IDC_JIHO_FILE2)));
     EXPECT_TRUE(Enabled(Ctl(kTabOther, IDC_KEIKOKU_SOUND)));
     EXPECT_TRUE(Enabled(Ctl(kTabOther, IDC_TRANSPARENCY))) << "version 5";
-    EXPECT_FALSE(Enabled(Ctl(kTabOther, IDC_RESTORE))) << "restoring comes with the list commands";
+    EXPECT_TRUE(Enabled(Ctl(kTabOther, IDC_RESTORE)));
 
     // The list tabs show their working copies in a fixed-pitch font, where
     // several lines can be selected.
@@ -118,7 +118,8 @@ TEST_F(PagesDialog, OpensOnTheFirstTabShowingTheMainWindowsValuesWithApplyDisabl
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)), sizeof(font), &font);
     EXPECT_EQ(font.lfPitchAndFamily & 3, FIXED_PITCH);
     EXPECT_EQ(Text(GetDlgItem(dialog->Page(kTabHoliday), IDC_DAY_LIST_LABEL)), "休日リスト：");
-    EXPECT_EQ(dialog->DayList(kTabYotei).PresetDate(), (CivilDate{2006, 1, 9}));
+    const EntryControls entry = dialog->DayList(kTabYotei).Entry();
+    EXPECT_EQ(CivilDate(entry.year, entry.month, entry.day), (CivilDate{2006, 1, 9}));
 
     EXPECT_EQ(Text(Ctl(kTabSync, IDC_SYNC_REPORT)), "まだ時刻合わせをしていません。");
     EXPECT_TRUE(host.log.empty());

@@ -49,8 +49,10 @@ protected:
                                  sizeof buffer, Utf8ToCp932(path).c_str());
         return Cp932ToUtf8(buffer);
     }
+    // Cut as the system's buffer cuts; the core itself reads values whole.
     static std::string OurGet(const std::string& path, const Query& q) {
-        return ProfileFile::Parse(ReadWholeFile(path).value_or("")).Get(q.section, q.key).value_or(kNone);
+        const auto value = ProfileFile::Parse(ReadWholeFile(path).value_or("")).Get(q.section, q.key);
+        return value ? Cp932Prefix(*value, 2047) : kNone;
     }
     // The system keeps a file it has read in memory; make it read afresh.
     static void FlushCache(const std::string& path) {
@@ -86,20 +88,12 @@ TEST_F(ProfileAgainstSystem, ABackupReadsBackTheSameLinesThroughTheSystem) {
     ASSERT_EQ(BackupDayLists(lists, path).outcome, BackupResult::Written);
     ExpectAlike(path, ListQueries(8));
 
-    // The lines as the restore gives them are the lines the system reads.
+    // The restore gives back the lines whole, the long ones too.
     DayLists restored;
-    RestoreDayListsFromBackup(path, restored);
-    auto systemLines = [&](const char* section, size_t count) {
-        std::vector<std::string> lines;
-        for (size_t i = 0; i < count; ++i) lines.push_back(SystemGet(path, {section, ItemName(i)}));
-        return lines;
-    };
-    EXPECT_EQ(restored.HolidayList, systemLines("ListC", lists.HolidayList.size()));
-    EXPECT_EQ(restored.SpecialDayList, systemLines("ListB", lists.SpecialDayList.size()));
-    EXPECT_EQ(restored.YoteiDayList, systemLines("ListA", lists.YoteiDayList.size()));
-    EXPECT_EQ(restored.HolidayList, lists.HolidayList);
-    EXPECT_EQ(restored.YoteiDayList, lists.YoteiDayList);
-    EXPECT_EQ(restored.SpecialDayList[5], std::string(2047, 'x'));
+    std::vector<std::string> messages;
+    ASSERT_TRUE(RestoreDayListsFromBackup(path, restored, [&](const std::string& m) { messages.push_back(m); }));
+    EXPECT_EQ(restored, lists);
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(ProfileAgainstSystem, HandWrittenFilesReadAlike) {

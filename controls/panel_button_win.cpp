@@ -1,4 +1,4 @@
-#include "app/panel_button_win.h"
+#include "controls/panel_button_win.h"
 
 #include <algorithm>
 #include <cmath>
@@ -106,6 +106,31 @@ void DrawCross(HDC dc, const RECT& rect, COLORREF color) {
     ThickLine(dc, g.At(12.5, 3.5), g.At(3.5, 12.5), width, color);
 }
 
+// A plus, or without its upright a minus.
+void DrawPlus(HDC dc, const RECT& rect, bool upright, COLORREF color) {
+    const GlyphSpace g(rect);
+    const int width = g.Length(2.2);
+    ThickLine(dc, g.At(2.5, 8), g.At(13.5, 8), width, color);
+    if (upright) ThickLine(dc, g.At(8, 2.5), g.At(8, 13.5), width, color);
+}
+
+// A folder with its lid open.
+void DrawFolder(HDC dc, const RECT& rect, COLORREF color, COLORREF background) {
+    const GlyphSpace g(rect);
+    FillPolygon(dc, {g.At(1, 3), g.At(6, 3), g.At(7.5, 4.5), g.At(14, 4.5), g.At(14, 13.5), g.At(1, 13.5)}, color);
+    FillPolygon(dc, {g.At(2.2, 6.5), g.At(12.8, 6.5), g.At(12.8, 7.6), g.At(2.2, 7.6)}, background);
+    FillPolygon(dc, {g.At(3.5, 8.5), g.At(15.5, 8.5), g.At(13.5, 13.5), g.At(1, 13.5)}, color);
+}
+
+// A diskette: its shutter and its label left open.
+void DrawDisk(HDC dc, const RECT& rect, COLORREF color, COLORREF background) {
+    const GlyphSpace g(rect);
+    FillPolygon(dc, {g.At(1.5, 1.5), g.At(12.5, 1.5), g.At(14.5, 3.5), g.At(14.5, 14.5), g.At(1.5, 14.5)}, color);
+    FillPolygon(dc, {g.At(4.5, 1.5), g.At(10.5, 1.5), g.At(10.5, 5.5), g.At(4.5, 5.5)}, background);
+    FillPolygon(dc, {g.At(8.5, 2.3), g.At(9.7, 2.3), g.At(9.7, 4.7), g.At(8.5, 4.7)}, color);
+    FillPolygon(dc, {g.At(3.5, 8.5), g.At(12.5, 8.5), g.At(12.5, 14.5), g.At(3.5, 14.5)}, background);
+}
+
 // The text in a font sized to the button: as tall as two characters side
 // by side allow, so "今日" fits a narrow button.
 void DrawText(HWND hwnd, HDC dc, const RECT& rect, COLORREF color) {
@@ -144,15 +169,10 @@ void Paint(HWND hwnd, HDC dc) {
     RECT inner = rect;
     if (down) OffsetRect(&inner, 1, 1);
     const COLORREF color = GetSysColor(IsWindowEnabled(hwnd) ? COLOR_BTNTEXT : COLOR_GRAYTEXT);
-    switch (state->glyph) {
-        case PanelGlyph::Text: DrawText(hwnd, dc, inner, color); break;
-        case PanelGlyph::PrevYear: DrawArrows(dc, inner, -1, 2, color); break;
-        case PanelGlyph::PrevMonth: DrawArrows(dc, inner, -1, 1, color); break;
-        case PanelGlyph::NextMonth: DrawArrows(dc, inner, +1, 1, color); break;
-        case PanelGlyph::NextYear: DrawArrows(dc, inner, +1, 2, color); break;
-        case PanelGlyph::PinLoose: DrawPin(dc, inner, false, color); break;
-        case PanelGlyph::PinPushed: DrawPin(dc, inner, true, color); break;
-        case PanelGlyph::Close: DrawCross(dc, inner, color); break;
+    if (state->glyph == PanelGlyph::Text) {
+        DrawText(hwnd, dc, inner, color);
+    } else {
+        DrawPanelGlyph(dc, inner, state->glyph, color, GetSysColor(COLOR_BTNFACE));
     }
 }
 
@@ -262,6 +282,23 @@ void RegisterClassOnce(HINSTANCE instance) {
 
 }  // namespace
 
+void DrawPanelGlyph(HDC dc, const RECT& rect, PanelGlyph glyph, COLORREF color, COLORREF background) {
+    switch (glyph) {
+        case PanelGlyph::Text: break;
+        case PanelGlyph::PrevYear: DrawArrows(dc, rect, -1, 2, color); break;
+        case PanelGlyph::PrevMonth: DrawArrows(dc, rect, -1, 1, color); break;
+        case PanelGlyph::NextMonth: DrawArrows(dc, rect, +1, 1, color); break;
+        case PanelGlyph::NextYear: DrawArrows(dc, rect, +1, 2, color); break;
+        case PanelGlyph::PinLoose: DrawPin(dc, rect, false, color); break;
+        case PanelGlyph::PinPushed: DrawPin(dc, rect, true, color); break;
+        case PanelGlyph::Close: DrawCross(dc, rect, color); break;
+        case PanelGlyph::Add: DrawPlus(dc, rect, true, color); break;
+        case PanelGlyph::Remove: DrawPlus(dc, rect, false, color); break;
+        case PanelGlyph::Open: DrawFolder(dc, rect, color, background); break;
+        case PanelGlyph::Save: DrawDisk(dc, rect, color, background); break;
+    }
+}
+
 HWND CreatePanelButton(HWND parent, int id, PanelGlyph glyph, const wchar_t* text) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterClassOnce(instance);
@@ -270,6 +307,8 @@ HWND CreatePanelButton(HWND parent, int id, PanelGlyph glyph, const wchar_t* tex
     if (button) SetPanelGlyph(button, glyph);
     return button;
 }
+
+void RegisterPanelButtonClass() { RegisterClassOnce(GetModuleHandleW(nullptr)); }
 
 void SetPanelGlyph(HWND button, PanelGlyph glyph) {
     if (ButtonState* state = StateOf(button)) {

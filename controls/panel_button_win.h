@@ -1,0 +1,44 @@
+// Small flat buttons, of the calendar window and the day-list tabs. They
+// draw their own pictures (arrows, a pin, a cross, a plus or minus, a folder,
+// a disk, or their text) scaled to their size, so they are sharp at any
+// DPI, and they never take the focus, which stays with the calendar and its
+// keys or with the field being typed in. A click, or BM_CLICK, sends the
+// parent WM_COMMAND with BN_CLICKED.
+#pragma once
+
+#include <windows.h>
+
+namespace zenka {
+
+extern const wchar_t* const kPanelButtonClass;  // "TPanelButton"
+
+enum class PanelGlyph {
+    Text,  // the window text, e.g. "今日"
+    PrevYear,
+    PrevMonth,
+    NextMonth,
+    NextYear,
+    PinLoose,   // the window keeps the normal order
+    PinPushed,  // the window stays on top
+    Close,
+    Add,     // a plus: into the list
+    Remove,  // a minus: out of the list
+    Open,    // a folder: read a file
+    Save,    // a disk: write a file
+};
+
+HWND CreatePanelButton(HWND parent, int id, PanelGlyph glyph, const wchar_t* text = L"");
+
+// Registers the class, so that dialog templates may hold the buttons; they
+// show their text until given a picture.
+void RegisterPanelButtonClass();
+
+void SetPanelGlyph(HWND button, PanelGlyph glyph);
+PanelGlyph PanelGlyphOf(HWND button);
+
+// Draws a picture into the rectangle, as the buttons draw it (for menu
+// items that carry the same picture); background fills what the picture
+// leaves open inside itself. Not for PanelGlyph::Text.
+void DrawPanelGlyph(HDC dc, const RECT& rect, PanelGlyph glyph, COLORREF color, COLORREF background);
+
+}  // namespace zenka
