@@ -1,5 +1,7 @@
 #include "common/whole_file.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -10,6 +12,27 @@ namespace {
 
 std::filesystem::path PathOf(const std::string& utf8) {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+// Writes the bytes to a file of a new name beside the target, never over a
+// file that is there already (a user's own "name~"); its name, or nothing.
+std::optional<std::filesystem::path> WriteFreshFileBeside(const std::filesystem::path& target,
+                                                          std::string_view bytes) {
+    for (int n = 0; n < kFreshNameTries; ++n) {
+        std::filesystem::path fresh = target;
+        fresh += FreshNameSuffix(n);
+        std::FILE* out = std::fopen(fresh.c_str(), "wbx");  // x: only a new file
+        if (!out) {
+            if (errno == EEXIST) continue;
+            return std::nullopt;
+        }
+        const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+        if (std::fclose(out) == 0 && written) return fresh;
+        std::error_code ignored;  // nothing more to do when even this fails
+        std::filesystem::remove(fresh, ignored);
+        return std::nullopt;
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -45,25 +68,13 @@ bool ReplaceWholeFile(const std::string& path, std::string_view bytes) {
         (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none) {
         return false;
     }
-    std::filesystem::path fresh = target;
-    fresh += "~";
-    {
-        std::ofstream out(fresh, std::ios::binary | std::ios::trunc);
-        if (out) {
-            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-            out.close();
-        }
-        if (!out) {
-            std::error_code ignored;  // nothing more to do when even this fails
-            std::filesystem::remove(fresh, ignored);
-            return false;
-        }
-    }
+    const std::optional<std::filesystem::path> fresh = WriteFreshFileBeside(target, bytes);
+    if (!fresh) return false;
     std::error_code error;
-    std::filesystem::rename(fresh, target, error);
+    std::filesystem::rename(*fresh, target, error);
     if (error) {
         std::error_code ignored;  // the old file stands; the new one is only litter
-        std::filesystem::remove(fresh, ignored);
+        std::filesystem::remove(*fresh, ignored);
         return false;
     }
     return true;

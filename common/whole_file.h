@@ -31,4 +31,9 @@ inline std::optional<std::string> ReadWholeFile(const std::string& path) {
 // read-only; the old file is then untouched and the new one removed.
 bool ReplaceWholeFile(const std::string& path, std::string_view bytes);
 
+// The new file's name is path followed by one of these suffixes, the first
+// that names no file yet: "~", "~1", "~2" and so on.
+inline constexpr int kFreshNameTries = 100;
+inline std::string FreshNameSuffix(int n) { return n == 0 ? "~" : "~" + std::to_string(n); }
+
 }  // namespace zenka

@@ -85,17 +85,25 @@ bool ReplaceWholeFile(const std::string& path, std::string_view bytes) {
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
         return false;
     }
-    const std::wstring fresh = target + L"~";
-    {
-        FileHandle file(CreateFileW(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                    nullptr));
-        if (!file.Valid()) return false;
+    // A new name each time one is taken: never over a file that is there
+    // already (a user's own "name~").
+    std::wstring fresh;
+    for (int n = 0; fresh.empty(); ++n) {
+        if (n == kFreshNameTries) return false;
+        const std::wstring name = target + Widen(FreshNameSuffix(n));
+        FileHandle file(
+            CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.Valid()) {
+            if (GetLastError() == ERROR_FILE_EXISTS || GetLastError() == ERROR_ALREADY_EXISTS) continue;
+            return false;
+        }
         // On disk before it takes the old file's place.
         const bool written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
         if (!file.Close() || !written) {
-            DeleteFileW(fresh.c_str());  // nothing more to do when even this fails
+            DeleteFileW(name.c_str());  // nothing more to do when even this fails
             return false;
         }
+        fresh = name;
     }
     if (!MoveFileExW(fresh.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         DeleteFileW(fresh.c_str());  // the old file stands; the new one is only litter

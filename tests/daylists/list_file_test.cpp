@@ -169,6 +169,18 @@ TEST_F(ListFileOnDisk, SavedListsLoadBackAndSavingReplacesWithoutAQuestion) {
     EXPECT_FALSE(fs::exists(fs::path(folder_ / "休日リスト.txt~")));
 }
 
+TEST_F(ListFileOnDisk, SavingLeavesFilesOfTheTemporaryNamesAlone) {
+    // A user's own "name~" and "name~1" are no leftovers of ours.
+    const std::string path = Utf8(folder_ / "list.txt");
+    ASSERT_TRUE(ReplaceWholeFile(path + "~", "mine\r\n"));
+    ASSERT_TRUE(ReplaceWholeFile(path + "~1", "mine too\r\n"));
+    ASSERT_TRUE(SaveListFile(path, {"1,1,元旦"}, Collect()));
+    EXPECT_EQ(ReadWholeFile(path), Utf8ToCp932("1,1,元旦\r\n"));
+    EXPECT_EQ(ReadWholeFile(path + "~"), "mine\r\n");
+    EXPECT_EQ(ReadWholeFile(path + "~1"), "mine too\r\n");
+    EXPECT_FALSE(fs::exists(fs::path(folder_ / "list.txt~2")));
+}
+
 TEST_F(ListFileOnDisk, AFailedSaveKeepsTheOldFileAndSaysWhichFile) {
     // A read-only file stands for one that cannot be replaced.
     const std::string path = Utf8(folder_ / "old.txt");
