@@ -128,7 +128,7 @@ private:
                                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                                        GetModuleHandleW(nullptr), nullptr);
         if (!tooltip) return;
-        const std::pair<int, const char*> hints[] = {{IDC_ABOUT_MAIL, kMailLinkHint}, {IDC_ABOUT_WEB, kWebLinkHint}};
+        const std::pair<int, const std::string&> hints[] = {{IDC_ABOUT_MAIL, mail_.hint}, {IDC_ABOUT_WEB, web_.hint}};
         for (const auto& [id, text] : hints) {
             hintTexts_[id == IDC_ABOUT_MAIL ? 0 : 1] = Widen(text);
             TTTOOLINFOW info{};

@@ -1,5 +1,7 @@
 #include "settings/about_links.h"
 
+#include "settings/settings_texts.h"
+
 namespace zenka {
 namespace {
 
@@ -26,13 +28,13 @@ std::string PercentEncoded(std::string_view text) {
 }  // namespace
 
 AboutLink MailLink(std::string_view address, std::string_view productAndVersion) {
-    if (!address.empty()) return {std::string(address), "mailto:" + std::string(address)};
-    return {"新しいメールを作成", "mailto:?subject=" + PercentEncoded(productAndVersion)};
+    if (!address.empty()) return {std::string(address), "mailto:" + std::string(address), kMailLinkHint};
+    return {"新しいメールを作成", "mailto:?subject=" + PercentEncoded(productAndVersion), kMailLinkHint};
 }
 
 AboutLink WebLink(std::string_view webPage, std::string_view programFolder) {
-    if (!webPage.empty()) return {std::string(webPage), std::string(webPage)};
-    return {std::string(programFolder), std::string(programFolder)};
+    if (!webPage.empty()) return {std::string(webPage), std::string(webPage), kWebLinkHint};
+    return {std::string(programFolder), std::string(programFolder), kProgramFolderLinkHint};
 }
 
 }  // namespace zenka

@@ -10,6 +10,7 @@ namespace zenka {
 struct AboutLink {
     std::string shown;
     std::string target;  // a mailto: or web address, or a folder
+    std::string hint;    // says where the link leads
     bool operator==(const AboutLink&) const = default;
 };
 

@@ -135,13 +135,13 @@ TEST(SyncReportText, TheLastAttemptInTwoLines) {
 
 TEST(AboutLinks, TheMakersAddressesOrTheirStandIns) {
     EXPECT_EQ(MailLink("info@brindlex.example", "Zenka 2006 Version 6.7"),
-              (AboutLink{"info@brindlex.example", "mailto:info@brindlex.example"}));
+              (AboutLink{"info@brindlex.example", "mailto:info@brindlex.example", "メールを出す"}));
     EXPECT_EQ(MailLink("", "Zenka 2006 Version 6.7"),
-              (AboutLink{"新しいメールを作成", "mailto:?subject=Zenka%202006%20Version%206.7"}));
+              (AboutLink{"新しいメールを作成", "mailto:?subject=Zenka%202006%20Version%206.7", "メールを出す"}));
     EXPECT_EQ(WebLink("http://www.brindlex.example/", "C:\\Zenka\\"),
-              (AboutLink{"http://www.brindlex.example/", "http://www.brindlex.example/"}));
+              (AboutLink{"http://www.brindlex.example/", "http://www.brindlex.example/", "Brindlexのホームページへ"}));
     EXPECT_EQ(WebLink("", "C:\\Program Files\\Zenka\\"),
-              (AboutLink{"C:\\Program Files\\Zenka\\", "C:\\Program Files\\Zenka\\"}));
+              (AboutLink{"C:\\Program Files\\Zenka\\", "C:\\Program Files\\Zenka\\", "Zenkaのフォルダーを開く"}));
 }
 
 }  // namespace
