@@ -1,7 +1,6 @@
 // The two context menus of the main window: the tray menu (PopupMenu1) and
 // the calendar window's menu (PopupMenu2), item by item, with the command
-// each item sends. Items whose feature the program does not have yet are
-// listed but unavailable, so the menus already show their final form.
+// each item sends.
 #pragma once
 
 #include <cstdint>
@@ -39,13 +38,12 @@ struct MenuItemDef {
     const char* caption;  // with its access key
     char shortcut;        // a letter key that runs the item, or 0
     bool separatorAfter;
-    bool available;  // false: shown greyed until its feature exists
 };
 
 std::span<const MenuItemDef> TrayMenuItems();      // PopupMenu1
 std::span<const MenuItemDef> CalendarMenuItems();  // PopupMenu2
 
-// The available item of the menu whose shortcut is the given virtual-key
+// The item of the menu whose shortcut is the given virtual-key
 // code (letters are their upper-case codes), if any.
 std::optional<MenuCommand> MenuShortcutCommand(std::span<const MenuItemDef> items, uint16_t virtualKey);
 

@@ -12,8 +12,7 @@ HMENU CreatePopupMenuFrom(std::span<const MenuItemDef> items) {
     for (const MenuItemDef& item : items) {
         std::wstring caption = Widen(item.caption);
         if (item.shortcut != 0) caption += L'\t' + std::wstring(1, static_cast<wchar_t>(item.shortcut));
-        const UINT flags = MF_STRING | (item.available ? MF_ENABLED : MF_GRAYED);
-        AppendMenuW(menu, flags, item.command, caption.c_str());
+        AppendMenuW(menu, MF_STRING, item.command, caption.c_str());
         if (item.separatorAfter) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     }
     return menu;

@@ -516,7 +516,6 @@ void TfrmZenka::Command(int id) {
         case cmdPopWareki: popWarekiClick(); break;
         case cmdExit2: PanelButton7Click(); break;
         default:
-            // The other items wait for their features and stay greyed.
             break;
     }
 }
