@@ -72,7 +72,7 @@ std::string UsageText() {
            "  --no-color         色を付けない\n"
            "  --tsv FROM TO      FROM から TO まで (YYYY-MM-DD) 一日一行のタブ区切りで出力する:\n"
            "                     日付, 曜日番号, 属性, フォント番号, 旧暦月, 旧暦日, 六曜番号, 名前\n"
-           "  リストファイルはシフトJISで一行に一つの規則を書きます。\n";
+           "  リストファイルはシフトJISかUTF-8で一行に一つの規則を書きます。\n";
 }
 
 CalOptions ParseArguments(const std::vector<std::string>& args) {
