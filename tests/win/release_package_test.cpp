@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +15,7 @@
 #include "common/cp932.h"
 #include "common/utf16_win.h"
 #include "tests/win/captured_image.h"
+#include "tests/win/test_process.h"
 #include "tests/win/zenka_test_support.h"
 
 namespace zenka {
@@ -23,10 +23,10 @@ namespace {
 
 using testing::Image;
 using testing::Setting;
+using testing::TestProcess;
+using testing::WaitUntil;
 using testing::WindowText;
 using testing::WithBitmap;
-
-constexpr DWORD kPatience = 15000;  // ms
 
 std::wstring PackageFolder() {
     const wchar_t* folder = _wgetenv(L"ZENKA_PACKAGE_DIR");
@@ -39,15 +39,6 @@ std::wstring PackageFolder() {
 bool FileExists(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds = kPatience) {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < milliseconds) {
-        if (condition()) return true;
-        Sleep(50);
-    }
-    return condition();
 }
 
 HWND TopWindowOf(DWORD processId, const wchar_t* className) {
@@ -128,40 +119,6 @@ std::optional<POINT> Find(const Image& screen, const Image& picture, int searchW
     return std::nullopt;
 }
 
-class ZenkaFromThePackage {
-public:
-    explicit ZenkaFromThePackage(const std::wstring& exe) {
-        STARTUPINFOW startup{};
-        startup.cb = sizeof(startup);
-        std::wstring commandLine = L"\"" + exe + L"\"";
-        // Started from elsewhere: the program finds its files by its own
-        // place, not by the working folder.
-        started_ = CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                  L"C:\\windows", &startup, &info_) != FALSE;
-        if (started_) CloseHandle(info_.hThread);
-    }
-    ~ZenkaFromThePackage() {
-        if (!started_) return;
-        if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 99);
-        CloseHandle(info_.hProcess);
-    }
-    ZenkaFromThePackage(const ZenkaFromThePackage&) = delete;
-    ZenkaFromThePackage& operator=(const ZenkaFromThePackage&) = delete;
-
-    bool Started() const { return started_; }
-    DWORD Id() const { return info_.dwProcessId; }
-    std::optional<DWORD> WaitForExit() const {
-        if (WaitForSingleObject(info_.hProcess, kPatience) != WAIT_OBJECT_0) return std::nullopt;
-        DWORD code = 0;
-        GetExitCodeProcess(info_.hProcess, &code);
-        return code;
-    }
-
-private:
-    PROCESS_INFORMATION info_{};
-    bool started_ = false;
-};
-
 TEST(ReleasePackage, ZenkaRunsFromTheUnpackedFolderWithItsIconsAndHelpBesideIt) {
     const std::wstring folder = PackageFolder();
     if (folder.empty()) GTEST_SKIP() << "tests/win/package_test.sh runs this on the unpacked package";
@@ -177,7 +134,9 @@ TEST(ReleasePackage, ZenkaRunsFromTheUnpackedFolderWithItsIconsAndHelpBesideIt) 
     EXPECT_EQ(icons, 5 * 38);
 
     testing::ClearSettings();
-    ZenkaFromThePackage zenka(folder + L"zenka.exe");
+    // Started from elsewhere: the program finds its files by its own place,
+    // not by the working folder.
+    TestProcess zenka(L"\"" + folder + L"zenka.exe\"", L"C:\\windows");
     ASSERT_TRUE(zenka.Started());
     HWND window = nullptr;
     ASSERT_TRUE(WaitUntil([&] {
@@ -222,7 +181,9 @@ TEST(ReleasePackage, ZenkaRunsFromTheUnpackedFolderWithItsIconsAndHelpBesideIt) 
     for (DWORD context : {1u, 4u, 5u, 6u, 7u, 8u, 9u, 10u}) {
         HWND shown = htmlHelp(nullptr, help.c_str(), kHelpContext, context);
         EXPECT_NE(shown, nullptr) << "context " << context;
-        if (shown) EXPECT_EQ(WindowText(shown), "Zenka ヘルプ") << "context " << context;
+        if (shown) {
+            EXPECT_EQ(WindowText(shown), "Zenka ヘルプ") << "context " << context;
+        }
         htmlHelp(nullptr, nullptr, kCloseAll, 0);
     }
     EXPECT_EQ(htmlHelp(nullptr, help.c_str(), kHelpContext, 3), nullptr) << "a number no topic has";

@@ -33,10 +33,11 @@ inline bool WaitUntil(const std::function<bool()>& condition) {
 
 class TestProcess {
 public:
-    explicit TestProcess(std::wstring commandLine) {
+    // Without a working folder the process starts in the test's own.
+    explicit TestProcess(std::wstring commandLine, const wchar_t* workingFolder = nullptr) {
         STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
-        started_ = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+        started_ = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, workingFolder,
                                   &startup, &info_) != FALSE;
         if (started_) CloseHandle(info_.hThread);
     }
