@@ -7,7 +7,7 @@
 #include <string>
 
 #include "common/utf16_win.h"
-#include "tests/win/dialog_answerer.h"
+#include "tests/win/support/dialog_answerer.h"
 
 namespace zenka {
 namespace {

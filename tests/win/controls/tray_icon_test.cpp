@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "common/cp932.h"
-#include "tests/win/tray_test_support.h"
+#include "tests/win/support/tray_test_support.h"
 
 namespace zenka {
 namespace {

@@ -3,7 +3,7 @@
 // the triggers (tray menu, start-up, interval timer, daily check). The
 // fake setter records the time an attempt would set; the real clock is
 // never touched.
-#include "tests/win/local_http_server.h"
+#include "tests/win/support/local_http_server.h"
 
 #include <gtest/gtest.h>
 
@@ -17,9 +17,9 @@
 #include "app/short_date_win.h"
 #include "common/version.h"
 #include "tests/fakes/fake_sync_services.h"
-#include "tests/win/icon_folder.h"
-#include "tests/win/main_window_fixture.h"
-#include "tests/win/zenka_test_support.h"
+#include "tests/win/support/icon_folder.h"
+#include "tests/win/app/main_window_fixture.h"
+#include "tests/win/support/zenka_test_support.h"
 #include "timesync/win_http_client_win.h"
 
 namespace zenka {

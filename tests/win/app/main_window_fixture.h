@@ -15,9 +15,9 @@
 #include "app/main_menus.h"
 #include "app/main_window_win.h"
 #include "tests/fakes/fake_clock.h"
-#include "tests/win/cleanup_sandbox.h"
+#include "tests/win/support/cleanup_sandbox.h"
 #include "tests/fakes/fake_pages_host.h"
-#include "tests/win/zenka_test_support.h"
+#include "tests/win/support/zenka_test_support.h"
 
 namespace zenka::testing {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/taskbar_notice.h"
-#include "tests/win/main_window_fixture.h"
+#include "tests/win/app/main_window_fixture.h"
 
 namespace zenka::testing {
 namespace {

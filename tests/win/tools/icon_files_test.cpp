@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/win/icon_folder.h"
+#include "tests/win/support/icon_folder.h"
 
 namespace zenka {
 namespace {

@@ -12,9 +12,9 @@
 
 #include "app/main_menus.h"
 #include "app/main_window_win.h"
-#include "tests/win/captured_image.h"
-#include "tests/win/main_window_fixture.h"
-#include "tests/win/zenka_test_support.h"
+#include "tests/win/support/captured_image.h"
+#include "tests/win/app/main_window_fixture.h"
+#include "tests/win/support/zenka_test_support.h"
 
 namespace zenka {
 namespace {

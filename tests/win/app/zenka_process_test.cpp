@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "tests/win/local_http_server.h"
+#include "tests/win/support/local_http_server.h"
 
 #include "app/main_menus.h"
 #include "app/main_window_win.h"
 #include "calendar/era.h"
 #include "common/version.h"
-#include "tests/win/test_process.h"
-#include "tests/win/zenka_test_support.h"
+#include "tests/win/support/test_process.h"
+#include "tests/win/support/zenka_test_support.h"
 #include "timesync/clock_setter_win.h"
 #include "timesync/clock_setting_command.h"
 

@@ -13,7 +13,7 @@
 #include "calendar/old_calendar.h"
 #include "common/font_win.h"
 #include "tests/fakes/fake_clock.h"
-#include "tests/win/captured_image.h"
+#include "tests/win/support/captured_image.h"
 
 namespace zenka {
 namespace {

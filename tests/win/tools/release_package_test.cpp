@@ -1,4 +1,4 @@
-// The release package as a Windows user gets it: tests/win/package_test.sh
+// The release package as a Windows user gets it: tests/win/tools/package_test.sh
 // unpacks the zip into a fresh Wine prefix and runs this test with
 // ZENKA_PACKAGE_DIR naming the unpacked Zenka folder. zenka.exe is started
 // from there and must find its icons and its help file beside it.
@@ -14,9 +14,9 @@
 #include "app/main_window_win.h"
 #include "common/cp932.h"
 #include "common/utf16_win.h"
-#include "tests/win/captured_image.h"
-#include "tests/win/test_process.h"
-#include "tests/win/zenka_test_support.h"
+#include "tests/win/support/captured_image.h"
+#include "tests/win/support/test_process.h"
+#include "tests/win/support/zenka_test_support.h"
 
 namespace zenka {
 namespace {
@@ -121,7 +121,7 @@ std::optional<POINT> Find(const Image& screen, const Image& picture, int searchW
 
 TEST(ReleasePackage, ZenkaRunsFromTheUnpackedFolderWithItsIconsAndHelpBesideIt) {
     const std::wstring folder = PackageFolder();
-    if (folder.empty()) GTEST_SKIP() << "tests/win/package_test.sh runs this on the unpacked package";
+    if (folder.empty()) GTEST_SKIP() << "tests/win/tools/package_test.sh runs this on the unpacked package";
 
     for (const wchar_t* file : {L"zenka.exe", L"Zenka.chm", L"readme.txt"}) {
         EXPECT_TRUE(FileExists(folder + file)) << Narrow(file);

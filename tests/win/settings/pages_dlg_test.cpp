@@ -13,8 +13,8 @@
 #include "controls/hot_key_control_win.h"
 #include "settings/color_choice.h"
 #include "settings/settings_texts.h"
-#include "tests/win/caption_width.h"
-#include "tests/win/pages_dlg_fixture.h"
+#include "tests/win/support/caption_width.h"
+#include "tests/win/settings/pages_dlg_fixture.h"
 
 namespace zenka {
 namespace {

@@ -19,10 +19,10 @@
 #include "daylists/profile_file.h"
 #include "settings/settings_ids.h"
 #include "settings/settings_texts.h"
-#include "tests/win/caption_width.h"
-#include "tests/win/cleanup_sandbox.h"
-#include "tests/win/main_window_fixture.h"
-#include "tests/win/zenka_test_support.h"
+#include "tests/win/support/caption_width.h"
+#include "tests/win/support/cleanup_sandbox.h"
+#include "tests/win/app/main_window_fixture.h"
+#include "tests/win/support/zenka_test_support.h"
 
 namespace zenka {
 namespace {

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/cleanup_paths.h"
-#include "tests/win/cleanup_sandbox.h"
-#include "tests/win/main_window_fixture.h"
+#include "tests/win/support/cleanup_sandbox.h"
+#include "tests/win/app/main_window_fixture.h"
 
 namespace zenka {
 namespace {

@@ -14,9 +14,9 @@
 #include "common/utf16_win.h"
 #include "tests/fakes/fake_clock.h"
 #include "tests/fakes/fake_tick_services.h"
-#include "tests/win/icon_folder.h"
-#include "tests/win/resource_counts.h"
-#include "tests/win/tray_test_support.h"
+#include "tests/win/support/icon_folder.h"
+#include "tests/win/support/resource_counts.h"
+#include "tests/win/support/tray_test_support.h"
 
 namespace zenka {
 namespace {

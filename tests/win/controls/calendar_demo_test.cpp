@@ -7,8 +7,8 @@
 #include <string>
 
 #include "controls/month_calendar_win.h"
-#include "tests/win/test_process.h"
-#include "tests/win/zenka_test_support.h"
+#include "tests/win/support/test_process.h"
+#include "tests/win/support/zenka_test_support.h"
 
 namespace zenka {
 namespace {

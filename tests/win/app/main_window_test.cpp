@@ -22,8 +22,8 @@
 #include "calendar/default_holidays.h"
 #include "common/app_title.h"
 #include "tests/fakes/fake_clock.h"
-#include "tests/win/main_window_fixture.h"
-#include "tests/win/zenka_test_support.h"
+#include "tests/win/app/main_window_fixture.h"
+#include "tests/win/support/zenka_test_support.h"
 
 namespace zenka {
 namespace {

@@ -2,7 +2,7 @@
 # The release package's test: unpacks the zip into a fresh Wine prefix, in a
 # folder whose name has Japanese and a blank as a user's might, and runs the
 # ReleasePackage test of zenka_win_tests.exe on it.
-#   tests/win/package_test.sh ZIP ZENKA_WIN_TESTS_EXE
+#   tests/win/tools/package_test.sh ZIP ZENKA_WIN_TESTS_EXE
 set -euo pipefail
 zip=$1 tests=$2
 source "$(dirname "$0")/../../scripts/wine-env.sh"

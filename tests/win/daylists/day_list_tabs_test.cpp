@@ -17,9 +17,9 @@
 #include "daylists/day_list_texts.h"
 #include "daylists/list_file.h"
 #include "settings/settings_ids.h"
-#include "tests/win/cleanup_sandbox.h"
-#include "tests/win/dialog_answerer.h"
-#include "tests/win/pages_dlg_fixture.h"
+#include "tests/win/support/cleanup_sandbox.h"
+#include "tests/win/support/dialog_answerer.h"
+#include "tests/win/settings/pages_dlg_fixture.h"
 
 namespace zenka {
 namespace {

@@ -11,8 +11,8 @@
 #include "app/tray_placement.h"
 #include "common/executable_path_win.h"
 #include "common/utf16_win.h"
-#include "tests/win/icon_folder.h"
-#include "tests/win/tray_test_support.h"
+#include "tests/win/support/icon_folder.h"
+#include "tests/win/support/tray_test_support.h"
 
 namespace zenka {
 namespace {

@@ -2,7 +2,7 @@
 // time limit, a proxy asking for Basic credentials, addresses that lead
 // nowhere, and https certificates. What it sends and how each answer ends
 // are tested through the main window (main_window_sync_test.cpp).
-#include "tests/win/local_http_server.h"
+#include "tests/win/support/local_http_server.h"
 
 #include <gtest/gtest.h>
 
@@ -136,7 +136,7 @@ TEST(WinHttpClient, NoServerOrNoUsableAddressGivesAnErrorAndNoResponse) {
     }
 }
 
-// Against the TLS servers that tests/win/https_servers.sh starts outside
+// Against the TLS servers that tests/win/timesync/https_servers.sh starts outside
 // Wine, which cannot serve TLS itself: the port of one with an expired
 // certificate for "localhost", and of one with a current certificate of an
 // authority nobody trusts. Skipped when run without them. (Wine, unlike
@@ -144,7 +144,7 @@ TEST(WinHttpClient, NoServerOrNoUsableAddressGivesAnErrorAndNoResponse) {
 // the expired certificate's authority need not be trusted here.)
 TEST(WinHttpsClient, OnlyTheCertificatesDatesAreOverlooked) {
     const char* ports = std::getenv("ZENKA_TEST_HTTPS_PORTS");
-    if (!ports) GTEST_SKIP() << "needs the servers of tests/win/https_servers.sh";
+    if (!ports) GTEST_SKIP() << "needs the servers of tests/win/timesync/https_servers.sh";
     const std::string text = ports;
     const std::string expired = text.substr(0, text.find(','));
     const std::string current = text.substr(text.find(',') + 1);
