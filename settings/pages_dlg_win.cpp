@@ -5,9 +5,7 @@
 #include <stdexcept>
 
 #include "common/app_title.h"
-#include "common/error_report_win.h"
 #include "common/utf16_win.h"
-#include "controls/dialog_object_win.h"
 #include "daylists/day_list_texts.h"
 #include "settings/alarm_slots.h"
 #include "settings/color_choice.h"
@@ -45,9 +43,7 @@ bool TPagesDlg::Create(HWND owner) {
     if (hwnd_) return false;
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES | ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&icc);
-    CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PAGESDLG), owner, DialogProc,
-                       reinterpret_cast<LPARAM>(this));
-    if (!hwnd_) return false;
+    if (!CreateModeless(IDD_PAGESDLG, owner)) return false;
     ShowWindow(hwnd_, SW_SHOW);
     return true;
 }
@@ -243,11 +239,7 @@ bool TPagesDlg::RunOpenDialog() {
 void TPagesDlg::PlayForTrial(HWND field) {
     const std::string path = TextOf(field);
     if (!IsFile(path)) return;
-    try {
-        host_.Sound().PlaySoundFile(path);
-    } catch (...) {
-        ReportCurrentException(hwnd_);
-    }
+    host_.Sound().PlaySoundFile(path);
 }
 
 // ---- apply, OK, cancel, help ----
@@ -353,56 +345,42 @@ int TPagesDlg::Message(const std::string& text, const std::string& caption, UINT
 
 // ---- the window ----
 
-INT_PTR CALLBACK TPagesDlg::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* dialog = DialogObject<TPagesDlg>(hwnd, message, lParam);
-    if (!dialog) return FALSE;
-    if (message == WM_INITDIALOG) dialog->hwnd_ = hwnd;
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, DWLP_USER, 0);
-        dialog->hwnd_ = nullptr;
-        // Last: whoever keeps the dialog may release it now.
-        if (auto destroyed = dialog->OnDestroyed) destroyed();
-        return FALSE;
-    }
-    try {
-        return dialog->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        ReportCurrentException(hwnd);
-        return TRUE;
-    }
+bool TPagesDlg::OnInitDialog() {
+    FormCreate();
+    FormShow();
+    return true;
 }
 
-INT_PTR TPagesDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+bool TPagesDlg::OnCommand(int id, UINT, HWND) {
+    switch (id) {
+        case IDOK: OKBtnClick(); return true;
+        case IDCANCEL: CancelBtnClick(); return true;
+        case IDC_APPLY: btnApplyClick(); return true;
+    }
+    return false;
+}
+
+bool TPagesDlg::OnNotify(const NMHDR& header, LRESULT&) {
+    if (header.idFrom == IDC_PAGES_TAB && header.code == TCN_SELCHANGE) ShowCurrentPage();
+    return false;
+}
+
+bool TPagesDlg::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) {
     switch (message) {
-        case WM_INITDIALOG:
-            FormCreate();
-            FormShow();
-            return TRUE;
-        case WM_COMMAND:
-            switch (LOWORD(wParam)) {
-                case IDOK: OKBtnClick(); return TRUE;
-                case IDCANCEL: CancelBtnClick(); return TRUE;
-                case IDC_APPLY: btnApplyClick(); return TRUE;
-            }
-            return FALSE;
-        case WM_NOTIFY: {
-            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-            if (header->idFrom == IDC_PAGES_TAB && header->code == TCN_SELCHANGE) ShowCurrentPage();
-            return FALSE;
-        }
         case WM_SIZE:
             // Also after a change of DPI, which resizes the dialog.
             PlacePages();
-            return FALSE;
+            return false;
         case WM_HELP:
             FormHelp();
-            SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, TRUE);
-            return TRUE;
+            result = Answer(TRUE);
+            return true;
         case WM_CLOSE:
             CancelBtnClick();
-            return TRUE;
+            result = TRUE;
+            return true;
     }
-    return FALSE;
+    return false;
 }
 
 }  // namespace zenka
