@@ -156,5 +156,66 @@ TEST(LoadAllSettings, RangedIntegersAreKeptWithinTheirRange) {
     EXPECT_EQ(s.sync.oki, 10000);
 }
 
+// Every value away from its default, Japanese where text is free, and a
+// colour no name stands for.
+AppSettings EveryValueChanged() {
+    AppSettings s;
+    s.form = {100, false, false, false, 30, true, true, true, true, true, false, true, true,
+              Shortcut{vk::kF1 + 11, false, true, true}};
+    s.pos = {-1200, 345};
+    s.koyomiJulius = false;
+    s.icon = {true, true, true};
+    s.jiho = {true, true, "0", "C:\\音\\時報.wav", "C:\\音\\半.mid"};
+    s.imageHint = "ヒント";
+    s.keikoku = {true, true, "C:\\音\\予定.wav"};
+    s.autoClose = {true, 5000};
+    for (size_t n = 0; n < s.alarms.size(); ++n) {
+        const std::string number = std::to_string(n);
+        s.alarms[n] = {"1", "1", std::to_string(n + 7), std::to_string(n * 10 + 5), "C:\\音\\アラーム" + number + ".wav",
+                       "会議 " + number};
+    }
+    s.sync = {true, true, 15, "06/08/09", true, "同期.wav", true, "proxy.example:8080", "ユーザー",
+              "パス", -25, "http://127.0.0.1:8080/", true};
+    s.color = {clGray, RgbColor(1, 2, 3), clNavy, clMaroon, clAqua, clYellow};
+    s.kidou = {false, true, true};
+    return s;
+}
+
+// What the store is given, in order: every write and erase, no reads.
+std::string Writes(const MemoryKeyStore& keys) {
+    std::string text;
+    for (const std::string& line : keys.Log()) {
+        if (!line.starts_with("read ")) text += line + "\n";
+    }
+    return text;
+}
+
+// The bytes every earlier version wrote, kept in a file so that a change of
+// the writing code cannot change them unnoticed.
+constexpr std::string_view kSavedGolden =
+#include "tests/app/data/saved_settings.golden"
+    ;
+
+TEST(SaveAllSettings, WritesTheSameTextsAsEveryEarlierVersion) {
+    std::string saved;
+    {
+        MemoryKeyStore keys;
+        SettingsStore store(keys);
+        const AppSettings s = EveryValueChanged();
+        SaveAllSettings(store, "1024\u00D7768", s, {{"1,1,元旦"}, {"2,14,バレンタインデー"}, {"2026,0,7,7,七夕の集い"}});
+        SaveSyncDay(store, s.sync.syncDay);
+        SaveWindowPosition(store, "800\u00D7600", {12, -34});
+        SaveMemoBounds(store, {-5, 6, 300, 400});
+        saved += "[every value changed]\n" + Writes(keys);
+    }
+    {
+        MemoryKeyStore keys;
+        SettingsStore store(keys);
+        SaveAllSettings(store, "1024\u00D7768", AppSettings{}, {});
+        saved += "[the defaults, tray check marks not loaded]\n" + Writes(keys);
+    }
+    EXPECT_EQ(saved, kSavedGolden.substr(1));  // the file's first line break belongs to its frame
+}
+
 }  // namespace
 }  // namespace zenka
