@@ -7,16 +7,12 @@
 #include "common/app_title.h"
 #include "common/utf16_win.h"
 #include "daylists/day_list_texts.h"
-#include "settings/alarm_slots.h"
-#include "settings/color_choice.h"
 #include "settings/settings_ids.h"
 #include "settings/settings_texts.h"
 #include "settings/sync_report_text.h"
 
 namespace zenka {
 namespace {
-
-constexpr uint32_t kLayeredSystemMajorVersion = 5;
 
 std::string TextOf(HWND control) {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
@@ -78,13 +74,14 @@ void TPagesDlg::FormCreate() {
 // Loading is no change: the apply button stays disabled.
 void TPagesDlg::FormShow() {
     loading_ = true;
-    state_ = LoadPagesState(host_);
-    ShowInControls(state_, Handles());
-    alarm_.ShowSlotButton(state_.currentSlot);
-    tabYday_.SetLines(state_.lists.YoteiDayList);
-    tabSday_.SetLines(state_.lists.SpecialDayList);
-    tabKday_.SetLines(state_.lists.HolidayList);
-    tabKday_.SetAutoEquinox(state_.autoEquinox);
+    values_ = LoadPagesValues(host_);
+    ShowInControls(values_, Handles());
+    alarm_.ShowSlotButton(values_.alarmSlot);
+    const DayLists lists = host_.CalendarDayLists();
+    tabYday_.SetLines(lists.YoteiDayList);
+    tabSday_.SetLines(lists.SpecialDayList);
+    tabKday_.SetLines(lists.HolidayList);
+    tabKday_.SetAutoEquinox(values_.settings.koyomiJulius);
     PresetEntryControls();
     sync_.ShowSyncReport(SyncReportText(host_.LastSyncReport()));
     RefreshEnabling();
@@ -195,29 +192,30 @@ void TPagesDlg::Changed() {
 }
 
 void TPagesDlg::RefreshEnabling() {
-    PagesState now = state_;
+    PagesValues now = values_;
     ReadFromControls(now, Handles());
-    ApplyEnabling(EnablingOf(now, host_.OsMajorVersion() == kLayeredSystemMajorVersion), Handles());
+    ApplyEnabling(EnablingOf(now), Handles());
 }
 
 // The slot's values replace the alarm controls'; when they differ, that is
 // a change like any other.
 void TPagesDlg::SwitchSlot(int slot) {
-    ReadFromControls(state_, Handles());
-    const bool changed = SwitchAlarmSlot(state_, slot);
+    ReadFromControls(values_, Handles());
+    const bool changed = SwitchAlarmSlot(values_, slot);
     loading_ = true;
-    ShowInControls(state_, Handles(), kTabAlarm);
+    ShowInControls(values_, Handles(), kTabAlarm);
     alarm_.ShowSlotButton(slot);
     loading_ = false;
     if (changed) Changed();
     RefreshEnabling();
 }
 
+// Every group checks the button of its default colour.
 void TPagesDlg::ResetColors() {
-    ReadFromControls(state_, Handles());
-    zenka::ResetColors(state_);
+    ReadFromControls(values_, Handles());
+    values_.settings.color = AppSettings().color;
     loading_ = true;
-    ShowInControls(state_, Handles(), kTabColor);
+    ShowInControls(values_, Handles(), kTabColor);
     loading_ = false;
     Changed();
 }
@@ -245,10 +243,9 @@ void TPagesDlg::PlayForTrial(HWND field) {
 // ---- apply, OK, cancel, help ----
 
 void TPagesDlg::btnApplyClick() {
-    ReadFromControls(state_, Handles());
-    state_.lists = {tabKday_.Lines(), tabSday_.Lines(), tabYday_.Lines()};
-    state_.autoEquinox = tabKday_.AutoEquinox();
-    ApplyPagesState(state_, host_, *this);
+    ReadFromControls(values_, Handles());
+    values_.settings.koyomiJulius = tabKday_.AutoEquinox();
+    ApplyPagesValues(values_, {tabKday_.Lines(), tabSday_.Lines(), tabYday_.Lines()}, host_, *this);
 }
 
 void TPagesDlg::OKBtnClick() {

@@ -116,7 +116,8 @@ private:
 
     PagesHost& host_;
     PagesDlgServices services_;
-    PagesState state_;
+    // What the bound controls edit.
+    PagesValues values_;
     bool loading_ = false;
     // Shared by every open command of this opening (sound files, list
     // files, the backup), so it proposes the file chosen last.
