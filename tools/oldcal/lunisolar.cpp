@@ -13,25 +13,18 @@ namespace {
 
 constexpr int kWinterSolstice = 270;
 
-double UniversalTime(double jde) { return jde - DeltaTSeconds(DecimalYear(jde)) / 86400.0; }
-
 // Julius day numbers count from noon: the day of a Julian Date x is
 // floor(x + 0.5).
 double JulianDateOfDay(int32_t day) { return day - 0.5; }
 
+constexpr int kPrincipalLongitudes[] = {0, 30, 60, 90, 120, 150, 180, 210, 240, 270, 300, 330};
+
 // Every principal term from the first lunation's new moon to the last one's.
 std::vector<PrincipalTerm> PrincipalTermsBetween(double fromJde, double toJde) {
     std::vector<PrincipalTerm> terms;
-    const double start = ApparentSolarLongitude(fromJde);
-    int longitude = static_cast<int>(std::ceil(start / 30.0)) * 30 % 360;
-    double nearJde = fromJde + std::fmod(longitude - start + 360.0, 360.0) * (365.2422 / 360.0);
-    for (;;) {
-        const double jde = SolarLongitudeInstant(longitude, nearJde);
-        if (jde > toJde) break;
-        const double ut = UniversalTime(jde);
-        terms.push_back({longitude, ut, JapanDay(ut)});
-        longitude = (longitude + 30) % 360;
-        nearJde = jde + 365.2422 / 12;
+    for (const LongitudeInstant& instant : LongitudeInstantsBetween(kPrincipalLongitudes, fromJde, toJde)) {
+        const double ut = UniversalTime(instant.jde);
+        terms.push_back({instant.longitude, ut, JapanDay(ut)});
     }
     return terms;
 }
