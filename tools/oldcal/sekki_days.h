@@ -1,0 +1,25 @@
+// The days in Japan on which the Sun reaches the longitudes of the 24 solar
+// terms and of the 雑節 fixed by a longitude.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace zenka::oldcal {
+
+struct SekkiInstant {
+    int longitude = 0;
+    double instantUt = 0;  // Julian Date, Universal Time
+    int32_t day = 0;       // the Julius day it falls on in Japan
+};
+
+// Every arrival at one of kSekkiLongitudes (calendar/sekki_table.h) whose
+// day in Japan lies from fromDay to toDay, in order of time.
+std::vector<SekkiInstant> SekkiInstants(int32_t fromDay, int32_t toDay);
+
+// The table text: one line "day,longitude" with CR LF for each arrival.
+std::string FormatSekkiTable(std::span<const SekkiInstant> instants);
+
+}  // namespace zenka::oldcal
