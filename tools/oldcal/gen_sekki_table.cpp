@@ -50,9 +50,9 @@ std::string DependentDays(int longitude) {
 
 // Each year in range holds each longitude once: the table's reader relies
 // on it.
-void CheckOncePerYear(const std::vector<SekkiInstant>& instants, int32_t firstYear, int32_t lastYear) {
+void CheckOncePerYear(const std::vector<SolarArrival>& arrivals, int32_t firstYear, int32_t lastYear) {
     std::map<std::pair<int32_t, int>, int> count;
-    for (const SekkiInstant& instant : instants) ++count[{JuliusToDate(instant.day).year, instant.longitude}];
+    for (const SolarArrival& arrival : arrivals) ++count[{JuliusToDate(arrival.day).year, arrival.longitude}];
     for (int32_t year = firstYear; year <= lastYear; ++year) {
         for (const int longitude : kSekkiLongitudes) {
             const int n = count[{year, longitude}];
@@ -64,15 +64,15 @@ void CheckOncePerYear(const std::vector<SekkiInstant>& instants, int32_t firstYe
     }
 }
 
-void ReportNearMidnight(const std::vector<SekkiInstant>& instants, double limitMinutes) {
+void ReportNearMidnight(const std::vector<SolarArrival>& arrivals, double limitMinutes) {
     std::printf("Within %g minutes of midnight, Japan Standard Time:\n", limitMinutes);
-    for (const SekkiInstant& instant : instants) {
-        const double minutes = MinutesFromMidnight(instant.instantUt);
+    for (const SolarArrival& arrival : arrivals) {
+        const double minutes = MinutesFromMidnight(arrival.instantUt);
         if (std::abs(minutes) >= limitMinutes) continue;
-        std::printf("  %s (%d) at %s (%+.2f min): on %s, else %s%s\n", LongitudeName(instant.longitude).c_str(),
-                    instant.longitude, JapanTimeText(instant.instantUt).c_str(), minutes, DateText(instant.day).c_str(),
-                    DateText(minutes >= 0 ? instant.day - 1 : instant.day + 1).c_str(),
-                    DependentDays(instant.longitude).c_str());
+        std::printf("  %s (%d) at %s (%+.2f min): on %s, else %s%s\n", LongitudeName(arrival.longitude).c_str(),
+                    arrival.longitude, JapanTimeText(arrival.instantUt).c_str(), minutes, DateText(arrival.day).c_str(),
+                    DateText(minutes >= 0 ? arrival.day - 1 : arrival.day + 1).c_str(),
+                    DependentDays(arrival.longitude).c_str());
     }
 }
 
@@ -85,19 +85,19 @@ int main(int argc, char** argv) {
     }
     try {
         const double limit = argc == 3 ? std::atof(argv[2]) : 5.0;
-        const std::vector<SekkiInstant> instants =
-            SekkiInstants(DateToJulius(kFirstSekkiYear, 1, 1), DateToJulius(kLastSekkiYear, 12, 31));
-        CheckOncePerYear(instants, kFirstSekkiYear, kLastSekkiYear);
+        const std::vector<SolarArrival> arrivals =
+            SekkiArrivals(DateToJulius(kFirstSekkiYear, 1, 1), DateToJulius(kLastSekkiYear, 12, 31));
+        CheckOncePerYear(arrivals, kFirstSekkiYear, kLastSekkiYear);
         std::ofstream out(argv[1], std::ios::binary);
-        out << FormatSekkiTable(instants);
+        out << FormatSekkiTable(arrivals);
         out.close();
         if (!out) {
             std::fprintf(stderr, "gen_sekki_table: cannot write %s\n", argv[1]);
             return 1;
         }
-        std::printf("%zu lines, from %s to %s\n", instants.size(), DateText(instants.front().day).c_str(),
-                    DateText(instants.back().day).c_str());
-        ReportNearMidnight(instants, limit);
+        std::printf("%zu lines, from %s to %s\n", arrivals.size(), DateText(arrivals.front().day).c_str(),
+                    DateText(arrivals.back().day).c_str());
+        ReportNearMidnight(arrivals, limit);
         return 0;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "gen_sekki_table: %s\n", e.what());

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "calendar/julius.h"
-#include "tools/oldcal/lunisolar.h"
+#include "tools/oldcal/solar_arrivals.h"
 
 namespace zenka::oldcal {
 

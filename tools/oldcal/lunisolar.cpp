@@ -1,11 +1,9 @@
 #include "tools/oldcal/lunisolar.h"
 
-#include <cmath>
 #include <stdexcept>
 
 #include "tools/oldcal/delta_t.h"
 #include "tools/oldcal/new_moon.h"
-#include "tools/oldcal/sun_position.h"
 
 namespace zenka::oldcal {
 
@@ -19,19 +17,7 @@ double JulianDateOfDay(int32_t day) { return day - 0.5; }
 
 constexpr int kPrincipalLongitudes[] = {0, 30, 60, 90, 120, 150, 180, 210, 240, 270, 300, 330};
 
-// Every principal term from the first lunation's new moon to the last one's.
-std::vector<PrincipalTerm> PrincipalTermsBetween(double fromJde, double toJde) {
-    std::vector<PrincipalTerm> terms;
-    for (const LongitudeInstant& instant : LongitudeInstantsBetween(kPrincipalLongitudes, fromJde, toJde)) {
-        const double ut = UniversalTime(instant.jde);
-        terms.push_back({instant.longitude, ut, JapanDay(ut)});
-    }
-    return terms;
-}
-
 }  // namespace
-
-int32_t JapanDay(double jdUt) { return static_cast<int32_t>(std::floor(jdUt + 0.5 + 9.0 / 24.0)); }
 
 void NumberMonths(std::span<Lunation> lunations) {
     std::vector<size_t> solsticeMonths;
@@ -82,7 +68,8 @@ std::vector<Lunation> OldCalendarMonths(int32_t fromDay, int32_t toDay) {
     // search starts a day early for a term on the first new moon's day but
     // before its hour. The last lunation only bounds the one before it.
     size_t i = 0;
-    for (const PrincipalTerm& term : PrincipalTermsBetween(NewMoonJde(firstK) - 1, NewMoonJde(lastK))) {
+    for (const PrincipalTerm& term :
+         SolarArrivalsBetween(kPrincipalLongitudes, NewMoonJde(firstK) - 1, NewMoonJde(lastK))) {
         while (i + 1 < lunations.size() && lunations[i + 1].firstDay <= term.day) ++i;
         if (i + 1 < lunations.size() && lunations[i].firstDay <= term.day) lunations[i].terms.push_back(term);
     }

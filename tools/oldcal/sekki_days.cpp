@@ -1,30 +1,23 @@
 #include "tools/oldcal/sekki_days.h"
 
 #include "calendar/sekki_table.h"
-#include "tools/oldcal/delta_t.h"
-#include "tools/oldcal/lunisolar.h"
-#include "tools/oldcal/sun_position.h"
 
 namespace zenka::oldcal {
 
-std::vector<SekkiInstant> SekkiInstants(int32_t fromDay, int32_t toDay) {
+std::vector<SolarArrival> SekkiArrivals(int32_t fromDay, int32_t toDay) {
     // ΔT is under a few minutes, so a day's margin on both sides holds every
     // arrival whose day in Japan is in range.
-    const double fromJde = fromDay - 0.5 - 1.0;
-    const double toJde = toDay + 0.5 + 1.0;
-    std::vector<SekkiInstant> instants;
-    for (const LongitudeInstant& arrival : LongitudeInstantsBetween(kSekkiLongitudes, fromJde, toJde)) {
-        const double ut = UniversalTime(arrival.jde);
-        const int32_t day = JapanDay(ut);
-        if (day >= fromDay && day <= toDay) instants.push_back({arrival.longitude, ut, day});
+    std::vector<SolarArrival> arrivals;
+    for (const SolarArrival& arrival : SolarArrivalsBetween(kSekkiLongitudes, fromDay - 1.5, toDay + 1.5)) {
+        if (arrival.day >= fromDay && arrival.day <= toDay) arrivals.push_back(arrival);
     }
-    return instants;
+    return arrivals;
 }
 
-std::string FormatSekkiTable(std::span<const SekkiInstant> instants) {
+std::string FormatSekkiTable(std::span<const SolarArrival> arrivals) {
     std::string text;
-    for (const SekkiInstant& instant : instants) {
-        text += std::to_string(instant.day) + "," + std::to_string(instant.longitude) + "\r\n";
+    for (const SolarArrival& arrival : arrivals) {
+        text += std::to_string(arrival.day) + "," + std::to_string(arrival.longitude) + "\r\n";
     }
     return text;
 }

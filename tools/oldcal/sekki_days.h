@@ -7,19 +7,15 @@
 #include <string>
 #include <vector>
 
-namespace zenka::oldcal {
+#include "tools/oldcal/solar_arrivals.h"
 
-struct SekkiInstant {
-    int longitude = 0;
-    double instantUt = 0;  // Julian Date, Universal Time
-    int32_t day = 0;       // the Julius day it falls on in Japan
-};
+namespace zenka::oldcal {
 
 // Every arrival at one of kSekkiLongitudes (calendar/sekki_table.h) whose
 // day in Japan lies from fromDay to toDay, in order of time.
-std::vector<SekkiInstant> SekkiInstants(int32_t fromDay, int32_t toDay);
+std::vector<SolarArrival> SekkiArrivals(int32_t fromDay, int32_t toDay);
 
 // The table text: one line "day,longitude" with CR LF for each arrival.
-std::string FormatSekkiTable(std::span<const SekkiInstant> instants);
+std::string FormatSekkiTable(std::span<const SolarArrival> arrivals);
 
 }  // namespace zenka::oldcal

@@ -11,10 +11,10 @@
 namespace zenka::oldcal {
 namespace {
 
-const std::vector<SekkiInstant>& TwoCenturies() {
-    static const std::vector<SekkiInstant> instants =
-        SekkiInstants(DateToJulius(kFirstSekkiYear, 1, 1), DateToJulius(kLastSekkiYear, 12, 31));
-    return instants;
+const std::vector<SolarArrival>& TwoCenturies() {
+    static const std::vector<SolarArrival> arrivals =
+        SekkiArrivals(DateToJulius(kFirstSekkiYear, 1, 1), DateToJulius(kLastSekkiYear, 12, 31));
+    return arrivals;
 }
 
 TEST(SekkiDays, EmbeddedTableIsTheGeneratorsOutput) {
@@ -38,9 +38,9 @@ TEST(SekkiDays, InstantsAgreeWithThePublishedMinutes) {
     };
     for (const Published& p : published) {
         const int32_t day = DateToJulius(2009, p.month, p.day);
-        const SekkiInstant* found = nullptr;
-        for (const SekkiInstant& instant : TwoCenturies()) {
-            if (instant.longitude == p.longitude && instant.day == day) found = &instant;
+        const SolarArrival* found = nullptr;
+        for (const SolarArrival& arrival : TwoCenturies()) {
+            if (arrival.longitude == p.longitude && arrival.day == day) found = &arrival;
         }
         ASSERT_NE(found, nullptr) << "no arrival at " << p.longitude << " on 2009-" << int(p.month) << "-"
                                   << int(p.day);
