@@ -11,25 +11,7 @@ namespace zenka {
 
 std::string SyncUserAgent() { return std::string("Zenka/") + kVersionText; }
 
-std::string sync_reason::StatusCode(uint32_t status) {
-    return "サーバーが状態コード " + std::to_string(status) + " を返しました。";
-}
-
 namespace {
-
-const char* ReasonOf(HttpError error, bool viaProxy) {
-    switch (error) {
-        case HttpError::BadUrl: return sync_reason::kBadUrl;
-        case HttpError::NameNotResolved:
-            return viaProxy ? sync_reason::kProxyNameNotResolved : sync_reason::kNameNotResolved;
-        case HttpError::CannotConnect: return viaProxy ? sync_reason::kNoProxyConnection : sync_reason::kNoConnection;
-        case HttpError::Timeout: return sync_reason::kTimeout;
-        case HttpError::SecureChannel: return sync_reason::kSecureChannel;
-        case HttpError::None:
-        case HttpError::Other: break;
-    }
-    return sync_reason::kHttpFailed;
-}
 
 // Seconds with one decimal.
 double OffsetSeconds(const SystemTime& later, const SystemTime& earlier) {
@@ -89,13 +71,12 @@ TTimeSync::Outcome TTimeSync::Attempt(SyncTrigger trigger) {
     const HttpResponse response = platform_.http.Get(request);
 
     if (response.error != HttpError::None) {
-        return {false, ReasonOf(response.error, request.proxy.has_value()), std::nullopt};
+        return {false, sync_reason::OfHttpError(response.error, request.proxy.has_value()), std::nullopt};
     }
     // A redirect or an error status is not the server's answer; its Date
     // header is not used.
-    if (response.status == 407) return {false, sync_reason::kProxyRefused, std::nullopt};
     if (response.status < 200 || response.status > 299) {
-        return {false, sync_reason::StatusCode(response.status), std::nullopt};
+        return {false, sync_reason::OfStatus(response.status), std::nullopt};
     }
     const std::optional<SystemTime> serverTime = EvaluateDateHeader(response.date);
     if (!serverTime) return {false, sync_reason::kNoDate, std::nullopt};

@@ -22,6 +22,7 @@
 #include "timesync/clock_setter.h"
 #include "timesync/dial_up.h"
 #include "timesync/http_client.h"
+#include "timesync/sync_reasons.h"
 #include "timesync/sync_report.h"
 
 namespace zenka {
@@ -62,26 +63,6 @@ inline constexpr char kSyncAccept[] = "text/html, */*";
 inline constexpr uint32_t kSyncTimeLimitMs = 20000;
 inline constexpr uint32_t kSyncResultPauseMs = 1000;
 std::string SyncUserAgent();  // "Zenka/6.7"
-
-// Why an attempt failed, as the settings dialog shows it.
-namespace sync_reason {
-inline constexpr char kProxyText[] = "プロキシの指定が「ホスト名:ポート番号」の形になっていません。";
-inline constexpr char kBadUrl[] = "時刻を問い合わせるサーバーのアドレスが正しくありません。";
-inline constexpr char kNameNotResolved[] = "サーバーが見つかりませんでした。";
-inline constexpr char kProxyNameNotResolved[] = "プロキシサーバーが見つかりませんでした。";
-inline constexpr char kNoConnection[] = "サーバーに接続できませんでした。";
-inline constexpr char kNoProxyConnection[] = "プロキシサーバーに接続できませんでした。";
-inline constexpr char kTimeout[] = "サーバーが時間内に応答しませんでした。";
-inline constexpr char kSecureChannel[] = "サーバーの証明書を確かめられませんでした。";
-inline constexpr char kHttpFailed[] = "サーバーに時刻を問い合わせられませんでした。";
-inline constexpr char kProxyRefused[] = "プロキシサーバーに接続を拒否されました。";
-inline constexpr char kNoDate[] = "サーバーの応答に使える日時 (Date ヘッダー) がありませんでした。";
-inline constexpr char kNotPermitted[] = "時計を合わせる権限がありません。";
-inline constexpr char kClockRefused[] = "時計を合わせられませんでした。";
-inline constexpr char kUnexpected[] = "時刻合わせの途中で思わぬエラーが起きました。";
-// "サーバーが状態コード 404 を返しました。"
-std::string StatusCode(uint32_t status);
-}  // namespace sync_reason
 
 class TTimeSync {
 public:
