@@ -1,10 +1,8 @@
 // The texts a clock synchronisation reads from outside: a server's Date
-// header, the stored proxy setting and the elevated helper's command line.
-// None may crash, and whatever they accept must be well formed.
-//
-//   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -I. fuzz/sync_texts_fuzz.cpp \
-//     timesync/{date_header,system_time,proxy_text,divide,clock_setting_command}.cpp -o sync_texts_fuzz
-//   ./sync_texts_fuzz -max_total_time=60 <copy of fuzz/corpus/sync_texts>
+// headers, as one request and as a measurement of the clock read them (the
+// lines of the input as the headers of one response), the stored proxy
+// setting and the elevated helper's command line. None may crash, and
+// whatever they accept must be well formed.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -33,6 +31,16 @@ std::vector<std::string> Words(std::string_view text) {
     }
 }
 
+std::vector<std::string> Lines(std::string_view text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = text.find('\n', start)) != std::string_view::npos; start = end + 1) {
+        lines.emplace_back(text.substr(start, end - start));
+    }
+    lines.emplace_back(text.substr(start));
+    return lines;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -44,6 +52,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Check(FromMilliseconds(ToMilliseconds(*time)) == *time);
     }
     for (const std::string& token : DateHeaderTokens(text)) Check(token.size() <= size);
+
+    const SystemTime builtOn = FromMilliseconds(int64_t{1'767'225'600} * 1000);  // 2026-01-01
+    const int64_t first = ToMilliseconds(builtOn) / 1000;
+    const std::vector<std::string> lines = Lines(text);
+    for (const std::vector<std::string>& dates : {std::vector<std::string>{std::string(text)}, lines}) {
+        const ServerDate date = ReadServerDate(dates, builtOn);
+        Check(date.seconds.has_value() == date.reason.empty());
+        if (!date.seconds) continue;
+        Check(dates.size() == 1 && dates[0].size() <= kMaxDateHeaderLength);
+        Check(*date.seconds >= first && *date.seconds < first + int64_t{36'526} * 86'400 + 86'400);
+        Check(ReadServerDate({HttpDateText(*date.seconds)}, builtOn).seconds == date.seconds);
+    }
 
     const ProxyChoice proxy = ParseProxyText(text);
     if (proxy.kind == ProxyChoice::Kind::Proxy) {
