@@ -11,10 +11,11 @@
 
 namespace zenka {
 
+// Both calls come from several threads at once, one for each server
+// measured, and a cancellation ends every wait that runs.
 class ProbeClock {
 public:
     virtual ~ProbeClock() = default;
-    // Callable from several threads at once.
     virtual LocalMoment Now() const = 0;
     // Returns once the clock reads `moment` or later: true; or false, at
     // once, when the measurement has been cancelled (the program is
