@@ -102,6 +102,11 @@ std::string ResolutionTag(int32_t width, int32_t height) {
 void LoadAllSettings(SettingsStore& store, std::string_view resolutionTag, AppSettings& settings, DayLists& lists) {
     ReadRowsAt(store, resolutionTag, settings, ReadAt::kStart);
     ReadRowsAt(store, resolutionTag, settings, ReadAt::kStartLast);
+    // Settings from before the list of servers that name a server of their
+    // own keep asking that one alone, not it and the default others.
+    if (store.Keys().ReadText("Sync", "Server") && !store.Keys().ReadText("Sync", "Server2")) {
+        settings.sync.moreServers = {};
+    }
     lists = LoadDayLists(store.Keys());
 }
 
