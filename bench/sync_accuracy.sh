@@ -31,7 +31,10 @@ printf '%8s %10s %10s %10s\n' offset measured error bound
 for offset in "${offsets[@]}"; do
   python3 "$root/bench/sync_accuracy_server.py" "$offset" 120 >"$work/port" &
   server=$!
-  for ((i = 0; i < 50 && ! -s "$work/port"; i++)); do sleep 0.1; done
+  for ((i = 0; i < 50; i++)); do
+    [ -s "$work/port" ] && break
+    sleep 0.1
+  done
   port=$(head -1 "$work/port")
   for ((run = 0; run < runs; run++)); do
     # WinHTTP under Wine reaches a plain local server over http only.

@@ -127,6 +127,11 @@ public:
     // Reads the body to its end and throws it away.
     bool DrainBody() {
         for (;;) {
+            // A body that keeps coming is held to the deadline too.
+            if (clock_.Now() >= deadline_) {
+                error_ = HttpError::Timeout;
+                return false;
+            }
             if (!WinHttpQueryDataAvailable(request_, nullptr)) return Fail(GetLastError());
             if (!Await(WINHTTP_CALLBACK_STATUS_DATA_AVAILABLE)) return false;
             DWORD available;

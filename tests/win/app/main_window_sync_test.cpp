@@ -177,7 +177,7 @@ TEST_F(MainWindowSync, TheMenuCommandMeasuresTheServerOffTheMainThreadAndSetsIts
     EXPECT_EQ(window->Tray()->tick.State().iconDateCache, "2006/1/11");
     EXPECT_EQ(Setting("Sync", "SyncDay"), Today()) << "written at once";
     ASSERT_TRUE(window->LastSyncReport().has_value());
-    const SyncReport& report = *window->LastSyncReport();
+    const SyncReport report = *window->LastSyncReport();
     EXPECT_TRUE(report.succeeded) << report.reason;
     ASSERT_TRUE(report.boundSeconds.has_value());
     EXPECT_LE(*report.boundSeconds, 0.020);
