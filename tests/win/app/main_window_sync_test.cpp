@@ -100,14 +100,20 @@ protected:
     DateTrayIcons& Icons() { return window->Tray()->icons; }
     void Serve(const Reply& reply) {
         server = std::make_unique<LocalHttpServer>([reply](const std::string&) { return reply; });
-        SetSetting("Sync", "Server", server->Url());
+        SetOnlyServer(server->Url());
+    }
+    // The test's server and no other: the default list names public ones,
+    // which no test may reach.
+    static void SetOnlyServer(const std::string& url) {
+        SetSetting("Sync", "Server", url);
+        for (const char* name : {"Server2", "Server3", "Server4", "Server5"}) SetSetting("Sync", name, "");
     }
     // A server whose clock runs kAheadMs ahead.
     void ServeAhead() {
         server = std::make_unique<LocalHttpServer>([](const std::string&) {
             return Reply{{0, HttpMessage(200, {"Date: " + HttpDateFromNow(kAheadMs)})}};
         });
-        SetSetting("Sync", "Server", server->Url());
+        SetOnlyServer(server->Url());
     }
     size_t Requests() const { return server->Requests().size(); }
     // Attempts finished so far: each shows its result once.
@@ -149,7 +155,7 @@ TEST_F(MainWindowSync, TheMenuCommandMeasuresTheServerOffTheMainThreadAndSetsIts
     server = std::make_unique<LocalHttpServer>([&](const std::string&) {
         return Reply{{0, HttpMessage(200, {"Date: " + HttpDateFromNow(kAheadMs)})}};
     });
-    SetSetting("Sync", "Server", server->Url("127.0.0.1", "/time?a=1&b=%20"));
+    SetOnlyServer(server->Url("127.0.0.1", "/time?a=1&b=%20"));
     Start();
     ASSERT_TRUE(Icons().TaskTray2.Visible());
     EXPECT_EQ(Picture(Icons().TaskTray2.Icon()), "other");
@@ -188,8 +194,8 @@ TEST_F(MainWindowSync, TheMenuCommandMeasuresTheServerOffTheMainThreadAndSetsIts
 
 TEST_F(MainWindowSync, TheWindowAnswersWhileAnAttemptWaitsOnASilentServerAndClosesAtOnce) {
     Serve(Reply{{30'000, ""}});
-    SetSetting("Sync", "Start", "1");
     Start();
+    Menu(cmdMnuSync);
     EXPECT_EQ(Picture(Icons().TaskTray2.Icon()), "in progress");
     EXPECT_FALSE(Visible());
 
@@ -240,6 +246,7 @@ TEST_F(MainWindowSync, AFailedAttemptShowsItsReasonAndCountsForTheDay) {
         SCOPED_TRACE(c.what);
         Serve(c.reply);
         window->Settings().sync.server = server->Url();
+        window->Settings().sync.moreServers = {};
         pauses.clear();
         RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Brindlex\\Zenka\\Sync", L"SyncDay");
         Menu(cmdMnuSync);
@@ -254,6 +261,7 @@ TEST_F(MainWindowSync, AFailedAttemptShowsItsReasonAndCountsForTheDay) {
     const std::string gone = server->Url();
     server.reset();
     window->Settings().sync.server = gone;
+    window->Settings().sync.moreServers = {};
     pauses.clear();
     Menu(cmdMnuSync);
     ASSERT_TRUE(WaitForFinished(1));
