@@ -10,7 +10,6 @@
 #include "app/calendar_hot_key.h"
 #include "app/calendar_window_input.h"
 #include "app/calendar_window_position.h"
-#include "app/calendar_window_text.h"
 #include "app/dpi_win.h"
 #include "common/error_report_win.h"
 #include "app/main_menus_win.h"
@@ -838,7 +837,7 @@ void TfrmZenka::RefreshMenuChecks() {
 }
 
 void TfrmZenka::RefreshCaption() {
-    SetWindowTextW(label1_, Widen(CalendarCaption(koyomi1.Year(), koyomi1.Month(), settings_.form.japanese)).c_str());
+    SetWindowTextW(label1_, Widen(CalendarCaptionText()).c_str());
 }
 
 // ---- showing and hiding ----
@@ -907,7 +906,7 @@ void TfrmZenka::RefillMonthSchedule() {
 }
 
 std::string TfrmZenka::CalendarCaptionText() const {
-    return CalendarCaption(koyomi1.Year(), koyomi1.Month(), settings_.form.japanese);
+    return CalendarCaption({koyomi1.Year(), koyomi1.Month(), koyomi1.Day()}, settings_.form.japanese);
 }
 
 void TfrmZenka::OpenScheduleDay(int32_t year, uint8_t month, uint8_t day) {

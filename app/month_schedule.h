@@ -34,11 +34,6 @@ struct MonthSchedule {
 // The schedule of a month (1..12) over the day lists.
 MonthSchedule FillMonthSchedule(const DayRuleSet& rules, int32_t year, uint8_t month);
 
-// " 1(日)元旦", "23(木)勤労感謝の日", "14(火)": the day, right-aligned in
-// two places, its weekday (1 = Sunday .. 7 = Saturday) and its names as
-// they stand.
-std::string MonthScheduleLineText(uint8_t day, uint8_t weekday, std::string_view names);
-
 struct LineColors {
     Color background = clWhite;
     Color text = clBlack;

@@ -1,25 +1,10 @@
 #include "app/tick.h"
 
-#include <array>
-
 #include "calendar/tolerant_day_kind.h"
-#include "calendar/era.h"
+#include "calendar/day_description.h"
 #include "calendar/julius.h"
-#include "calendar/old_calendar.h"
 
 namespace zenka {
-
-namespace {
-
-constexpr std::array<const char*, 7> kWeekdayTexts = {"(日)", "(月)", "(火)", "(水)", "(木)", "(金)", "(土)"};
-
-std::string RokuyoText(int32_t julius) {
-    const uint8_t index = RokuyoIndex(julius);
-    if (index < 1 || index > 6) return {};
-    return std::string(RokuyoNames(index)) + " ";
-}
-
-}  // namespace
 
 std::string TickTimeText(uint8_t hour, uint8_t minute) { return std::to_string(hour) + ":" + std::to_string(minute); }
 
@@ -41,15 +26,6 @@ std::string TrimBlanks(const std::string& text) {
     while (begin < end && blank(text[begin])) ++begin;
     while (end > begin && blank(text[end - 1])) --end;
     return text.substr(begin, end - begin);
-}
-
-std::string TrayTooltipText(int32_t year, uint8_t month, uint8_t day, bool japanese, bool rokuyo,
-                            const std::string& names) {
-    const int32_t julius = DateToJulius(year, month, day);
-    std::string text = TooltipEraText(year, japanese) + std::to_string(month) + "月" + std::to_string(day) + "日" +
-                       kWeekdayTexts.at(JuliusDayOfWeek(julius) - 1);
-    if (rokuyo) text += RokuyoText(julius);
-    return TrimBlanks(text + names);
 }
 
 void PeriodicTick::ClearAlarmAndChimeFlags() {
@@ -176,7 +152,8 @@ void PeriodicTick::ChangeDate(const DateTime& now) {
     }
 
     const AppSettings::Form& form = services_.settings.form;
-    const std::string tip = TrayTooltipText(y, m, d, form.japanese, form.rokuyo, kind.names);
+    const std::string tip = DescribeDay(kTrayTooltipParts, DescribedDayOf({y, m, d}, kind.names),
+                                        {.eraFirst = form.japanese, .rokuyo = form.rokuyo});
     tray.SetTrayTip(TrayIconKind::Day, tip);
     tray.SetTrayTip(TrayIconKind::Month, tip);
     tray.SetTrayTip(TrayIconKind::Weekday, tip);

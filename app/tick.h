@@ -104,11 +104,6 @@ std::string TickTimeText(uint8_t hour, uint8_t minute);
 // a colour that has no folder.
 std::string IconFolderOf(Color color);
 
-// "平成18年(2006年)1月1日(日)元旦": era, date, weekday, rokuyo (when
-// wanted) and names, without blanks or control characters at the ends.
-std::string TrayTooltipText(int32_t year, uint8_t month, uint8_t day, bool japanese, bool rokuyo,
-                            const std::string& names);
-
 // Blanks and control characters (every byte up to 0x20) off both ends.
 std::string TrimBlanks(const std::string& text);
 

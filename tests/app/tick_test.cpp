@@ -596,23 +596,6 @@ TEST_F(TickTest, AMalformedLineMetFirstByTheCalendarHintAtMidnightIsToldOnceWith
     EXPECT_EQ(Notices().size(), 1u);
 }
 
-TEST(TrayTooltipText, EraDateWeekdayRokuyoAndNames) {
-    EXPECT_EQ(TrayTooltipText(2006, 1, 1, true, false, "元旦"), "平成18年(2006年)1月1日(日)元旦");
-    EXPECT_EQ(TrayTooltipText(2006, 1, 1, true, true, "元旦"), "平成18年(2006年)1月1日(日)先勝 元旦");
-    EXPECT_EQ(TrayTooltipText(2006, 1, 1, false, true, "元旦"), "2006年(平成18年)1月1日(日)先勝 元旦");
-    EXPECT_EQ(TrayTooltipText(2026, 1, 1, true, true, "元旦"), "令和8年(2026年)1月1日(木)大安 元旦");
-    EXPECT_EQ(TrayTooltipText(2026, 1, 1, false, false, "元旦"), "2026年(令和8年)1月1日(木)元旦");
-    EXPECT_EQ(TrayTooltipText(2019, 5, 1, true, true, "即位の日"), "令和元年(2019年)5月1日(水)大安 即位の日");
-    EXPECT_EQ(TrayTooltipText(1989, 1, 8, true, false, ""), "平成元年(1989年)1月8日(日)");
-    EXPECT_EQ(TrayTooltipText(1926, 12, 25, false, false, ""), "1926年(昭和元年)12月25日(土)");
-    EXPECT_EQ(TrayTooltipText(1925, 5, 5, true, false, ""), "1925年5月5日(火)");
-    // Without names the rokuyo's blank goes; blanks around names too.
-    EXPECT_EQ(TrayTooltipText(2006, 1, 7, true, true, ""), "平成18年(2006年)1月7日(土)先勝");
-    EXPECT_EQ(TrayTooltipText(2006, 1, 7, true, false, " \t散髪\r\n"), "平成18年(2006年)1月7日(土) \t散髪");
-    // Outside the old-calendar table there is no rokuyo.
-    EXPECT_EQ(TrayTooltipText(2300, 1, 1, false, true, ""), "2300年(令和282年)1月1日(月)");
-}
-
 TEST(TickHelpers, TimeTextFolderAndTrim) {
     EXPECT_EQ(TickTimeText(7, 5), "7:5");
     EXPECT_EQ(TickTimeText(0, 0), "0:0");

@@ -93,6 +93,18 @@ TEST(CalMonth, January2006) {
     EXPECT_NE(text.find("\n31(火)\n"), std::string::npos);
 }
 
+// A month's caption names each era that is in force on one of its days.
+TEST(CalMonth, TheCaptionNamesTheErasOfTheMonth) {
+    const auto caption = [](int32_t year, uint8_t month) {
+        const std::string text = RenderMonth(DefaultRules(), year, month, CalOptions{}, false);
+        return text.substr(0, text.find('\n'));
+    };
+    EXPECT_EQ(caption(1988, 12), "昭和63年12月");
+    EXPECT_EQ(caption(1989, 1), "昭和64年・平成元年1月");
+    EXPECT_EQ(caption(2019, 4), "平成31年4月");
+    EXPECT_EQ(caption(2019, 5), "令和元年5月");
+}
+
 TEST(CalMonth, MondayFirstRokuyoAndColour) {
     CalOptions options;
     options.mondayFirst = true;

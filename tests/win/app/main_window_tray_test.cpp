@@ -121,6 +121,35 @@ TEST_F(MainWindowTray, TheTickDrawsTheTooltipsAndFollowsTheDateAndTheEraToggle) 
     EXPECT_TRUE(errors.empty());
 }
 
+// The calendar's caption and both tooltips name the era in force on the day
+// itself, on the last day of an era and the first of the next.
+TEST_F(MainWindowTray, AtAChangeOfEraTheCaptionAndBothTooltipsTakeTheEraOfTheDay) {
+    struct Case {
+        int32_t year;
+        uint8_t month, day;
+        const char* caption;
+        const char* hint;
+        const char* tip;
+    };
+    const Case cases[] = {
+        {1989, 1, 7, "昭和64年1月", "仏滅", "昭和64年(1989年)1月7日(土)仏滅"},
+        {1989, 1, 8, "平成元年1月", "赤口", "平成元年(1989年)1月8日(日)赤口"},
+        {2019, 4, 30, "平成31年4月", "仏滅 国民の休日", "平成31年(2019年)4月30日(火)仏滅 国民の休日"},
+        {2019, 5, 1, "令和元年5月", "大安 即位の日", "令和元年(2019年)5月1日(水)大安 即位の日"},
+    };
+    clock.Set(1989, 1, 6);
+    Start();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.year << "-" << int{c.month} << "-" << int{c.day});
+        clock.Set(c.year, c.month, c.day);
+        Tick();
+        EXPECT_EQ(Caption(), c.caption);
+        EXPECT_EQ(window->Hint(), c.hint);
+        EXPECT_EQ(Icons().TaskTray2.TipHelp(), c.tip);
+    }
+    EXPECT_TRUE(errors.empty());
+}
+
 TEST_F(MainWindowTray, ALeftPressShowsTheCalendarAndClosingOnlyHidesItWhileTheDayIconIsThere) {
     Start();
     ASSERT_TRUE(Icons().TaskTray2.Added());

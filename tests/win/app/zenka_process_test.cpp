@@ -86,7 +86,7 @@ public:
 std::string ThisMonthsCaption(bool era) {
     SYSTEMTIME now;
     GetLocalTime(&now);
-    return CalendarCaption(now.wYear, static_cast<uint8_t>(now.wMonth), era);
+    return CalendarCaption({now.wYear, static_cast<uint8_t>(now.wMonth), static_cast<uint8_t>(now.wDay)}, era);
 }
 
 // Presses a key combination the way the keyboard does.
@@ -160,11 +160,11 @@ TEST_F(ZenkaExe, ClosingTheCalendarInCalendarOnlyModeEndsTheProgramAndSavesEvery
     GetLocalTime(&now);
     const int nextYearMonthBefore = now.wMonth == 1 ? 12 : now.wMonth - 1;
     const int year = now.wMonth == 1 ? now.wYear : now.wYear + 1;
-    EXPECT_EQ(WindowText(label), CalendarCaption(year, static_cast<uint8_t>(nextYearMonthBefore), true));
+    EXPECT_EQ(WindowText(label), CalendarCaption({year, static_cast<uint8_t>(nextYearMonthBefore), 1}, true));
     SendMessageW(GetDlgItem(window, idKoyomi1), WM_KEYDOWN, 'T', 1);
     EXPECT_EQ(WindowText(label), ThisMonthsCaption(true));
     SendMessageW(GetDlgItem(window, idKoyomi1), WM_KEYDOWN, 'V', 1);
-    EXPECT_EQ(WindowText(label), CalendarCaption(now.wYear - 1, static_cast<uint8_t>(now.wMonth), true));
+    EXPECT_EQ(WindowText(label), CalendarCaption({now.wYear - 1, static_cast<uint8_t>(now.wMonth), 1}, true));
 
     // Settings changed while running are saved at the close.
     SendMessageW(window, WM_COMMAND, cmdPopLine, 0);
