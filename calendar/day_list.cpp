@@ -25,11 +25,11 @@ void DayList::Assign(std::vector<std::string> lines) {
         rules_.emplace_back(lines_[i]);
         const DayRule::MonthField month = rules_.back().Month();
         if (!month.present) continue;
-        const auto index = static_cast<uint32_t>(i);
+        const MonthLine line{static_cast<uint32_t>(i), rules_.back().Years()};
         if (!month.isNumber) {
-            for (int m = 1; m <= 12; ++m) byMonth_[m].push_back(index);
+            for (int m = 1; m <= 12; ++m) byMonth_[m].push_back(line);
         } else if (month.value >= 1 && month.value <= 12) {
-            byMonth_[month.value].push_back(index);
+            byMonth_[month.value].push_back(line);
         }
     }
 }
@@ -46,7 +46,9 @@ void DayList::ForEachMatch(int32_t year, uint8_t month, uint8_t day,
         if (matches) onMatch(i, rules_[i].Name());
     };
     if (month >= 1 && month <= 12) {
-        for (uint32_t i : byMonth_[month]) visit(i);
+        for (const MonthLine& line : byMonth_[month]) {
+            if (year >= line.years.first && year <= line.years.last) visit(line.index);
+        }
     } else {
         // Not a date the calendar produces: look at every line.
         for (size_t i = 0; i < rules_.size(); ++i) visit(i);

@@ -47,8 +47,14 @@ private:
     std::vector<DayRule> rules_;
     // Per month 1..12, the lines that a query of that month must look at, in
     // list order: those naming the month and those whose month field is not a
-    // number (they raise whenever asked).
-    std::array<std::vector<uint32_t>, 13> byMonth_;
+    // number (they raise whenever asked), each with the years it can apply
+    // in, so that a long list costs a query little more than its lines of
+    // that year do.
+    struct MonthLine {
+        uint32_t index;
+        DayRule::YearSpan years;
+    };
+    std::array<std::vector<MonthLine>, 13> byMonth_;
 };
 
 }  // namespace zenka
