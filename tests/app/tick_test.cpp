@@ -376,7 +376,7 @@ TEST_F(TickTest, EachNewDayDrawsIconsFromTheFolderOfItsColour) {
         const char* weekday;
     };
     const Day days[] = {
-        {1, "Red", "1"},     // 元旦, a Sunday
+        {1, "Red", "1"},     // 元日, a Sunday
         {2, "Red", "2"},     // 振替休日
         {3, "Black", "3"},   // an ordinary Tuesday
         {7, "Blue", "7"},    // Saturday
@@ -461,7 +461,7 @@ TEST_F(TickTest, ClearingTheCacheRedrawsAndTheSuppressFlagWithholdsOneNotice) {
     At(2006, 1, 1, 8, 0);
     Tick();
     EXPECT_EQ(Notices().size(), 1u) << "the start-up tick shows today's schedule";
-    EXPECT_EQ(tray.tips[1], "平成18年(2006年)1月1日(日)先勝 元旦");
+    EXPECT_EQ(tray.tips[1], "平成18年(2006年)1月1日(日)先勝 元日");
 
     // The era display toggle clears the cache only: the next tick shows the
     // notice again, with tooltips in the new form, and leaves the calendar's
@@ -472,7 +472,7 @@ TEST_F(TickTest, ClearingTheCacheRedrawsAndTheSuppressFlagWithholdsOneNotice) {
     tick.ClearIconDateCache();
     Tick();
     EXPECT_EQ(Notices().size(), 1u);
-    EXPECT_EQ(tray.tips[0], "2006年(平成18年)1月1日(日)先勝 元旦");
+    EXPECT_EQ(tray.tips[0], "2006年(平成18年)1月1日(日)先勝 元日");
     EXPECT_EQ(calendar.Month(), 3) << "an emptied cache is no new day";
 
     // Applying the settings dialog also sets the suppress flag: a redraw

@@ -20,7 +20,7 @@ DayRuleSet DefaultRules() {
 TEST(DayClassifier, NewYearOnASundayAndItsSubstitute) {
     const DayRuleSet rules = DefaultRules();
     EXPECT_EQ(GetDayAttributes(rules, 2006, 1, 1), dfSunday | dfHoliday);
-    EXPECT_EQ(GetDayNames(rules, 2006, 1, 1), "元旦");
+    EXPECT_EQ(GetDayNames(rules, 2006, 1, 1), "元日");
     EXPECT_EQ(GetDayFont(rules, 2006, 1, 1), kFontHoliday);
     EXPECT_EQ(GetDayAttributes(rules, 2006, 1, 2), dfFurikae);
     EXPECT_EQ(GetDayNames(rules, 2006, 1, 2), "振替休日");
@@ -148,7 +148,7 @@ TEST(DayClassifier, ScheduledDaysComeFirst) {
     rules.SpecialDayList.Assign({"1,1,誕生日"});
     EXPECT_EQ(GetDayAttributes(rules, 2006, 1, 1), dfSunday | dfHoliday | dfSpecialDay | dfYoteiDay);
     EXPECT_EQ(GetDayFont(rules, 2006, 1, 1), kFontYoteiDay);
-    EXPECT_EQ(GetDayNames(rules, 2006, 1, 1), "\"初詣 神社\",誕生日,元旦");
+    EXPECT_EQ(GetDayNames(rules, 2006, 1, 1), "\"初詣 神社\",誕生日,元日");
     rules.YoteiDayList.Assign({});
     EXPECT_EQ(GetDayFont(rules, 2006, 1, 1), kFontSpecialDay);
 }

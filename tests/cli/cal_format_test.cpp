@@ -87,7 +87,7 @@ TEST(CalMonth, January2006) {
               "平成18年1月\n"
               "日 月 火 水 木 金 土\n"
               " 1  2  3  4  5  6  7");
-    EXPECT_NE(text.find("\n 1(日)元旦\n"), std::string::npos);
+    EXPECT_NE(text.find("\n 1(日)元日\n"), std::string::npos);
     EXPECT_NE(text.find("\n 2(月)振替休日\n"), std::string::npos);
     EXPECT_NE(text.find("\n 9(月)成人の日\n"), std::string::npos);
     EXPECT_NE(text.find("\n31(火)\n"), std::string::npos);
@@ -138,7 +138,7 @@ TEST(CalMonth, October1582SkipsTheDroppedDays) {
 TEST(CalTsv, OneRecordPerDay) {
     const int32_t from = DateToJulius(2006, 1, 1);
     const std::string text = RenderTsv(DefaultRules(), from, from + 1);
-    EXPECT_EQ(text, "2006-01-01\t1\t5\t4\t12\t2\t1\t元旦\n2006-01-02\t2\t8\t4\t12\t3\t2\t振替休日\n");
+    EXPECT_EQ(text, "2006-01-01\t1\t5\t4\t12\t2\t1\t元日\n2006-01-02\t2\t8\t4\t12\t3\t2\t振替休日\n");
 }
 
 // The record of one day from the definitions: each date converted from its
