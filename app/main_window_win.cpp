@@ -24,6 +24,7 @@
 #include "common/font_win.h"
 #include "common/utf16_win.h"
 #include "daylists/day_list_storage.h"
+#include "daylists/holiday_list_upgrade.h"
 #include "timesync/sync_icons_win.h"
 
 namespace zenka {
@@ -254,6 +255,7 @@ void TfrmZenka::FormCreate() {
     SettingsStore store(*keys);
     DayLists lists;
     LoadAllSettings(store, tag_, settings_, lists);
+    UpgradeEarlierDefaultHolidayList(*keys, lists.HolidayList);
     ApplySyncSchedule();
     // The stored position is taken as it is; showing clamps it.
     SetWindowPos(hwnd_, nullptr, settings_.pos.left, settings_.pos.top, 0, 0,
