@@ -131,7 +131,7 @@ TEST_F(MainWindow, CalendarOnlyStartShowsTheCalendarOnToday) {
     EXPECT_FALSE(window->Layered());
 
     EXPECT_EQ(Caption(), "平成18年1月");
-    EXPECT_EQ(window->Hint(), "先勝 元旦");
+    EXPECT_EQ(window->Hint(), "先勝 元日");
     EXPECT_EQ(Selected(), "2006-1-1");
     EXPECT_EQ(window->ResolutionTagInUse(),
               std::to_string(GetSystemMetrics(SM_CXSCREEN)) + "\u00D7" + std::to_string(GetSystemMetrics(SM_CYSCREEN)));
@@ -291,7 +291,7 @@ TEST_F(MainWindow, ViewTogglesChangeTheCalendarAndTheirSettingsAreSavedAtClose) 
     // The day rules are back, and so is the hint with rokuyo switched off.
     SetSetting("Form", "Rokuyo", "0");
     Start();
-    EXPECT_EQ(window->Hint(), "元旦");
+    EXPECT_EQ(window->Hint(), "元日");
     window->koyomi1.SetDate(2006, 1, 3);
     EXPECT_EQ(window->Hint(), "") << "no rokuyo and no names: no tooltip";
 }
@@ -490,7 +490,7 @@ TEST_F(MainWindow, AListLineThatCannotBeReadIsToldOnceWhicheverPartMeetsIt) {
     StartCalendarOnly();
     EXPECT_EQ(errors, (std::vector<std::string>{"予定日リストの 1 行目 \"1,x,壊れた行\": 'x' は有効な整数ではありません\r\n"
                                                 "この行は該当しない行として扱います。"}));
-    EXPECT_EQ(window->Hint(), "先勝 初詣,元旦") << "the other lines still count";
+    EXPECT_EQ(window->Hint(), "先勝 初詣,元日") << "the other lines still count";
     for (MainWindowControl button : {idPanelButton3, idPanelButton2, idPanelButton4, idPanelButton1}) Click(button);
     EXPECT_EQ(Selected(), "2006-1-1");
     EXPECT_EQ(errors.size(), 1u) << "the grid, the hint and the tick tell it once between them";

@@ -100,7 +100,7 @@ TEST_F(MainWindowTray, TheTickDrawsTheTooltipsAndFollowsTheDateAndTheEraToggle) 
     SetSetting("Icon", "Tsuki", "1");
     SetSetting("Icon", "Youbi", "1");
     Start();
-    const std::string newYear = "平成18年(2006年)1月1日(日)先勝 元旦";
+    const std::string newYear = "平成18年(2006年)1月1日(日)先勝 元日";
     EXPECT_EQ(Icons().TaskTray1.TipHelp(), newYear);
     EXPECT_EQ(Icons().TaskTray2.TipHelp(), newYear);
     EXPECT_EQ(Icons().TaskTray3.TipHelp(), newYear);
@@ -110,7 +110,7 @@ TEST_F(MainWindowTray, TheTickDrawsTheTooltipsAndFollowsTheDateAndTheEraToggle) 
     Menu(cmdPopWareki);
     EXPECT_EQ(Icons().TaskTray2.TipHelp(), newYear);
     Tick();
-    EXPECT_EQ(Icons().TaskTray2.TipHelp(), "2006年(平成18年)1月1日(日)先勝 元旦");
+    EXPECT_EQ(Icons().TaskTray2.TipHelp(), "2006年(平成18年)1月1日(日)先勝 元日");
 
     // A new day: the tooltips change and the calendar selects today.
     window->koyomi1.SetDate(2006, 3, 3);

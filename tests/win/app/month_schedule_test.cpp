@@ -74,7 +74,7 @@ TEST_F(MonthScheduleView, OpensFromTheMenuOnceWithTheMonthsDays) {
     EXPECT_EQ(MemoCaption(), "平成18年1月");
     const std::vector<std::string> lines = Lines();
     ASSERT_EQ(lines.size(), 31u);
-    EXPECT_EQ(lines[0], " 1(日)元旦");
+    EXPECT_EQ(lines[0], " 1(日)元日");
     EXPECT_EQ(lines[1], " 2(月)振替休日");
     EXPECT_EQ(lines[8], " 9(月)成人の日");
     EXPECT_EQ(lines[30], "31(火)");
