@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "calendar/number_text.h"
+
 namespace zenka {
 namespace {
 
@@ -13,16 +15,8 @@ bool IsSeparator(char c) {
     return c == ',' || (code >= 1 && code <= 32);
 }
 
-// Digits only, no sign and no blanks; at most nine, so the value fits.
-std::optional<int32_t> DecimalNumber(std::string_view text) {
-    if (text.empty() || text.size() > 9) return std::nullopt;
-    int32_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
+// Digits only, no sign and no blanks; at most nine.
+std::optional<int64_t> DecimalNumber(std::string_view text) { return ReadNumber(text, {.maxDigits = 9}); }
 
 }  // namespace
 

@@ -82,6 +82,8 @@ TEST(DateHeader, TheUsualFormGivesTheMiddleOfItsSecondInUtc) {
         {"Sun, 06 Nov 0 08:49:37 GMT", std::nullopt},
         {"Sun, 06 Nov 10000 08:49:37 GMT", std::nullopt},
         {"Sun, 999999999999 Nov 1994 08:49:37 GMT", std::nullopt},
+        {"Sun, 000000006 Nov 1994 08:49:37 GMT", Utc(1994, 11, 6, 8, 49, 37, 500)},  // nine digits at most
+        {"Sun, 0000000006 Nov 1994 08:49:37 GMT", std::nullopt},
         {"Sun, 06 Nov 1994 0x:49:37 GMT", std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(EvaluateDateHeader(c.header), c.time) << c.header;
