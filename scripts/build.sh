@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
-# Builds Zenka: the Windows programs (build/win) and, with --native, the
-# native core, its tests and zenka-cal (build/native, under sanitizers).
+# Builds Zenka: the Windows programs and their tests (build/win) and, with
+# --native, the native core, its tests and zenka-cal (build/native, under
+# sanitizers). With --program only what scripts/run.sh runs: zenka.exe with
+# its icons and help file, and zenka-show-calendar.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 native=0
+targets=()
 for arg in "$@"; do
   case "$arg" in
     --native) native=1 ;;
-    *) echo "usage: $0 [--native]" >&2; exit 2 ;;
+    --program) targets=(--target zenka zenka-show-calendar zenka_help) ;;
+    *) echo "usage: $0 [--native] [--program]" >&2; exit 2 ;;
   esac
 done
 
@@ -23,4 +27,4 @@ if ((native)); then
 fi
 cmake -S "$root" -B "$root/build/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" "${launcher[@]}" >/dev/null
-cmake --build "$root/build/win"
+cmake --build "$root/build/win" "${targets[@]}"
