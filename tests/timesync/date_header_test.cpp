@@ -8,22 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "tests/timesync/utc_time.h"
 #include "timesync/system_time.h"
 
 namespace zenka {
 namespace {
 
-SystemTime Utc(int32_t y, uint8_t mo, uint8_t d, uint8_t h, uint8_t mi, uint8_t s, uint16_t ms) {
-    SystemTime t;
-    t.year = y;
-    t.month = mo;
-    t.day = d;
-    t.hour = h;
-    t.minute = mi;
-    t.second = s;
-    t.milliseconds = ms;
-    return FromMilliseconds(ToMilliseconds(t));  // with its weekday
-}
+using testing::Utc;
 
 TEST(DateHeader, MonthNamesAreTheEnglishAbbreviationsExactly) {
     const std::vector<std::string> names = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",

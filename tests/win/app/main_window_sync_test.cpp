@@ -17,6 +17,7 @@
 #include "app/short_date_win.h"
 #include "common/version.h"
 #include "tests/fakes/fake_sync_services.h"
+#include "tests/timesync/utc_time.h"
 #include "tests/win/support/dib32.h"
 #include "tests/win/support/icon_folder.h"
 #include "tests/win/app/main_window_fixture.h"
@@ -35,9 +36,7 @@ using testing::Setting;
 
 constexpr char kFarOff[] = "Sun, 06 Nov 1994 08:49:37 GMT";
 
-SystemTime Utc(int32_t y, uint8_t mo, uint8_t d, uint8_t h, uint8_t mi, uint8_t s, uint16_t ms) {
-    return FromMilliseconds(ToMilliseconds(SystemTime{y, mo, d, 0, h, mi, s, ms}));
-}
+using testing::Utc;
 
 // What a tray icon's picture is: one of the three sync pictures, by the
 // colour of its face, or something else (a date).
