@@ -29,8 +29,6 @@
 
 namespace zenka {
 
-const wchar_t* const kMainWindowClass = L"TfrmZenka";
-
 namespace {
 
 constexpr DWORD kWindowStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
@@ -127,28 +125,18 @@ TfrmZenka::~TfrmZenka() {
 }
 
 bool TfrmZenka::Create(HWND applicationWindow) {
-    if (hwnd_) return false;
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW wc{};
-    if (!GetClassInfoExW(instance, kMainWindowClass, &wc)) {
-        wc.cbSize = sizeof(wc);
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = WindowProc;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_ZENKA));
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kMainWindowClass;
-        RegisterClassExW(&wc);
-    }
     // The window is layered only where the opacity setting is honoured;
     // everywhere else it is a tool window, which gets no taskbar button
     // even without an owner.
     const DWORD exStyle = layered_ ? WS_EX_LAYERED : WS_EX_TOOLWINDOW;
-    CreateWindowExW(exStyle, kMainWindowClass, kApplicationTitleW, kWindowStyle, 0, 0, 0, 0, applicationWindow,
-                    nullptr, instance, this);
-    if (!hwnd_) return false;
-    try {
+    const WindowClass windowClass{kMainWindowClass, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), IDI_ZENKA};
+    if (!CreateWindowOf(windowClass, exStyle, kApplicationTitleW, kWindowStyle, 0, 0, 0, 0, applicationWindow,
+                        nullptr)) {
+        return false;
+    }
+    // The window stays, with whatever the start-up got done; the user sees
+    // what went wrong.
+    ReportErrors(hwnd_, [this] {
         CreateChildren();
         tray_ = std::make_unique<MainTray>(hwnd_, popupMenu1_, *services_.clock, koyomi1, settings_, appDir_,
                                            SystemUsesNewerPlacementOrder());
@@ -165,11 +153,7 @@ bool TfrmZenka::Create(HWND applicationWindow) {
         tray_->timeSync.start = [this] { timeSync_->StartTimeSync(SyncTrigger::Daily); };
         SetUpCalendar();
         FormCreate();
-    } catch (...) {
-        // The window stays, with whatever the start-up got done; the user
-        // sees what went wrong.
-        ReportCurrentException(hwnd_);
-    }
+    });
     return true;
 }
 
@@ -333,11 +317,7 @@ void TfrmZenka::FormCloseQuery() {
 }
 
 void TfrmZenka::CloseQueryReportingErrors() {
-    try {
-        FormCloseQuery();
-    } catch (...) {
-        ReportCurrentException(hwnd_);
-    }
+    ReportErrors(hwnd_, [this] { FormCloseQuery(); });
 }
 
 void TfrmZenka::FormDestroy() {
@@ -363,44 +343,44 @@ void TfrmZenka::FormDestroy() {
 
 // ---- messages ----
 
-LRESULT CALLBACK TfrmZenka::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<TfrmZenka*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<TfrmZenka*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->hwnd_ = nullptr;
-        self->label1_ = nullptr;
-        self->tooltip_ = nullptr;
-        const LRESULT result = DefWindowProcW(hwnd, message, wParam, lParam);
-        if (self->OnDestroyed) self->OnDestroyed();
-        return result;
-    }
-    // Errors that end a user action (a step into the 1582 gap, a malformed
-    // day rule) stop here and are reported; the program goes on.
-    try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        ReportCurrentException(hwnd);
-        return 0;
-    }
+// Errors that end a user action (a step into the 1582 gap, a malformed day
+// rule) stop at the edge of the message handling and are reported; the
+// program goes on.
+
+void TfrmZenka::OnGone() {
+    label1_ = nullptr;
+    tooltip_ = nullptr;
 }
 
-LRESULT TfrmZenka::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+void TfrmZenka::OnCommand(int id, UINT, HWND) { Command(id); }
+
+void TfrmZenka::OnTimer(UINT_PTR id) { Timer(id); }
+
+void TfrmZenka::OnClose() {
+    CloseQueryReportingErrors();
+    DestroyWindow(hwnd_);
+}
+
+LRESULT TfrmZenka::OnNotify(NMHDR& header) {
+    if (header.hwndFrom != tooltip_ || header.code != TTN_GETDISPINFOW) return WindowBase::OnNotify(header);
+    auto& info = reinterpret_cast<NMTTDISPINFOW&>(header);
+    const HWND tool = reinterpret_cast<HWND>(header.idFrom);
+    const int id = GetDlgCtrlID(tool);
+    std::string text = hint_.Text();
+    for (const ButtonDef& def : kButtons) {
+        if (tool == Child(def.id)) text = def.hint;
+    }
+    if (id == idPanelButton6) text = settings_.form.style ? kStayOnTopHint : kReleaseOnTopHint;
+    hintBuffer_ = Widen(text);
+    info.lpszText = hintBuffer_.data();
+    return 0;
+}
+
+LRESULT TfrmZenka::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WheelRollMessage() && message != 0) {
         return MouseWheel(static_cast<int16_t>(LOWORD(wParam)));
     }
     switch (message) {
-        case WM_COMMAND:
-            Command(LOWORD(wParam));
-            return 0;
-        case WM_TIMER:
-            Timer(wParam);
-            return 0;
         case WM_INITMENUPOPUP:
             if (reinterpret_cast<HMENU>(wParam) == popupMenu1_) PopupMenu1Popup();
             return 0;
@@ -413,7 +393,7 @@ LRESULT TfrmZenka::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             ShowContextMenu(lParam);
             return 0;
         case WM_HOTKEY:
-            DefWindowProcW(hwnd_, message, wParam, lParam);
+            DefaultProcessing(message, wParam, lParam);
             if (wParam == kCalendarHotKeyId) showing_.HotKeyPressed();
             return 0;
         case WM_DISPLAYCHANGE:
@@ -437,23 +417,6 @@ LRESULT TfrmZenka::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
             SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-        case WM_NOTIFY: {
-            auto* header = reinterpret_cast<NMHDR*>(lParam);
-            if (header->hwndFrom == tooltip_ && header->code == TTN_GETDISPINFOW) {
-                auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
-                const HWND tool = reinterpret_cast<HWND>(header->idFrom);
-                const int id = GetDlgCtrlID(tool);
-                std::string text = hint_.Text();
-                for (const ButtonDef& def : kButtons) {
-                    if (tool == Child(def.id)) text = def.hint;
-                }
-                if (id == idPanelButton6) text = settings_.form.style ? kStayOnTopHint : kReleaseOnTopHint;
-                hintBuffer_ = Widen(text);
-                info->lpszText = hintBuffer_.data();
-                return 0;
-            }
-            break;
-        }
         case kReleasePagesDlgMessage:
             ReleasePagesDlg();
             return 0;
@@ -464,10 +427,6 @@ LRESULT TfrmZenka::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // The calendar window's topic; the system's own help stays away.
             ShowHelp(kHelpContextCalendar);
             return TRUE;
-        case WM_CLOSE:
-            CloseQueryReportingErrors();
-            DestroyWindow(hwnd_);
-            return 0;
         case kShowTaskbarNoticeMessage:
             ShowTaskbarNotice();
             return 0;
@@ -479,44 +438,42 @@ LRESULT TfrmZenka::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // now so the program ends cleanly.
             if (wParam) DestroyWindow(hwnd_);
             return 0;
-        case WM_DESTROY:
-            FormDestroy();
-            return 0;
     }
-    return DefWindowProcW(hwnd_, message, wParam, lParam);
+    return DefaultProcessing(message, wParam, lParam);
 }
 
-void TfrmZenka::Command(int id) {
-    switch (id) {
-        case idPanelButton1: PanelButton1Click(); break;
-        case idPanelButton2: PanelButton2Click(); break;
-        case idPanelButton3: PanelButton3Click(); break;
-        case idPanelButton4: PanelButton4Click(); break;
-        case idPanelButton5: PanelButton5Click(); break;
-        case idPanelButton6: PanelButton6Click(); break;
-        case idPanelButton7: PanelButton7Click(); break;
-        case cmdK1: showing_.ShowCalendar(); break;
-        case cmdKO1: OpenSettingsDialog(); break;
-        case cmdK2: OpenSettingsDialog(); break;
-        case cmdK3: ShowHelp(kHelpContextContents); break;
-        case cmdPopAbout: popAboutClick(); break;
-        case cmdMnuTsuki: mnuTsukiClick(); break;
-        case cmdMnuYoubi: mnuYoubiClick(); break;
-        case cmdMnuSync: mnuSyncClick(); break;
-        case cmdI1: I1Click(); break;
-        case cmdExit1: PostMessageW(hwnd_, WM_CLOSE, 0, 0); break;
-        case cmdPopMemo: OpenMonthSchedule(); break;
-        case cmdPopW: popWClick(); break;
-        case cmdB1: B1Click(); break;
-        case cmdPopMonStart: popMonStartClick(); break;
-        case cmdPopKinrin: popKinrinClick(); break;
-        case cmdPopLine: popLineClick(); break;
-        case cmdPopWareki: popWarekiClick(); break;
-        case cmdExit2: PanelButton7Click(); break;
-        default:
-            break;
-    }
+std::span<const CommandHandler<TfrmZenka>> TfrmZenka::Commands() {
+    static constexpr CommandHandler<TfrmZenka> kCommands[] = {
+        {idPanelButton1, &TfrmZenka::PanelButton1Click},
+        {idPanelButton2, &TfrmZenka::PanelButton2Click},
+        {idPanelButton3, &TfrmZenka::PanelButton3Click},
+        {idPanelButton4, &TfrmZenka::PanelButton4Click},
+        {idPanelButton5, &TfrmZenka::PanelButton5Click},
+        {idPanelButton6, &TfrmZenka::PanelButton6Click},
+        {idPanelButton7, &TfrmZenka::PanelButton7Click},
+        {cmdK1, &TfrmZenka::ShowCalendar},
+        {cmdKO1, &TfrmZenka::OpenSettingsDialog},
+        {cmdK2, &TfrmZenka::OpenSettingsDialog},
+        {cmdK3, &TfrmZenka::K3Click},
+        {cmdPopAbout, &TfrmZenka::popAboutClick},
+        {cmdMnuTsuki, &TfrmZenka::mnuTsukiClick},
+        {cmdMnuYoubi, &TfrmZenka::mnuYoubiClick},
+        {cmdMnuSync, &TfrmZenka::mnuSyncClick},
+        {cmdI1, &TfrmZenka::I1Click},
+        {cmdExit1, &TfrmZenka::CloseMainWindow},
+        {cmdPopMemo, &TfrmZenka::OpenMonthSchedule},
+        {cmdPopW, &TfrmZenka::popWClick},
+        {cmdB1, &TfrmZenka::B1Click},
+        {cmdPopMonStart, &TfrmZenka::popMonStartClick},
+        {cmdPopKinrin, &TfrmZenka::popKinrinClick},
+        {cmdPopLine, &TfrmZenka::popLineClick},
+        {cmdPopWareki, &TfrmZenka::popWarekiClick},
+        {cmdExit2, &TfrmZenka::PanelButton7Click},
+    };
+    return kCommands;
 }
+
+void TfrmZenka::Command(int id) { RunCommand(*this, Commands(), id); }
 
 void TfrmZenka::RunCalendarCommand(CalendarCommand command) {
     switch (command) {
@@ -704,6 +661,8 @@ void TfrmZenka::PanelButton6Click() {
 
 void TfrmZenka::PanelButton7Click() { showing_.CloseCalendar(); }
 
+void TfrmZenka::K3Click() { ShowHelp(kHelpContextContents); }
+
 void TfrmZenka::popMonStartClick() {
     settings_.form.firstDayOfWeek = !settings_.form.firstDayOfWeek;
     koyomi1.SetFirstDayOfWeek(settings_.form.firstDayOfWeek ? dowMon : dowSun);
@@ -873,11 +832,9 @@ void TfrmZenka::BringToFront() {
 void TfrmZenka::RefreshCaptionAndHint() {
     RefreshCaption();
     // Whatever asked for the refresh goes on after an error here.
-    try {
+    ReportErrors(hwnd_, [this] {
         if (tray_) hint_.Refresh(settings_.form.rokuyo, tray_->badLines);
-    } catch (...) {
-        ReportCurrentException(hwnd_);
-    }
+    });
     if (tooltip_) SendMessageW(tooltip_, TTM_UPDATE, 0, 0);
 }
 

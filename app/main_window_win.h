@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "common/app_settings.h"
@@ -19,6 +20,7 @@
 #include "app/calendar_window_input.h"
 #include "app/calendar_window_layout.h"
 #include "app/main_tray_win.h"
+#include "app/main_window_ids.h"
 #include "app/month_schedule_win.h"
 #include "app/startup_cleanup_win.h"
 #include "app/tray_presence.h"
@@ -26,6 +28,7 @@
 #include "common/help_service.h"
 #include "common/key_store.h"
 #include "controls/month_calendar_win.h"
+#include "controls/window_base_win.h"
 #include "settings/about_dlg_win.h"
 #include "settings/pages_dlg_win.h"
 #include "settings/pages_host.h"
@@ -35,21 +38,6 @@
 #include "timesync/time_sync.h"
 
 namespace zenka {
-
-extern const wchar_t* const kMainWindowClass;  // "TfrmZenka"
-
-// The main window's children, by control identifier.
-enum MainWindowControl : int {
-    idPanelButton1 = 11,  // previous year
-    idPanelButton2,       // previous month
-    idPanelButton3,       // next month
-    idPanelButton4,       // next year
-    idPanelButton5,       // today
-    idPanelButton6,       // stay on top
-    idPanelButton7,       // close
-    idLabel1 = 20,
-    idKoyomi1 = 21,
-};
 
 // The main window's timers, by identifier.
 enum MainWindowTimer : UINT_PTR {
@@ -110,7 +98,7 @@ struct MainWindowServices {
     AboutServices about;
 };
 
-class TfrmZenka : private CalendarWindowHost, private TrayPresence, private MonthScheduleHost,
+class TfrmZenka : public WindowBase, private CalendarWindowHost, private TrayPresence, private MonthScheduleHost,
                   private TimeSyncHost, private PagesHost {
 public:
     explicit TfrmZenka(MainWindowServices services);
@@ -120,13 +108,9 @@ public:
 
     // Creates the window hidden, owned by the application's hidden window
     // (or by none), and runs the start-up sequence. False when the window
-    // cannot be made.
+    // cannot be made. Once the window is gone, OnDestroyed is called: the
+    // program's entry ends its message loop there.
     bool Create(HWND applicationWindow);
-    HWND Handle() const { return hwnd_; }
-
-    // Called once the window is gone; the program's entry ends its message
-    // loop here.
-    std::function<void()> OnDestroyed;
 
     // Shows the calendar window (or brings it forward) and hides it; for
     // the tray icons, the tray menu and the hot key.
@@ -194,8 +178,13 @@ private:
         bool running_ = false;
     };
 
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnCommand(int id, UINT code, HWND control) override;
+    LRESULT OnNotify(NMHDR& header) override;
+    void OnTimer(UINT_PTR id) override;
+    void OnClose() override;
+    void OnDestroy() override { FormDestroy(); }
+    void OnGone() override;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     void CreateChildren();
     void SetUpCalendar();
@@ -216,7 +205,9 @@ private:
     void RefreshMenuChecks();
     void RefreshCaption();
 
+    // A menu item's or button's command; one the table lacks does nothing.
     void Command(int id);
+    static std::span<const CommandHandler<TfrmZenka>> Commands();
     void RunCalendarCommand(CalendarCommand command);
     void CalendarKeyDown(WORD key);
     void ShowContextMenu(LPARAM screenPoint);
@@ -242,6 +233,7 @@ private:
     void PanelButton5Click();
     void PanelButton6Click();
     void PanelButton7Click();
+    void K3Click();
     void popMonStartClick();
     void popKinrinClick();
     void popLineClick();
@@ -309,7 +301,6 @@ private:
 
     MainWindowServices services_;
     AppSettings settings_;
-    HWND hwnd_ = nullptr;
     HWND label1_ = nullptr;
     HWND tooltip_ = nullptr;
     HFONT labelFont_ = nullptr;

@@ -8,7 +8,6 @@
 #include "app/registry_key_store_win.h"
 #include "app/settings_bulk.h"
 #include "common/app_title.h"
-#include "common/error_report_win.h"
 #include "common/font_win.h"
 #include "common/utf16_win.h"
 #include "controls/gdi_canvas_win.h"
@@ -49,23 +48,14 @@ TfrmMemo::~TfrmMemo() {
 
 bool TfrmMemo::Create(HWND owner) {
     if (hwnd_) return false;
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW wc{};
-    if (!GetClassInfoExW(instance, kMonthScheduleClass, &wc)) {
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = WindowProc;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kMonthScheduleClass;
-        RegisterClassExW(&wc);
-    }
     RegistryKeyStore keys;
     SettingsStore store(keys);
     const MemoBounds stored = LoadMemoBounds(store, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    CreateWindowExW(kWindowExStyle, kMonthScheduleClass, kApplicationTitleW, kWindowStyle, stored.left, stored.top,
-                    stored.width, stored.height, owner, nullptr, instance, this);
-    if (!hwnd_) return false;
+    const WindowClass windowClass{kMonthScheduleClass, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
+    if (!CreateWindowOf(windowClass, kWindowExStyle, kApplicationTitleW, kWindowStyle, stored.left, stored.top,
+                        stored.width, stored.height, owner, nullptr)) {
+        return false;
+    }
     // The size is known at 96 DPI; the screen the window landed on decides
     // its pixels. A place kept from a larger screen is pulled back onto this
     // one, as the calendar window's is.
@@ -217,36 +207,18 @@ void TfrmMemo::FormDestroy() {
     tooltip_ = nullptr;
 }
 
-LRESULT CALLBACK TfrmMemo::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<TfrmMemo*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<TfrmMemo*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->hwnd_ = nullptr;
-        const LRESULT result = DefWindowProcW(hwnd, message, wParam, lParam);
-        if (self->OnDestroyed) self->OnDestroyed();
-        return result;
-    }
-    // An error that ends a user action (a double click whose action fails)
-    // is reported; the view goes on.
-    try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        ReportCurrentException(hwnd);
-        return 0;
+// An error that ends a user action (a double click whose action fails) is
+// reported; the view goes on.
+void TfrmMemo::OnCommand(int id, UINT code, HWND) {
+    if (id == idMemoPanelButton7 && code == BN_CLICKED) {
+        PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+    } else if (id == idMemoListBox1 && code == LBN_DBLCLK) {
+        ListBox1DblClick();
     }
 }
 
-LRESULT TfrmMemo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TfrmMemo::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_SIZE:
-            ApplyLayout();
-            return 0;
         case WM_DPICHANGED: {
             const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
             SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
@@ -280,27 +252,14 @@ LRESULT TfrmMemo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return -2;
             }
             return -1;
-        case WM_COMMAND:
-            if (LOWORD(wParam) == idMemoPanelButton7 && HIWORD(wParam) == BN_CLICKED) {
-                PostMessageW(hwnd_, WM_CLOSE, 0, 0);
-            } else if (LOWORD(wParam) == idMemoListBox1 && HIWORD(wParam) == LBN_DBLCLK) {
-                ListBox1DblClick();
-            }
-            return 0;
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE) SetFocus(Child(idMemoListBox1));
             return 0;
         case WM_SETFOCUS:
             SetFocus(Child(idMemoListBox1));
             return 0;
-        case WM_CLOSE:
-            Close();
-            return 0;
-        case WM_DESTROY:
-            FormDestroy();
-            return 0;
     }
-    return DefWindowProcW(hwnd_, message, wParam, lParam);
+    return DefaultProcessing(message, wParam, lParam);
 }
 
 }  // namespace zenka

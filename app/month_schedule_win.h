@@ -15,6 +15,7 @@
 #include "app/bad_line_report.h"
 #include "calendar/tolerant_day_kind.h"
 #include "controls/month_calendar.h"
+#include "controls/window_base_win.h"
 
 namespace zenka {
 
@@ -39,7 +40,7 @@ public:
     virtual void OpenScheduleDay(int32_t year, uint8_t month, uint8_t day) = 0;
 };
 
-class TfrmMemo {
+class TfrmMemo : public WindowBase {
 public:
     // The calendar gives the month, the day lists and the colours; the
     // reports tell each malformed list line once. Everything must outlive
@@ -59,18 +60,16 @@ public:
     // Writes the place and size, then destroys the window.
     void Close();
 
-    // Null once the window is gone.
-    HWND Handle() const { return hwnd_; }
     HWND Child(MonthScheduleControl id) const { return GetDlgItem(hwnd_, id); }
     const MonthSchedule& Schedule() const { return schedule_; }
     const MonthScheduleLayout& Layout() const { return layout_; }
 
-    // Called once the window is gone.
-    std::function<void()> OnDestroyed;
-
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnSize(int, int) override { ApplyLayout(); }
+    void OnCommand(int id, UINT code, HWND control) override;
+    void OnClose() override { Close(); }
+    void OnDestroy() override { FormDestroy(); }
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     void CreateChildren();
     void ApplyLayout();
@@ -84,7 +83,6 @@ private:
     BadLineReport& reports_;
     MonthSchedule schedule_;
     MonthScheduleLayout layout_;
-    HWND hwnd_ = nullptr;
     HWND tooltip_ = nullptr;
     HFONT listFont_ = nullptr;
     HFONT labelFont_ = nullptr;

@@ -1,14 +1,97 @@
 #include "app/settings_bulk.h"
 
-#include "common/app_title.h"
-#include "timesync/sync_schedule.h"
-
 #include <algorithm>
+#include <type_traits>
+
+#include "app/settings_table.h"
 
 namespace zenka {
 namespace {
 
-std::string PosSection(std::string_view tag) { return std::string(setting::kPosSectionPrefix) + std::string(tag); }
+bool Read(SettingsStore& store, const std::string& section, const std::string& name, bool defaultValue) {
+    return store.ReadBool(section, name, defaultValue);
+}
+int32_t Read(SettingsStore& store, const std::string& section, const std::string& name, int32_t defaultValue) {
+    return store.ReadInteger(section, name, defaultValue);
+}
+std::string Read(SettingsStore& store, const std::string& section, const std::string& name,
+                 const std::string& defaultValue) {
+    return store.ReadString(section, name, defaultValue);
+}
+Color Read(SettingsStore& store, const std::string& section, const std::string& name, Color defaultValue) {
+    return store.ReadColor(section, name, defaultValue);
+}
+Shortcut Read(SettingsStore& store, const std::string& section, const std::string& name,
+              const Shortcut& defaultValue) {
+    return store.ReadShortcut(section, name, defaultValue);
+}
+
+void Write(SettingsStore& store, const std::string& section, const std::string& name, bool value) {
+    store.WriteBool(section, name, value);
+}
+void Write(SettingsStore& store, const std::string& section, const std::string& name, int32_t value) {
+    store.WriteInteger(section, name, value);
+}
+void Write(SettingsStore& store, const std::string& section, const std::string& name, const std::string& value) {
+    store.WriteString(section, name, value);
+}
+void Write(SettingsStore& store, const std::string& section, const std::string& name, Color value) {
+    store.WriteColor(section, name, value);
+}
+void Write(SettingsStore& store, const std::string& section, const std::string& name, const Shortcut& value) {
+    store.WriteShortcut(section, name, value);
+}
+void Write(SettingsStore& store, const std::string& section, const std::string& name, FixedText value) {
+    store.WriteString(section, name, value.text);
+}
+
+// The rows chosen, in table order; every read takes the record's initial
+// value as its default.
+template <typename Chosen>
+void ReadRows(SettingsStore& store, std::string_view resolutionTag, AppSettings& settings, Chosen chosen) {
+    AppSettings defaults;
+    for (const SettingRow& row : SettingsTable()) {
+        if (!chosen(row)) continue;
+        const std::string section = SectionOf(row, resolutionTag);
+        std::visit(
+            [&](auto value) {
+                if constexpr (!std::is_same_v<decltype(value), FixedText>) {
+                    auto read = Read(store, section, row.name, value(defaults, row.alarmSlot));
+                    if constexpr (std::is_same_v<decltype(read), int32_t>) {
+                        read = std::clamp(read, row.range.min, row.range.max);
+                    }
+                    value(settings, row.alarmSlot) = std::move(read);
+                }
+            },
+            row.value);
+    }
+}
+
+template <typename Chosen>
+void WriteRows(SettingsStore& store, std::string_view resolutionTag, AppSettings settings, Chosen chosen) {
+    for (const SettingRow& row : SettingsTable()) {
+        if (!chosen(row)) continue;
+        const std::string section = SectionOf(row, resolutionTag);
+        std::visit(
+            [&](auto value) {
+                if constexpr (std::is_same_v<decltype(value), FixedText>) {
+                    Write(store, section, row.name, value);
+                } else {
+                    Write(store, section, row.name, value(settings, row.alarmSlot));
+                }
+            },
+            row.value);
+    }
+}
+
+void ReadRowsAt(SettingsStore& store, std::string_view resolutionTag, AppSettings& settings, ReadAt moment) {
+    ReadRows(store, resolutionTag, settings, [moment](const SettingRow& row) { return row.readAt == moment; });
+}
+
+bool IsWindowPosition(const SettingRow& row) { return row.section == kPosSection; }
+
+// The month schedule view's bounds belong to the view, not to the record.
+constexpr std::string_view kMemoSection = "Memo";
 
 }  // namespace
 
@@ -16,204 +99,67 @@ std::string ResolutionTag(int32_t width, int32_t height) {
     return std::to_string(width) + "\u00D7" + std::to_string(height);
 }
 
-void LoadAllSettings(SettingsStore& store, std::string_view resolutionTag, AppSettings& s, DayLists& lists) {
-    const AppSettings d;  // the defaults
-    s.form.layer = std::clamp(store.ReadInteger(setting::kFormLayer, d.form.layer), 0, 255);
-    s.pos = LoadWindowPosition(store, resolutionTag);
-    s.koyomiJulius = store.ReadBool(setting::kKoyomiJulius, d.koyomiJulius);
-    s.form.style = store.ReadBool(setting::kFormStyle, d.form.style);
-
-    s.jiho.on = store.ReadBool(setting::kJihoOn, d.jiho.on);
-    s.jiho.half = store.ReadBool(setting::kJihoHalf, d.jiho.half);
-    s.jiho.full = store.ReadString(setting::kJihoFull, d.jiho.full);
-    s.jiho.file = store.ReadString(setting::kJihoFile, d.jiho.file);
-    s.jiho.file2 = store.ReadString(setting::kJihoFile2, d.jiho.file2);
-
-    s.keikoku.onOff = store.ReadBool(setting::kKeikokuOnOff, d.keikoku.onOff);
-    s.keikoku.soundOn = store.ReadBool(setting::kKeikokuSoundOn, d.keikoku.soundOn);
-    s.keikoku.fileName = store.ReadString(setting::kKeikokuFileName, d.keikoku.fileName);
-
-    s.autoClose.onOff = store.ReadBool(setting::kAutoCloseOnOff, d.autoClose.onOff);
-    s.autoClose.interval = store.ReadInteger(setting::kAutoCloseInterval, d.autoClose.interval);
-
-    for (size_t n = 0; n < s.alarms.size(); ++n) {
-        AlarmSlot& slot = s.alarms[n];
-        const AlarmSlot& def = d.alarms[n];
-        slot.onOff = store.ReadString(setting::kAlarmSection, setting::AlarmValue(setting::kAlarmOnOff, n), def.onOff);
-        slot.mai = store.ReadString(setting::kAlarmSection, setting::AlarmValue(setting::kAlarmMai, n), def.mai);
-        slot.h = store.ReadString(setting::kAlarmSection, setting::AlarmValue(setting::kAlarmHour, n), def.h);
-        slot.m = store.ReadString(setting::kAlarmSection, setting::AlarmValue(setting::kAlarmMinute, n), def.m);
-        slot.sou = store.ReadString(setting::kAlarmSection, setting::AlarmValue(setting::kAlarmSound, n), def.sou);
-        slot.mes = store.ReadString(setting::kAlarmSection, setting::AlarmValue(setting::kAlarmMessage, n), def.mes);
-    }
-
-    s.sync.teiki = store.ReadBool(setting::kSyncTeiki, d.sync.teiki);
-    s.sync.oneday = store.ReadBool(setting::kSyncOneday, d.sync.oneday);
-    s.sync.oki = ClampSyncInterval(store.ReadInteger(setting::kSyncOki, d.sync.oki));
-    s.sync.syncDay = store.ReadString(setting::kSyncSyncDay, d.sync.syncDay);
-    s.sync.soundOn = store.ReadBool(setting::kSyncSoundOn, d.sync.soundOn);
-    s.sync.tSoundName = store.ReadString(setting::kSyncTSoundName, d.sync.tSoundName);
-    s.sync.dialOnly = store.ReadBool(setting::kSyncDialOnly, d.sync.dialOnly);
-    s.sync.proxy = store.ReadString(setting::kSyncProxy, d.sync.proxy);
-    s.sync.proxyUserId = store.ReadString(setting::kSyncProxyUserId, d.sync.proxyUserId);
-    s.sync.proxyPassword = store.ReadString(setting::kSyncProxyPassword, d.sync.proxyPassword);
-    s.sync.adjustment = store.ReadInteger(setting::kSyncAdjustment, d.sync.adjustment);
-    s.sync.server = store.ReadString(setting::kSyncServer, d.sync.server);
-    s.sync.start = store.ReadBool(setting::kSyncStart, d.sync.start);
-
-    s.form.autoBackup = store.ReadBool(setting::kFormAutoBackup, d.form.autoBackup);
-    s.form.deleteRecent = store.ReadBool(setting::kFormDelete, d.form.deleteRecent);
-    s.form.tmpDelete = store.ReadBool(setting::kFormTmpDelete, d.form.tmpDelete);
-
-    s.color.weekday = store.ReadColor(setting::kColorWeekday, d.color.weekday);
-    s.color.saturday = store.ReadColor(setting::kColorSaturday, d.color.saturday);
-    s.color.sunday = store.ReadColor(setting::kColorSunday, d.color.sunday);
-    s.color.holiday = store.ReadColor(setting::kColorHoliday, d.color.holiday);
-    s.color.specialday = store.ReadColor(setting::kColorSpecialday, d.color.specialday);
-    s.color.yoteiday = store.ReadColor(setting::kColorYoteiday, d.color.yoteiday);
-
-    s.form.firstDayOfWeek = store.ReadBool(setting::kFormFirstDayOfWeek, d.form.firstDayOfWeek);
-    s.form.neighbor = store.ReadBool(setting::kFormNeighbor, d.form.neighbor);
-    s.form.line = store.ReadBool(setting::kFormLine, d.form.line);
-    s.form.japanese = store.ReadBool(setting::kFormJapanese, d.form.japanese);
-    s.form.w = store.ReadBool(setting::kFormW, d.form.w);
-    s.form.big = store.ReadBool(setting::kFormBig, d.form.big);
-
-    s.imageHint = store.ReadString(setting::kImageHint, d.imageHint);
-    s.form.rokuyo = store.ReadBool(setting::kFormRokuyo, d.form.rokuyo);
-    s.form.hotKey1 = store.ReadShortcut(setting::kFormHotKey1, d.form.hotKey1);
-
+void LoadAllSettings(SettingsStore& store, std::string_view resolutionTag, AppSettings& settings, DayLists& lists) {
+    ReadRowsAt(store, resolutionTag, settings, ReadAt::kStart);
+    ReadRowsAt(store, resolutionTag, settings, ReadAt::kStartLast);
     lists = LoadDayLists(store.Keys());
 }
 
-void LoadStartupDisplay(SettingsStore& store, AppSettings& s) {
-    const AppSettings d;
-    s.kidou.tray = store.ReadBool(setting::kKidouTray, d.kidou.tray);
-    s.kidou.cal = store.ReadBool(setting::kKidouCal, d.kidou.cal);
-    s.kidou.w = store.ReadBool(setting::kKidouW, d.kidou.w);
+void LoadStartupDisplay(SettingsStore& store, AppSettings& settings) {
+    ReadRowsAt(store, {}, settings, ReadAt::kStartupDisplay);
 }
 
-void LoadStartupWait(SettingsStore& store, AppSettings& s) {
-    s.form.wait = std::clamp(store.ReadInteger(setting::kFormWait, AppSettings().form.wait), 0, 60);
+void LoadStartupWait(SettingsStore& store, AppSettings& settings) {
+    ReadRowsAt(store, {}, settings, ReadAt::kStartupWait);
 }
 
-void LoadTrayChecks(SettingsStore& store, AppSettings& s) {
-    const AppSettings d;
-    s.icon.tsuki = store.ReadBool(setting::kIconTsuki, d.icon.tsuki);
-    s.icon.youbi = store.ReadBool(setting::kIconYoubi, d.icon.youbi);
-    s.icon.loaded = true;
+void LoadTrayChecks(SettingsStore& store, AppSettings& settings) {
+    ReadRowsAt(store, {}, settings, ReadAt::kTrayIconsPlaced);
+    settings.icon.loaded = true;
 }
 
-void SaveAllSettings(SettingsStore& store, std::string_view resolutionTag, const AppSettings& s,
+void SaveAllSettings(SettingsStore& store, std::string_view resolutionTag, const AppSettings& settings,
                      const DayLists& lists) {
-    store.WriteInteger(setting::kFormLayer, s.form.layer);
-    SaveWindowPosition(store, resolutionTag, s.pos);
-    store.WriteBool(setting::kKoyomiJulius, s.koyomiJulius);
-    store.WriteString(setting::kFormName3, kApplicationTitle);
-    store.WriteBool(setting::kFormStyle, s.form.style);
-
-    AppSettings::Icon icon = s.icon;
-    if (!icon.loaded) {
-        // Written back as stored, so the first run also leaves every value.
-        AppSettings stored;
-        LoadTrayChecks(store, stored);
-        icon = stored.icon;
-    }
-    store.WriteBool(setting::kIconTsuki, icon.tsuki);
-    store.WriteBool(setting::kIconYoubi, icon.youbi);
-
-    store.WriteBool(setting::kJihoOn, s.jiho.on);
-    store.WriteBool(setting::kJihoHalf, s.jiho.half);
-    store.WriteString(setting::kJihoFull, s.jiho.full);
-    store.WriteString(setting::kJihoFile, s.jiho.file);
-    store.WriteString(setting::kJihoFile2, s.jiho.file2);
-    store.WriteString(setting::kImageHint, s.imageHint);
-    store.WriteBool(setting::kFormRokuyo, s.form.rokuyo);
-
-    store.WriteBool(setting::kKeikokuOnOff, s.keikoku.onOff);
-    store.WriteBool(setting::kKeikokuSoundOn, s.keikoku.soundOn);
-    store.WriteString(setting::kKeikokuFileName, s.keikoku.fileName);
-
-    store.WriteBool(setting::kAutoCloseOnOff, s.autoClose.onOff);
-    store.WriteInteger(setting::kAutoCloseInterval, s.autoClose.interval);
-
-    for (size_t n = 0; n < s.alarms.size(); ++n) {
-        const AlarmSlot& slot = s.alarms[n];
-        store.WriteString(setting::kAlarmSection, setting::AlarmValue(setting::kAlarmOnOff, n), slot.onOff);
-        store.WriteString(setting::kAlarmSection, setting::AlarmValue(setting::kAlarmMai, n), slot.mai);
-        store.WriteString(setting::kAlarmSection, setting::AlarmValue(setting::kAlarmHour, n), slot.h);
-        store.WriteString(setting::kAlarmSection, setting::AlarmValue(setting::kAlarmMinute, n), slot.m);
-        store.WriteString(setting::kAlarmSection, setting::AlarmValue(setting::kAlarmSound, n), slot.sou);
-        store.WriteString(setting::kAlarmSection, setting::AlarmValue(setting::kAlarmMessage, n), slot.mes);
-    }
-
-    store.WriteBool(setting::kSyncTeiki, s.sync.teiki);
-    store.WriteBool(setting::kSyncOneday, s.sync.oneday);
-    store.WriteInteger(setting::kSyncOki, s.sync.oki);
-    store.WriteBool(setting::kSyncSoundOn, s.sync.soundOn);
-    store.WriteString(setting::kSyncTSoundName, s.sync.tSoundName);
-    store.WriteBool(setting::kSyncDialOnly, s.sync.dialOnly);
-    store.WriteString(setting::kSyncProxy, s.sync.proxy);
-    store.WriteString(setting::kSyncProxyUserId, s.sync.proxyUserId);
-    store.WriteString(setting::kSyncProxyPassword, s.sync.proxyPassword);
-    store.WriteInteger(setting::kSyncAdjustment, s.sync.adjustment);
-    store.WriteString(setting::kSyncServer, s.sync.server);
-    store.WriteBool(setting::kSyncStart, s.sync.start);
-
-    store.WriteBool(setting::kFormAutoBackup, s.form.autoBackup);
-    store.WriteInteger(setting::kFormWait, s.form.wait);
-    store.WriteBool(setting::kFormDelete, s.form.deleteRecent);
-    store.WriteBool(setting::kFormTmpDelete, s.form.tmpDelete);
-
-    store.WriteColor(setting::kColorWeekday, s.color.weekday);
-    store.WriteColor(setting::kColorSaturday, s.color.saturday);
-    store.WriteColor(setting::kColorSunday, s.color.sunday);
-    store.WriteColor(setting::kColorHoliday, s.color.holiday);
-    store.WriteColor(setting::kColorSpecialday, s.color.specialday);
-    store.WriteColor(setting::kColorYoteiday, s.color.yoteiday);
-
-    store.WriteBool(setting::kFormFirstDayOfWeek, s.form.firstDayOfWeek);
-    store.WriteBool(setting::kFormNeighbor, s.form.neighbor);
-    store.WriteBool(setting::kFormLine, s.form.line);
-    store.WriteBool(setting::kFormJapanese, s.form.japanese);
-    store.WriteBool(setting::kFormW, s.form.w);
-    store.WriteBool(setting::kFormBig, s.form.big);
-    store.WriteShortcut(setting::kFormHotKey1, s.form.hotKey1);
-
-    store.WriteBool(setting::kKidouTray, s.kidou.tray);
-    store.WriteBool(setting::kKidouCal, s.kidou.cal);
-    store.WriteBool(setting::kKidouW, s.kidou.w);
-
+    AppSettings saved = settings;
+    // Written back as stored, so that an exit during the start-up wait, the
+    // first run's too, leaves every value.
+    if (!saved.icon.loaded) LoadTrayChecks(store, saved);
+    WriteRows(store, resolutionTag, saved, [](const SettingRow& row) { return row.writeAt == WriteAt::kExit; });
     SaveDayLists(store.Keys(), lists);
 }
 
 WindowPosition LoadWindowPosition(SettingsStore& store, std::string_view resolutionTag) {
-    const std::string section = PosSection(resolutionTag);
-    return {store.ReadInteger(section, setting::kPosLeft, 0), store.ReadInteger(section, setting::kPosTop, 0)};
+    AppSettings settings;
+    ReadRows(store, resolutionTag, settings, IsWindowPosition);
+    return settings.pos;
 }
 
 void SaveWindowPosition(SettingsStore& store, std::string_view resolutionTag, const WindowPosition& position) {
-    const std::string section = PosSection(resolutionTag);
-    store.WriteInteger(section, setting::kPosLeft, position.left);
-    store.WriteInteger(section, setting::kPosTop, position.top);
+    AppSettings settings;
+    settings.pos = position;
+    WriteRows(store, resolutionTag, settings, IsWindowPosition);
 }
 
-void SaveSyncDay(SettingsStore& store, std::string_view syncDay) { store.WriteString(setting::kSyncSyncDay, syncDay); }
+void SaveSyncDay(SettingsStore& store, std::string_view syncDay) {
+    AppSettings settings;
+    settings.sync.syncDay = syncDay;
+    WriteRows(store, {}, settings, [](const SettingRow& row) { return row.writeAt == WriteAt::kSyncAttempt; });
+}
 
 MemoBounds LoadMemoBounds(SettingsStore& store, int32_t screenWidth, int32_t screenHeight) {
     MemoBounds bounds;
-    bounds.width = store.ReadInteger(setting::kMemoWidth, bounds.width);
-    bounds.height = store.ReadInteger(setting::kMemoHeight, bounds.height);
-    bounds.left = store.ReadInteger(setting::kMemoLeft, screenWidth / 2 - bounds.width / 2);
-    bounds.top = store.ReadInteger(setting::kMemoTop, screenHeight / 2 - bounds.height / 2);
+    bounds.width = store.ReadInteger(kMemoSection, "Width", bounds.width);
+    bounds.height = store.ReadInteger(kMemoSection, "Height", bounds.height);
+    bounds.left = store.ReadInteger(kMemoSection, "Left", screenWidth / 2 - bounds.width / 2);
+    bounds.top = store.ReadInteger(kMemoSection, "Top", screenHeight / 2 - bounds.height / 2);
     return bounds;
 }
 
 void SaveMemoBounds(SettingsStore& store, const MemoBounds& bounds) {
-    store.WriteInteger(setting::kMemoLeft, bounds.left);
-    store.WriteInteger(setting::kMemoTop, bounds.top);
-    store.WriteInteger(setting::kMemoWidth, bounds.width);
-    store.WriteInteger(setting::kMemoHeight, bounds.height);
+    store.WriteInteger(kMemoSection, "Left", bounds.left);
+    store.WriteInteger(kMemoSection, "Top", bounds.top);
+    store.WriteInteger(kMemoSection, "Width", bounds.width);
+    store.WriteInteger(kMemoSection, "Height", bounds.height);
 }
 
 }  // namespace zenka

@@ -1,7 +1,8 @@
 #include "app/single_instance_win.h"
 
 #include "common/app_title.h"
-#include "app/main_window_win.h"
+#include "app/main_window_ids.h"
+#include "controls/window_base_win.h"
 
 namespace zenka {
 
@@ -36,14 +37,8 @@ void BringFirstInstanceForward() {
 }
 
 HWND CreateApplicationWindow(HINSTANCE instance) {
-    WNDCLASSEXW wc{};
-    if (!GetClassInfoExW(instance, kApplicationWindowClass, &wc)) {
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = instance;
-        wc.lpszClassName = kApplicationWindowClass;
-        RegisterClassExW(&wc);
-    }
+    // Nothing but an owner: the system's default processing is all it does.
+    RegisterWindowClass({kApplicationWindowClass}, DefWindowProcW);
     return CreateWindowExW(WS_EX_TOOLWINDOW, kApplicationWindowClass, kApplicationTitleW, WS_POPUP, 0, 0, 0, 0,
                            nullptr, nullptr, instance, nullptr);
 }

@@ -1,8 +1,15 @@
 #include "app/taskbar_notice.h"
 
-#include "common/setting_names.h"
+#include "app/settings_table.h"
 
 namespace zenka {
+namespace {
+
+// "1" once the notice has been shown.
+constexpr std::string_view kNoticeShownSection = "Form";
+constexpr std::string_view kNoticeShownName = "TaskbarNotice";
+
+}  // namespace
 
 const char* const kTaskbarNoticeText =
     "Zenka をご利用いただきありがとうございます。\r\n"
@@ -20,12 +27,11 @@ const char* const kTaskbarNoticeText =
 bool TaskbarNoticeDue(KeyStore& keys, uint32_t realBuild) {
     if (realBuild < kFirstBuildHidingNewTrayIcons) return false;
     // Every save writes the title, so a store without it was never saved.
-    return !keys.ReadText(setting::kFormName3.section, setting::kFormName3.value) &&
-           !keys.ReadText(setting::kFormTaskbarNotice.section, setting::kFormTaskbarNotice.value);
+    return !keys.ReadText(kTitleSection, kTitleName) && !keys.ReadText(kNoticeShownSection, kNoticeShownName);
 }
 
 void RememberTaskbarNoticeShown(KeyStore& keys) {
-    keys.WriteText(setting::kFormTaskbarNotice.section, setting::kFormTaskbarNotice.value, "1");
+    keys.WriteText(kNoticeShownSection, kNoticeShownName, "1");
 }
 
 }  // namespace zenka

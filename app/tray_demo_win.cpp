@@ -19,6 +19,7 @@
 #include "app/main_tray_win.h"
 #include "calendar/default_holidays.h"
 #include "common/executable_path_win.h"
+#include "controls/window_base_win.h"
 
 namespace zenka {
 namespace {
@@ -102,38 +103,35 @@ struct Demo {
     PeriodicTick& tick;
 };
 
-Demo* demo = nullptr;
-
-LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        switch (message) {
-            case WM_TIMER:
-                if (wParam == kTimer1 && demo) demo->tick.Timer1Timer();
-                if (wParam == kEndTimer) DestroyWindow(hwnd);
-                if (wParam == kHoverTimer) {
-                    KillTimer(hwnd, kHoverTimer);
-                    SetCursorPos(hoverPoint.x, hoverPoint.y);
-                }
-                return 0;
-            case WM_COMMAND:
-                if (demo) demo->Command(LOWORD(wParam));
-                return 0;
-            case WM_DESTROY:
-                PostQuitMessage(0);
-                return 0;
-            default: break;
-        }
-    } catch (...) {
-        ReportCurrentException(hwnd);
-        return 0;
+// The hidden window that owns the icons and their menu; it goes with the
+// menu's close item or when the time is up, and the program with it.
+class DemoWindow : public WindowBase {
+public:
+    bool Create() {
+        return CreateWindowOf({L"ZenkaTrayDemo"}, WS_EX_TOOLWINDOW, L"Zenka 2006", WS_POPUP, 0, 0, 0, 0, nullptr,
+                              nullptr);
     }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-}
+    Demo* demo = nullptr;
+
+private:
+    void OnTimer(UINT_PTR id) override {
+        if (id == kTimer1 && demo) demo->tick.Timer1Timer();
+        if (id == kEndTimer) DestroyWindow(hwnd_);
+        if (id == kHoverTimer) {
+            KillTimer(hwnd_, kHoverTimer);
+            SetCursorPos(hoverPoint.x, hoverPoint.y);
+        }
+    }
+    void OnCommand(int id, UINT, HWND) override {
+        if (demo) demo->Command(static_cast<UINT>(id));
+    }
+    void OnDestroy() override { PostQuitMessage(0); }
+};
 
 }  // namespace
 }  // namespace zenka
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace zenka;
     int year = 0, month = 0, day = 0, seconds = 0;
     bool withNotice = false;
@@ -150,35 +148,25 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         }
     }
 
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance;
-    wc.lpszClassName = L"ZenkaTrayDemo";
-    RegisterClassW(&wc);
-    HWND window = CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, L"Zenka 2006", WS_POPUP, 0, 0, 0, 0, nullptr,
-                                  nullptr, instance, nullptr);
-    if (!window) return 1;
+    DemoWindow window;
+    if (!window.Create()) return 1;
 
     const DemoClock clock(year, static_cast<uint8_t>(month), static_cast<uint8_t>(day));
-    auto owned = std::make_unique<Demo>(window, clock, SystemUsesNewerPlacementOrder());
-    demo = owned.get();
+    auto demo = std::make_unique<Demo>(window.Handle(), clock, SystemUsesNewerPlacementOrder());
+    window.demo = demo.get();
     demo->settings.keikoku.onOff = withNotice;
     demo->Command(0);  // the check marks
     demo->placement.PlaceTrayIcons();
-    SetTimer(window, kTimer1, 10000, nullptr);
-    if (seconds > 0) SetTimer(window, kEndTimer, static_cast<UINT>(seconds) * 1000, nullptr);
-    if (hoverPoint.x >= 0) SetTimer(window, kHoverTimer, 2000, nullptr);
-    try {
-        demo->tick.Timer1Timer();
-    } catch (...) {
-        ReportCurrentException(window);
-    }
+    SetTimer(window.Handle(), kTimer1, 10000, nullptr);
+    if (seconds > 0) SetTimer(window.Handle(), kEndTimer, static_cast<UINT>(seconds) * 1000, nullptr);
+    if (hoverPoint.x >= 0) SetTimer(window.Handle(), kHoverTimer, 2000, nullptr);
+    ReportErrors(window.Handle(), [&] { demo->tick.Timer1Timer(); });
 
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
-    demo = nullptr;
+    window.demo = nullptr;
     return 0;
 }

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <sstream>
 
 #include "calendar/comma_text.h"
@@ -13,6 +14,7 @@
 #include "calendar/julius.h"
 #include "calendar/number_text.h"
 #include "calendar/old_calendar.h"
+#include "calendar/sekki.h"
 #include "common/cp932.h"
 
 namespace zenka::cli {
@@ -63,13 +65,15 @@ std::string UsageText() {
            "  年と月の月間カレンダーと、日ごとの曜日・祝日名などを表示します。\n"
            "  --monday           月曜日から始める\n"
            "  --rokuyo           六曜を表示する\n"
+           "  --sekki            二十四節気と雑節 (1900年から2100年まで) を表示する\n"
            "  --holidays FILE    休日リストをファイルから読む (既定は初期状態の休日リスト)\n"
            "  --special FILE     特別日リストをファイルから読む\n"
            "  --schedule FILE    予定日リストをファイルから読む\n"
            "  --no-equinox       春分の日・秋分の日を自動で休日にしない\n"
            "  --no-color         色を付けない\n"
            "  --tsv FROM TO      FROM から TO まで (YYYY-MM-DD) 一日一行のタブ区切りで出力する:\n"
-           "                     日付, 曜日番号, 属性, フォント番号, 旧暦月, 旧暦日, 六曜番号, 名前\n"
+           "                     日付, 曜日番号, 属性, フォント番号, 旧暦月, 旧暦日, 六曜番号, 名前,\n"
+           "                     節気・雑節 (カンマ区切り)\n"
            "  リストファイルはシフトJISかUTF-8で一行に一つの規則を書きます。\n";
 }
 
@@ -86,6 +90,8 @@ CalOptions ParseArguments(const std::vector<std::string>& args) {
             options.mondayFirst = true;
         } else if (arg == "--rokuyo") {
             options.rokuyo = true;
+        } else if (arg == "--sekki") {
+            options.sekki = true;
         } else if (arg == "--no-equinox") {
             options.equinox = false;
         } else if (arg == "--no-color") {
@@ -170,6 +176,9 @@ std::string RenderMonth(const DayRuleSet& rules, int32_t year, uint8_t month, co
             const uint8_t rokuyo = RokuyoIndex(j);
             if (rokuyo != 0) line += std::string(RokuyoNames(rokuyo)) + " ";
         }
+        if (options.sekki) {
+            for (const SekkiMark& mark : SekkiMarksOf(j)) line += std::string(mark.name) + " ";
+        }
         line += GetDayNames(rules, date.year, date.month, date.day);
         while (!line.empty() && line.back() == ' ') line.pop_back();
         out += Coloured(line, font, color) + "\n";
@@ -207,6 +216,16 @@ char* PutDate(char* p, const CivilDate& date) {
     return PutTwoDigits(p, date.day);
 }
 
+// The day's solar term and 雑節, comma-joined.
+void AppendSekkiNames(std::string& buffer, std::span<const SekkiMark> marks) {
+    bool first = true;
+    for (const SekkiMark& mark : marks) {
+        if (!first) buffer += ',';
+        buffer += mark.name;
+        first = false;
+    }
+}
+
 }  // namespace
 
 void WriteTsv(std::ostream& out, const DayRuleSet& rules, int32_t fromJulius, int32_t toJulius) {
@@ -218,6 +237,7 @@ void WriteTsv(std::ostream& out, const DayRuleSet& rules, int32_t fromJulius, in
     // holiday.
     WalkDay day = WalkDayOf(fromJulius);
     OldCalendarWalk oldCalendar(fromJulius);
+    SekkiWalk sekki(fromJulius);
     std::optional<bool> dayBeforeOwnHoliday;
     for (;;) {
         const DayClassification kind = ClassifyDay(rules, day, dayBeforeOwnHoliday);
@@ -242,6 +262,8 @@ void WriteTsv(std::ostream& out, const DayRuleSet& rules, int32_t fromJulius, in
                 if (static_cast<unsigned char>(buffer[i]) < 0x20) buffer[i] = ' ';
             }
         }
+        buffer += '\t';
+        AppendSekkiNames(buffer, sekki.Marks());
         buffer += '\n';
         if (buffer.size() >= kChunk) {
             out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
@@ -250,6 +272,7 @@ void WriteTsv(std::ostream& out, const DayRuleSet& rules, int32_t fromJulius, in
         if (day.julius == toJulius) break;
         day = DayAfter(day);
         oldCalendar.Next();
+        sekki.Next();
     }
     out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
 }

@@ -24,6 +24,7 @@ struct CalOptions {
     std::optional<uint8_t> month;
     bool mondayFirst = false;
     bool rokuyo = false;
+    bool sekki = false;  // the solar terms and 雑節 in the day lines
     bool equinox = true;
     bool color = true;  // still only when writing to a terminal
     bool help = false;

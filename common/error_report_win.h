@@ -1,12 +1,13 @@
 // The general error report: an error that ends a user action is shown in a
 // message box with its text, owned by the window the action happened in.
-// Handlers catch at the edge of message handling and report here.
+// The window and dialog bases run every message through ReportErrors.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace zenka {
 
@@ -24,7 +25,22 @@ void ReportError(HWND owner, const std::string& text);
 
 // Reports the exception being handled: its text, or a general one for an
 // exception that carries none. Call only inside a catch block; it never
-// throws, so a window procedure can end with it.
+// throws. ReportErrors is the one place that calls it.
 void ReportCurrentException(HWND owner) noexcept;
+
+// Runs one step: a message at the edge of its handling, or a part of an
+// action that the rest of the action goes on after. An error that ends the
+// step is reported here, the one place that catches them, and false
+// answered; nothing leaves, so a window procedure can end with it.
+template <class Step>
+bool ReportErrors(HWND owner, Step&& step) noexcept {
+    try {
+        std::forward<Step>(step)();
+        return true;
+    } catch (...) {
+        ReportCurrentException(owner);
+        return false;
+    }
+}
 
 }  // namespace zenka

@@ -9,7 +9,6 @@
 #include <string_view>
 
 #include "common/key_store.h"
-#include "common/setting_names.h"
 #include "common/shortcut_text.h"
 #include "common/color.h"
 
@@ -35,18 +34,6 @@ public:
     void WriteShortcut(std::string_view section, std::string_view name, const Shortcut& value);
 
     void EraseSection(std::string_view section);
-
-    // The same, for a setting named by its constant.
-    int32_t ReadInteger(const SettingName& n, int32_t d) { return ReadInteger(n.section, n.value, d); }
-    bool ReadBool(const SettingName& n, bool d) { return ReadBool(n.section, n.value, d); }
-    std::string ReadString(const SettingName& n, std::string_view d) { return ReadString(n.section, n.value, d); }
-    Color ReadColor(const SettingName& n, Color d) { return ReadColor(n.section, n.value, d); }
-    Shortcut ReadShortcut(const SettingName& n, const Shortcut& d) { return ReadShortcut(n.section, n.value, d); }
-    void WriteInteger(const SettingName& n, int32_t v) { WriteInteger(n.section, n.value, v); }
-    void WriteBool(const SettingName& n, bool v) { WriteBool(n.section, n.value, v); }
-    void WriteString(const SettingName& n, std::string_view v) { WriteString(n.section, n.value, v); }
-    void WriteColor(const SettingName& n, Color v) { WriteColor(n.section, n.value, v); }
-    void WriteShortcut(const SettingName& n, const Shortcut& v) { WriteShortcut(n.section, n.value, v); }
 
     KeyStore& Keys() { return keys_; }
 

@@ -18,6 +18,7 @@
 #include "calendar/default_holidays.h"
 #include "common/utf16_win.h"
 #include "controls/month_calendar_win.h"
+#include "controls/window_base_win.h"
 
 namespace {
 
@@ -70,26 +71,39 @@ void ShowDateInTitle(HWND window, const TCustomCalendarEx2k& calendar) {
     SetWindowTextW(window, title);
 }
 
-LRESULT CALLBACK DemoWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_SIZE:
-            if (HWND calendar = FindWindowExW(hwnd, nullptr, kMonthCalendarClass, nullptr)) {
-                MoveWindow(calendar, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
-            }
-            return 0;
-        case WM_SETFOCUS:
-            if (HWND calendar = FindWindowExW(hwnd, nullptr, kMonthCalendarClass, nullptr)) SetFocus(calendar);
-            return 0;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
+// The window the calendar fills; closing it ends the program.
+class DemoWindow : public WindowBase {
+public:
+    explicit DemoWindow(MonthCalendarControl& calendar) : calendar_(calendar) {}
+
+    bool Create(int clientWidth, int clientHeight) {
+        // The calendar draws its sunken edge inside its own size, so the
+        // window is made just big enough for the calendar at the asked size.
+        const DWORD style = WS_OVERLAPPEDWINDOW;
+        RECT frame{0, 0, clientWidth, clientHeight};
+        AdjustWindowRectEx(&frame, style, FALSE, 0);
+        const WindowClass windowClass{kDemoClass, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
+        return CreateWindowOf(windowClass, 0, L"", style, 40, 40, frame.right - frame.left, frame.bottom - frame.top,
+                              nullptr, nullptr);
     }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-}
+
+private:
+    void OnSize(int width, int height) override {
+        if (calendar_.Handle()) MoveWindow(calendar_.Handle(), 0, 0, width, height, TRUE);
+    }
+    void OnDestroy() override { PostQuitMessage(0); }
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message != WM_SETFOCUS) return DefaultProcessing(message, wParam, lParam);
+        if (calendar_.Handle()) SetFocus(calendar_.Handle());
+        return 0;
+    }
+
+    MonthCalendarControl& calendar_;
+};
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     Options options;
@@ -100,26 +114,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         return 2;
     }
 
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = DemoWindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kDemoClass;
-    RegisterClassExW(&wc);
-
-    // The calendar draws its sunken edge inside its own size, so the window
-    // is made just big enough for the calendar at the asked size.
-    const DWORD style = WS_OVERLAPPEDWINDOW;
-    RECT frame{0, 0, options.width, options.height};
-    AdjustWindowRectEx(&frame, style, FALSE, 0);
-    HWND window = CreateWindowExW(0, kDemoClass, L"", style, 40, 40, frame.right - frame.left,
-                                  frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
-    if (!window) return 1;
-
     SystemClock clock;
     MonthCalendarControl calendar(clock);
+    DemoWindow demo(calendar);
+    if (!demo.Create(options.width, options.height)) return 1;
+    HWND window = demo.Handle();
     calendar.SetHolidayList(DefaultHolidayLines());
     calendar.SetColor(clWhite);
     calendar.SetDayOfWeekBkColor(clGray);

@@ -10,20 +10,17 @@
 
 #include <functional>
 
+#include "controls/dialog_base_win.h"
+
 namespace zenka {
 
-class DialogPage {
+class DialogPage : public DialogBase {
 public:
     explicit DialogPage(int templateId) : templateId_(templateId) {}
-    virtual ~DialogPage();
-    DialogPage(const DialogPage&) = delete;
-    DialogPage& operator=(const DialogPage&) = delete;
 
     // Creates the page hidden, as a child of the dialog. False when the
     // template is missing.
-    bool Create(HWND dialog);
-    HWND Handle() const { return hwnd_; }
-    HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+    bool Create(HWND dialog) { return CreateModeless(templateId_, dialog); }
 
     // Places the page over the area, in the dialog's client coordinates,
     // above the tab strip.
@@ -38,16 +35,17 @@ public:
 protected:
     // Right after the controls are made, before the page is shown.
     virtual void OnInit() {}
-    // A message for the page; return true with the dialog procedure's
-    // result when the page handled it.
-    virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // The dialog holding the page decides the focus.
+    bool OnInitDialog() final {
+        OnInit();
+        return false;
+    }
+    bool OnCommand(int id, UINT code, HWND control) final;
+    bool OnHScroll(HWND control, UINT code) final;
 
     int templateId_;
-    HWND hwnd_ = nullptr;
 };
 
 }  // namespace zenka

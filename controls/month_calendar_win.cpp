@@ -24,19 +24,9 @@ CalendarKey CalendarKeyOf(WORD key) {
     }
 }
 
-void RegisterClassOnce(HINSTANCE instance, WNDPROC proc) {
-    WNDCLASSEXW wc{};
-    if (GetClassInfoExW(instance, kMonthCalendarClass, &wc)) return;
-    wc.cbSize = sizeof(wc);
-    // No redraw styles and no background brush: every size change draws
-    // the whole bitmap anew, and the bitmap covers the whole client area.
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kMonthCalendarClass;
-    RegisterClassExW(&wc);
-}
+// No redraw styles and no background brush: every size change draws the
+// whole bitmap anew, and the bitmap covers the whole client area.
+const WindowClass kClass{kMonthCalendarClass, CS_DBLCLKS};
 
 }  // namespace
 
@@ -47,62 +37,20 @@ MonthCalendarControl::~MonthCalendarControl() {
 }
 
 bool MonthCalendarControl::Create(HWND parent, int x, int y, int width, int height, int id) {
-    if (hwnd_) return false;
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    RegisterClassOnce(instance, WindowProc);
-    CreateWindowExW(WS_EX_CLIENTEDGE, kMonthCalendarClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, x, y, width,
-                    height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
-    return hwnd_ != nullptr;
+    return CreateWindowOf(kClass, WS_EX_CLIENTEDGE, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, x, y, width, height,
+                          parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
 }
 
-LRESULT CALLBACK MonthCalendarControl::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<MonthCalendarControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<MonthCalendarControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        self->ReleaseBitmap();
-        self->hwnd_ = nullptr;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    // Errors of user actions (a step into the 1582 gap) end here, at the
-    // edge of the message handling; they were raised before the date
-    // changed, so the date stays as it was.
-    try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        ReportCurrentException(hwnd);
-        return 0;
-    }
+void MonthCalendarControl::OnCreate() {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    Resize(client.right, client.bottom);
 }
 
-LRESULT MonthCalendarControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MonthCalendarControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE: {
-            RECT client;
-            GetClientRect(hwnd_, &client);
-            Resize(client.right, client.bottom);
-            return 0;
-        }
-        case WM_SIZE:
-            Resize(LOWORD(lParam), HIWORD(lParam));
-            return 0;
         case WM_ERASEBKGND:
             return 1;
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd_, &ps);
-            Paint(dc);
-            EndPaint(hwnd_, &ps);
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wParam));
-            return 0;
         case WM_GETDLGCODE:
             return DLGC_WANTARROWS | DLGC_WANTCHARS;
         case WM_KEYDOWN:
@@ -145,7 +93,7 @@ LRESULT MonthCalendarControl::HandleMessage(UINT message, WPARAM wParam, LPARAM 
             leftPressed_ = false;
             return 0;
     }
-    return DefWindowProcW(hwnd_, message, wParam, lParam);
+    return DefaultProcessing(message, wParam, lParam);
 }
 
 bool MonthCalendarControl::KeyPressed(WORD key) {
@@ -209,16 +157,12 @@ void MonthCalendarControl::Render() {
     // drawing but do not stack more boxes of the same error.
     if (error && !reportingRenderError_) {
         reportingRenderError_ = true;
-        try {
-            std::rethrow_exception(error);
-        } catch (...) {
-            ReportCurrentException(hwnd_);
-        }
+        ReportErrors(hwnd_, [&] { std::rethrow_exception(error); });
         reportingRenderError_ = false;
     }
 }
 
-void MonthCalendarControl::Paint(HDC dc) const {
+void MonthCalendarControl::OnPaint(HDC dc) {
     if (!bitmapDc_) return;
     BitBlt(dc, 0, 0, ClientWidth(), ClientHeight(), bitmapDc_, 0, 0, SRCCOPY);
 }

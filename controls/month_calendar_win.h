@@ -12,12 +12,13 @@
 
 #include "controls/gdi_canvas_win.h"
 #include "controls/month_calendar.h"
+#include "controls/window_base_win.h"
 
 namespace zenka {
 
 extern const wchar_t* const kMonthCalendarClass;  // "TMonthlyCalendar"
 
-class MonthCalendarControl : public TMonthlyCalendar {
+class MonthCalendarControl : public TMonthlyCalendar, public WindowBase {
 public:
     // The clock gives today's date and must outlive the control.
     explicit MonthCalendarControl(const Clock& clock);
@@ -27,12 +28,13 @@ public:
     // Creates the window: a child with a sunken edge, in the tab order.
     // False when that fails.
     bool Create(HWND parent, int x, int y, int width, int height, int id = 0);
-    HWND Handle() const { return hwnd_; }
 
     // The window's own events, for the host. A key reaches OnKeyDown after
     // the control has handled its own keys; a press reaches OnMouseDown
     // before the control selects the day under it. Errors a handler raises
-    // go to the general error report.
+    // go to the general error report; those of the control's own moves (a
+    // step into the 1582 gap) come before the date changes, so the date
+    // stays as it was.
     std::function<void(MonthCalendarControl& sender, WORD key)> OnKeyDown;
     std::function<void(MonthCalendarControl& sender, int x, int y)> OnMouseDown;
     std::function<void(MonthCalendarControl& sender)> OnClick;
@@ -45,16 +47,16 @@ protected:
     void Render() override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    // Shared by WM_PAINT and WM_PRINTCLIENT.
-    void Paint(HDC dc) const;
+    void OnCreate() override;
+    void OnSize(int width, int height) override { Resize(width, height); }
+    void OnPaint(HDC dc) override;
+    void OnGone() override { ReleaseBitmap(); }
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Resize(int width, int height);
     void ReleaseBitmap();
     bool KeyPressed(WORD key);
     void MousePressed(LPARAM point);
 
-    HWND hwnd_ = nullptr;
     HDC bitmapDc_ = nullptr;
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ oldBitmap_ = nullptr;

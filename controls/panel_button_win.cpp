@@ -7,21 +7,13 @@
 
 #include "common/font.h"
 #include "common/utf16_win.h"
+#include "controls/window_base_win.h"
 
 namespace zenka {
 
 const wchar_t* const kPanelButtonClass = L"TPanelButton";
 
 namespace {
-
-struct ButtonState {
-    PanelGlyph glyph = PanelGlyph::Text;
-    bool hot = false;       // the pointer is over the button
-    bool pressed = false;   // the left button went down on it
-    bool tracking = false;  // asked to hear when the pointer leaves
-};
-
-ButtonState* StateOf(HWND hwnd) { return reinterpret_cast<ButtonState*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
 
 // Maps points of a 16 x 16 design square into the button, centred, turned
 // by an angle around the square's centre.
@@ -154,33 +146,6 @@ void DrawText(HWND hwnd, HDC dc, const RECT& rect, COLORREF color) {
     DeleteObject(font);
 }
 
-void Paint(HWND hwnd, HDC dc) {
-    const ButtonState* state = StateOf(hwnd);
-    if (!state) return;
-    RECT rect;
-    GetClientRect(hwnd, &rect);
-    FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
-    const bool down = (state->pressed && state->hot) || state->glyph == PanelGlyph::PinPushed;
-    if (down) {
-        DrawEdge(dc, &rect, BDR_SUNKENOUTER, BF_RECT);
-    } else if (state->hot) {
-        DrawEdge(dc, &rect, BDR_RAISEDINNER, BF_RECT);
-    }
-    RECT inner = rect;
-    if (down) OffsetRect(&inner, 1, 1);
-    const COLORREF color = GetSysColor(IsWindowEnabled(hwnd) ? COLOR_BTNTEXT : COLOR_GRAYTEXT);
-    if (state->glyph == PanelGlyph::Text) {
-        DrawText(hwnd, dc, inner, color);
-    } else {
-        DrawPanelGlyph(dc, inner, state->glyph, color, GetSysColor(COLOR_BTNFACE));
-    }
-}
-
-void Clicked(HWND hwnd) {
-    SendMessageW(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), BN_CLICKED),
-                 reinterpret_cast<LPARAM>(hwnd));
-}
-
 bool PointerInside(HWND hwnd, LPARAM lParam) {
     RECT rect;
     GetClientRect(hwnd, &rect);
@@ -188,96 +153,109 @@ bool PointerInside(HWND hwnd, LPARAM lParam) {
     return PtInRect(&rect, p) != FALSE;
 }
 
-void SetHot(HWND hwnd, ButtonState& state, bool hot) {
-    if (state.hot == hot) return;
-    state.hot = hot;
-    InvalidateRect(hwnd, nullptr, FALSE);
+// Each button makes its own object, so that dialog templates may hold
+// buttons too.
+class PanelButton : public WindowBase {
+public:
+    PanelGlyph Glyph() const { return glyph_; }
+    void SetGlyph(PanelGlyph glyph) {
+        glyph_ = glyph;
+        InvalidateRect(hwnd_, nullptr, FALSE);
+    }
+
+private:
+    void OnPaint(HDC dc) override;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Clicked() {
+        SendMessageW(GetParent(hwnd_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd_), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(hwnd_));
+    }
+    void SetHot(bool hot) {
+        if (hot_ == hot) return;
+        hot_ = hot;
+        InvalidateRect(hwnd_, nullptr, FALSE);
+    }
+
+    PanelGlyph glyph_ = PanelGlyph::Text;
+    bool hot_ = false;       // the pointer is over the button
+    bool pressed_ = false;   // the left button went down on it
+    bool tracking_ = false;  // asked to hear when the pointer leaves
+};
+
+void PanelButton::OnPaint(HDC dc) {
+    RECT rect;
+    GetClientRect(hwnd_, &rect);
+    FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
+    const bool down = (pressed_ && hot_) || glyph_ == PanelGlyph::PinPushed;
+    if (down) {
+        DrawEdge(dc, &rect, BDR_SUNKENOUTER, BF_RECT);
+    } else if (hot_) {
+        DrawEdge(dc, &rect, BDR_RAISEDINNER, BF_RECT);
+    }
+    RECT inner = rect;
+    if (down) OffsetRect(&inner, 1, 1);
+    const COLORREF color = GetSysColor(IsWindowEnabled(hwnd_) ? COLOR_BTNTEXT : COLOR_GRAYTEXT);
+    if (glyph_ == PanelGlyph::Text) {
+        DrawText(hwnd_, dc, inner, color);
+    } else {
+        DrawPanelGlyph(dc, inner, glyph_, color, GetSysColor(COLOR_BTNFACE));
+    }
 }
 
-LRESULT CALLBACK PanelButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    ButtonState* state = StateOf(hwnd);
+LRESULT PanelButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_NCCREATE:
-            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new ButtonState));
-            break;
-        case WM_NCDESTROY:
-            delete state;
-            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-            break;
         case WM_ERASEBKGND:
             return 1;
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd, &ps);
-            Paint(hwnd, dc);
-            EndPaint(hwnd, &ps);
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            Paint(hwnd, reinterpret_cast<HDC>(wParam));
-            return 0;
         case WM_SETTEXT: {
-            const LRESULT result = DefWindowProcW(hwnd, message, wParam, lParam);
-            InvalidateRect(hwnd, nullptr, FALSE);
+            const LRESULT result = DefaultProcessing(message, wParam, lParam);
+            InvalidateRect(hwnd_, nullptr, FALSE);
             return result;
         }
         case WM_MOUSEMOVE:
-            if (!state) break;
-            if (!state->tracking) {
-                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd, 0};
-                state->tracking = TrackMouseEvent(&track) != FALSE;
+            if (!tracking_) {
+                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd_, 0};
+                tracking_ = TrackMouseEvent(&track) != FALSE;
             }
-            SetHot(hwnd, *state, PointerInside(hwnd, lParam));
+            SetHot(PointerInside(hwnd_, lParam));
             return 0;
         case WM_MOUSELEAVE:
-            if (!state) break;
-            state->tracking = false;
-            if (!state->pressed) SetHot(hwnd, *state, false);
+            tracking_ = false;
+            if (!pressed_) SetHot(false);
             return 0;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
-            if (!state) break;
-            state->pressed = true;
-            state->hot = true;
-            SetCapture(hwnd);
-            InvalidateRect(hwnd, nullptr, FALSE);
+            pressed_ = true;
+            hot_ = true;
+            SetCapture(hwnd_);
+            InvalidateRect(hwnd_, nullptr, FALSE);
             return 0;
         case WM_LBUTTONUP: {
-            if (!state) break;
-            const bool click = state->pressed && PointerInside(hwnd, lParam);
-            state->pressed = false;
-            if (GetCapture() == hwnd) ReleaseCapture();
-            SetHot(hwnd, *state, PointerInside(hwnd, lParam));
-            InvalidateRect(hwnd, nullptr, FALSE);
-            if (click) Clicked(hwnd);
+            const bool click = pressed_ && PointerInside(hwnd_, lParam);
+            pressed_ = false;
+            if (GetCapture() == hwnd_) ReleaseCapture();
+            SetHot(PointerInside(hwnd_, lParam));
+            InvalidateRect(hwnd_, nullptr, FALSE);
+            if (click) Clicked();
             return 0;
         }
         case WM_CAPTURECHANGED:
-            if (state && state->pressed) {
-                state->pressed = false;
-                InvalidateRect(hwnd, nullptr, FALSE);
+            if (pressed_) {
+                pressed_ = false;
+                InvalidateRect(hwnd_, nullptr, FALSE);
             }
             return 0;
         case BM_CLICK:
-            if (IsWindowEnabled(hwnd)) Clicked(hwnd);
+            if (IsWindowEnabled(hwnd_)) Clicked();
             return 0;
         case WM_MOUSEACTIVATE:
             // A click on a button must not take the focus from the calendar.
             return MA_NOACTIVATE;
     }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+    return DefaultProcessing(message, wParam, lParam);
 }
 
-void RegisterClassOnce(HINSTANCE instance) {
-    WNDCLASSEXW wc{};
-    if (GetClassInfoExW(instance, kPanelButtonClass, &wc)) return;
-    wc.cbSize = sizeof(wc);
-    wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-    wc.lpfnWndProc = PanelButtonProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kPanelButtonClass;
-    RegisterClassExW(&wc);
+void RegisterClassOnce() {
+    WindowBase::RegisterClassOwningObjects<PanelButton>({kPanelButtonClass, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS});
 }
 
 }  // namespace
@@ -300,26 +278,23 @@ void DrawPanelGlyph(HDC dc, const RECT& rect, PanelGlyph glyph, COLORREF color, 
 }
 
 HWND CreatePanelButton(HWND parent, int id, PanelGlyph glyph, const wchar_t* text) {
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    RegisterClassOnce(instance);
+    RegisterClassOnce();
     HWND button = CreateWindowExW(0, kPanelButtonClass, text, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                                  nullptr);
     if (button) SetPanelGlyph(button, glyph);
     return button;
 }
 
-void RegisterPanelButtonClass() { RegisterClassOnce(GetModuleHandleW(nullptr)); }
+void RegisterPanelButtonClass() { RegisterClassOnce(); }
 
 void SetPanelGlyph(HWND button, PanelGlyph glyph) {
-    if (ButtonState* state = StateOf(button)) {
-        state->glyph = glyph;
-        InvalidateRect(button, nullptr, FALSE);
-    }
+    if (PanelButton* object = WindowBase::ObjectOf<PanelButton>(button)) object->SetGlyph(glyph);
 }
 
 PanelGlyph PanelGlyphOf(HWND button) {
-    const ButtonState* state = StateOf(button);
-    return state ? state->glyph : PanelGlyph::Text;
+    const PanelButton* object = WindowBase::ObjectOf<PanelButton>(button);
+    return object ? object->Glyph() : PanelGlyph::Text;
 }
 
 }  // namespace zenka

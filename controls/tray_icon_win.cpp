@@ -1,11 +1,11 @@
 #include "controls/tray_icon_win.h"
 
 #include <cwchar>
-#include <exception>
+#include <memory>
 #include <utility>
 
-#include "common/error_report_win.h"
 #include "common/utf16_win.h"
+#include "controls/window_base_win.h"
 
 namespace zenka {
 
@@ -16,10 +16,32 @@ constexpr wchar_t kCallbackWindowClass[] = L"TCallbackWindow";
 // that a double click that is still coming can cancel it.
 constexpr UINT kClickDelaySlackMs = 50;
 
+}  // namespace
+
+// The hidden window all icons share. It is a top-level window, not a child
+// or a message-only window, because the shell announces its restart with a
+// message broadcast to top-level windows only.
+class TrayCallbackWindow : public WindowBase {
+public:
+    bool Create() {
+        if (!taskbarCreated_) taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+        return CreateWindowOf({kCallbackWindowClass}, WS_EX_TOOLWINDOW, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr);
+    }
+
+private:
+    void OnTimer(UINT_PTR id) override;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The icons' errors are nobody's window's.
+    HWND ErrorOwner() const override { return nullptr; }
+
+    UINT taskbarCreated_ = 0;
+};
+
+namespace {
+
 struct SharedState {
     TrayInstanceList<TTrayIcon> instances;
-    HWND window = nullptr;
-    UINT taskbarCreated = 0;
+    std::unique_ptr<TrayCallbackWindow> window;
     TrayNotifier notifier;
 };
 
@@ -27,6 +49,8 @@ SharedState& Shared() {
     static SharedState state;
     return state;
 }
+
+HWND SharedWindow() { return Shared().window ? Shared().window->Handle() : nullptr; }
 
 // Calls an event handler through a copy: a handler may destroy the icon,
 // and with it the handler being run.
@@ -39,76 +63,47 @@ void Fire(const Handler& handler, Args&&... args) {
 
 }  // namespace
 
-// The hidden window all icons share. It is a top-level window, not a child
-// or a message-only window, because the shell announces its restart with a
-// message broadcast to top-level windows only.
-class TrayCallbackWindow {
-public:
-    static HWND Create() {
-        HINSTANCE instance = GetModuleHandleW(nullptr);
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        if (!GetClassInfoExW(instance, kCallbackWindowClass, &wc)) {
-            wc.cbSize = sizeof(wc);
-            wc.lpfnWndProc = WindowProc;
-            wc.hInstance = instance;
-            wc.lpszClassName = kCallbackWindowClass;
-            RegisterClassExW(&wc);
-        }
-        SharedState& shared = Shared();
-        if (!shared.taskbarCreated) shared.taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
-        return CreateWindowExW(WS_EX_TOOLWINDOW, kCallbackWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                               instance, nullptr);
-    }
+void TrayCallbackWindow::OnTimer(UINT_PTR id) {
+    KillTimer(hwnd_, id);
+    if (TTrayIcon* icon = Shared().instances.Find(static_cast<int>(id))) icon->ClickDelayElapsed();
+}
 
-private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-        SharedState& shared = Shared();
-        try {
-            if (message == kTrayCallbackMessage) {
-                if (TTrayIcon* icon = shared.instances.Find(static_cast<int>(wParam))) {
-                    icon->HandleMouse(static_cast<UINT>(lParam));
-                }
-                return 0;
-            }
-            if (message == WM_TIMER) {
-                KillTimer(hwnd, wParam);
-                if (TTrayIcon* icon = shared.instances.Find(static_cast<int>(wParam))) icon->ClickDelayElapsed();
-                return 0;
-            }
-            if (message == shared.taskbarCreated && shared.taskbarCreated != 0) {
-                // A copy: nothing here adds or removes icons, but the list
-                // must not be walked while it could change.
-                const auto entries = shared.instances.Entries();
-                for (const auto& entry : entries) entry.second->Readd();
-                return 0;
-            }
-        } catch (...) {
-            ReportCurrentException(nullptr);
-            return 0;
+LRESULT TrayCallbackWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kTrayCallbackMessage) {
+        if (TTrayIcon* icon = Shared().instances.Find(static_cast<int>(wParam))) {
+            icon->HandleMouse(static_cast<UINT>(lParam));
         }
-        return DefWindowProcW(hwnd, message, wParam, lParam);
+        return 0;
     }
-};
+    if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+        // A copy: nothing here adds or removes icons, but the list must not
+        // be walked while it could change.
+        const auto entries = Shared().instances.Entries();
+        for (const auto& entry : entries) entry.second->Readd();
+        return 0;
+    }
+    return DefaultProcessing(message, wParam, lParam);
+}
 
 TrayNotifier SetTrayNotifier(TrayNotifier notifier) { return std::exchange(Shared().notifier, std::move(notifier)); }
 
-HWND TTrayIcon::CallbackWindow() { return Shared().window; }
+HWND TTrayIcon::CallbackWindow() { return SharedWindow(); }
 
 TTrayIcon::TTrayIcon(HWND owner) : owner_(owner) {
     SharedState& shared = Shared();
     id_ = shared.instances.Add(this);
-    if (!shared.window) shared.window = TrayCallbackWindow::Create();
+    if (!shared.window) {
+        auto window = std::make_unique<TrayCallbackWindow>();
+        if (window->Create()) shared.window = std::move(window);
+    }
 }
 
 TTrayIcon::~TTrayIcon() {
     Call(shell_.Hide());
     SharedState& shared = Shared();
-    if (shared.window) KillTimer(shared.window, static_cast<UINT_PTR>(id_));
+    if (HWND window = SharedWindow()) KillTimer(window, static_cast<UINT_PTR>(id_));
     shared.instances.Remove(this);
-    if (shared.instances.Empty() && shared.window) {
-        DestroyWindow(std::exchange(shared.window, nullptr));
-    }
+    if (shared.instances.Empty()) shared.window.reset();
     if (icon_) DestroyIcon(icon_);
 }
 
@@ -161,7 +156,7 @@ void TTrayIcon::SetGuid(const GUID& guid) {
 NOTIFYICONDATAW TTrayIcon::Record(TrayIdentity identity) const {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof(data);
-    data.hWnd = Shared().window;
+    data.hWnd = SharedWindow();
     data.uID = static_cast<UINT>(id_);
     data.uCallbackMessage = kTrayCallbackMessage;
     data.hIcon = icon_;
@@ -214,7 +209,7 @@ void TTrayIcon::HandleMouse(UINT mouseMessage) {
             if (OnMouseUp) {
                 Fire(OnMouseUp, *this, mbLeft, ssLeft, at.x, at.y);
             } else if (click_.Release(static_cast<bool>(OnClick))) {
-                SetTimer(Shared().window, static_cast<UINT_PTR>(id_), GetDoubleClickTime() + kClickDelaySlackMs,
+                SetTimer(SharedWindow(), static_cast<UINT_PTR>(id_), GetDoubleClickTime() + kClickDelaySlackMs,
                          nullptr);
             }
             break;
@@ -241,7 +236,7 @@ void TTrayIcon::Popup(HMENU menu, int x, int y) {
     // A menu opened for a window that is not in the foreground does not
     // close when the user clicks elsewhere; the empty message afterwards
     // lets the next menu open properly.
-    HWND target = owner_ ? owner_ : Shared().window;
+    HWND target = owner_ ? owner_ : SharedWindow();
     SetForegroundWindow(target);
     TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, target, nullptr);
     PostMessageW(target, WM_NULL, 0, 0);

@@ -421,12 +421,10 @@ void DayListPage::EraseDropMarker() {
 
 LRESULT CALLBACK DayListPage::ListBoxProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                           DWORD_PTR data) {
-    try {
-        return reinterpret_cast<DayListPage*>(data)->ListBoxMessage(list, message, wParam, lParam);
-    } catch (...) {
-        ReportCurrentException(list);
-        return 0;
-    }
+    auto* page = reinterpret_cast<DayListPage*>(data);
+    LRESULT result = 0;
+    ReportErrors(list, [&] { result = page->ListBoxMessage(list, message, wParam, lParam); });
+    return result;
 }
 
 LRESULT DayListPage::ListBoxMessage(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -488,11 +486,7 @@ LRESULT CALLBACK DayListPage::ContentProc(HWND edit, UINT message, WPARAM wParam
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
             if (wParam != VK_DOWN) break;
-            try {
-                reinterpret_cast<DayListPage*>(data)->AddEntry();
-            } catch (...) {
-                ReportCurrentException(edit);
-            }
+            ReportErrors(edit, [data] { reinterpret_cast<DayListPage*>(data)->AddEntry(); });
             return 0;
         case WM_NCDESTROY:
             RemoveWindowSubclass(edit, ContentProc, kSubclassId);

@@ -1,9 +1,6 @@
 #include "daylists/entry_editor_win.h"
 
-#include "common/error_report_win.h"
 #include "common/utf16_win.h"
-#include "controls/dialog_object_win.h"
-#include "controls/spin_edit_win.h"
 #include "daylists/day_list_ids.h"
 #include "daylists/day_list_texts.h"
 #include "daylists/entry_controls_win.h"
@@ -15,8 +12,7 @@ TfrmEdit::TfrmEdit(ListBoxState& list, int visibleRows, const CivilDate& calenda
     : list_(list), visibleRows_(visibleRows), calendarDate_(calendarDate), messageBox_(std::move(messageBox)) {}
 
 bool TfrmEdit::ShowModal(HWND settingsDialog) {
-    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ENTRY_EDITOR), settingsDialog, DialogProc,
-                           reinterpret_cast<LPARAM>(this)) == IDOK;
+    return RunModal(IDD_ENTRY_EDITOR, settingsDialog) == IDOK;
 }
 
 // Centred on the settings dialog, by whole halves.
@@ -51,46 +47,28 @@ void TfrmEdit::Button1Click() {
     EndDialog(hwnd_, IDOK);
 }
 
-INT_PTR CALLBACK TfrmEdit::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* editor = DialogObject<TfrmEdit>(hwnd, message, lParam);
-    if (!editor) return FALSE;
-    if (message == WM_INITDIALOG) editor->hwnd_ = hwnd;
-    try {
-        return editor->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        ReportCurrentException(hwnd);
-        return TRUE;
-    }
+bool TfrmEdit::OnInitDialog() {
+    FormCreate();
+    FormShow();
+    return false;  // the focus is set
 }
 
-INT_PTR TfrmEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG:
-            FormCreate();
-            FormShow();
-            return FALSE;  // the focus is set
-        case kShowFillingError:
-            if (fillingError_) messageBox_(hwnd_, *fillingError_, MB_OK | MB_ICONERROR);
-            return TRUE;
-        case WM_COMMAND: {
-            const int id = LOWORD(wParam);
-            if (id == IDOK) {
-                Button1Click();
-            } else if (id == IDCANCEL) {
-                EndDialog(hwnd_, IDCANCEL);
-            } else if (IsEntryEnablingControl(id) && HIWORD(wParam) == BN_CLICKED) {
-                RefreshEntryEnabling(hwnd_);
-            }
-            return TRUE;
-        }
-        case WM_NOTIFY:
-            if (HandleSpinArrow(*reinterpret_cast<const NMHDR*>(lParam))) {
-                SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, TRUE);
-                return TRUE;
-            }
-            return FALSE;
+bool TfrmEdit::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) {
+    if (message != kShowFillingError) return false;
+    if (fillingError_) messageBox_(hwnd_, *fillingError_, MB_OK | MB_ICONERROR);
+    result = TRUE;
+    return true;
+}
+
+bool TfrmEdit::OnCommand(int id, UINT code, HWND) {
+    if (id == IDOK) {
+        Button1Click();
+    } else if (id == IDCANCEL) {
+        EndDialog(hwnd_, IDCANCEL);
+    } else if (IsEntryEnablingControl(id) && code == BN_CLICKED) {
+        RefreshEntryEnabling(hwnd_);
     }
-    return FALSE;
+    return true;
 }
 
 }  // namespace zenka

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "calendar/julius.h"
+#include "controls/dialog_base_win.h"
 #include "daylists/day_list_box.h"
 
 namespace zenka {
@@ -17,7 +18,7 @@ namespace zenka {
 // Shows a message box owned by the window and answers its result.
 using MessageBoxRunner = std::function<int(HWND owner, const std::string& text, UINT type)>;
 
-class TfrmEdit {
+class TfrmEdit : public DialogBase {
 public:
     // Edits the focused line of list; visibleRows is how many rows the
     // list box shows.
@@ -27,8 +28,9 @@ public:
     bool ShowModal(HWND settingsDialog);
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    bool OnInitDialog() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    bool OnCommand(int id, UINT code, HWND control) override;
 
     void FormCreate();
     void FormShow();
@@ -40,7 +42,6 @@ private:
     int visibleRows_;
     CivilDate calendarDate_;
     MessageBoxRunner messageBox_;
-    HWND hwnd_ = nullptr;
     std::optional<std::string> fillingError_;
 };
 

@@ -7,11 +7,10 @@
 
 #include "common/app_icon_id.h"
 #include "common/app_title.h"
-#include "common/error_report_win.h"
 #include "common/executable_path_win.h"
 #include "common/utf16_win.h"
 #include "common/version.h"
-#include "controls/dialog_object_win.h"
+#include "controls/dialog_base_win.h"
 #include "settings/about_links.h"
 #include "settings/settings_ids.h"
 #include "settings/settings_texts.h"
@@ -21,7 +20,7 @@ namespace {
 
 constexpr COLORREF kLinkColor = RGB(0, 0, 255);
 
-class TfrmAbout {
+class TfrmAbout : public DialogBase {
 public:
     explicit TfrmAbout(AboutServices services) : services_(std::move(services)) {
         if (services_.programFolder.empty()) services_.programFolder = ExecutableDirectory();
@@ -35,64 +34,57 @@ public:
         if (icon_) DestroyIcon(icon_);
     }
 
-    void ShowModal(HWND owner) {
-        DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUT), owner, DialogProc,
-                        reinterpret_cast<LPARAM>(this));
-    }
+    void ShowModal(HWND owner) { RunModal(IDD_ABOUT, owner); }
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-        auto* box = DialogObject<TfrmAbout>(hwnd, message, lParam);
-        if (!box) return FALSE;
-        if (message == WM_INITDIALOG) box->hwnd_ = hwnd;
-        try {
-            return box->HandleMessage(message, wParam, lParam);
-        } catch (...) {
-            ReportCurrentException(hwnd);
-            return TRUE;
-        }
+    bool OnInitDialog() override {
+        FormCreate();
+        if (services_.onShown) PostMessageW(hwnd_, kShownMessage, 0, 0);
+        return true;
     }
 
-    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override {
         switch (message) {
-            case WM_INITDIALOG:
-                FormCreate();
-                if (services_.onShown) PostMessageW(hwnd_, kShownMessage, 0, 0);
-                return TRUE;
             case kShownMessage:
                 services_.onShown(hwnd_);
-                return TRUE;
+                result = TRUE;
+                return true;
             case WM_CTLCOLORSTATIC: {
-                const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-                if (id != IDC_ABOUT_MAIL && id != IDC_ABOUT_WEB) return FALSE;
+                if (!IsLink(reinterpret_cast<HWND>(lParam))) return false;
                 HDC dc = reinterpret_cast<HDC>(wParam);
                 SetTextColor(dc, kLinkColor);
                 SetBkMode(dc, TRANSPARENT);
-                return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+                result = reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+                return true;
             }
-            case WM_SETCURSOR: {
-                const int id = GetDlgCtrlID(reinterpret_cast<HWND>(wParam));
-                if (id != IDC_ABOUT_MAIL && id != IDC_ABOUT_WEB) return FALSE;
+            case WM_SETCURSOR:
+                if (!IsLink(reinterpret_cast<HWND>(wParam))) return false;
                 SetCursor(LoadCursorW(nullptr, IDC_HAND));
-                SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, TRUE);
-                return TRUE;
-            }
-            case WM_COMMAND:
-                switch (LOWORD(wParam)) {
-                    case IDC_ABOUT_MAIL:
-                        if (HIWORD(wParam) == STN_CLICKED) CommentsClick();
-                        return TRUE;
-                    case IDC_ABOUT_WEB:
-                        if (HIWORD(wParam) == STN_CLICKED) Label10Click();
-                        return TRUE;
-                    case IDOK:
-                    case IDCANCEL:
-                        EndDialog(hwnd_, LOWORD(wParam));
-                        return TRUE;
-                }
-                return FALSE;
+                result = Answer(TRUE);
+                return true;
         }
-        return FALSE;
+        return false;
+    }
+
+    bool OnCommand(int id, UINT code, HWND) override {
+        switch (id) {
+            case IDC_ABOUT_MAIL:
+                if (code == STN_CLICKED) CommentsClick();
+                return true;
+            case IDC_ABOUT_WEB:
+                if (code == STN_CLICKED) Label10Click();
+                return true;
+            case IDOK:
+            case IDCANCEL:
+                EndDialog(hwnd_, id);
+                return true;
+        }
+        return false;
+    }
+
+    static bool IsLink(HWND control) {
+        const int id = GetDlgCtrlID(control);
+        return id == IDC_ABOUT_MAIL || id == IDC_ABOUT_WEB;
     }
 
     void FormCreate() {
@@ -159,7 +151,6 @@ private:
     AboutServices services_;
     AboutLink mail_;
     AboutLink web_;
-    HWND hwnd_ = nullptr;
     HICON icon_ = nullptr;
     HFONT titleFont_ = nullptr;
     HFONT linkFont_ = nullptr;

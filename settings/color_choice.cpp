@@ -4,12 +4,12 @@ namespace zenka {
 
 const std::array<ColorGroup, 6>& ColorGroups() {
     static const std::array<ColorGroup, 6> groups{{
-        {kFontWeekday, &PagesState::colorWeekday, &AppSettings::Colors::weekday, 0},
-        {kFontSaturday, &PagesState::colorSaturday, &AppSettings::Colors::saturday, 1},
-        {kFontSunday, &PagesState::colorSunday, &AppSettings::Colors::sunday, 2},
-        {kFontHoliday, &PagesState::colorHoliday, &AppSettings::Colors::holiday, 2},
-        {kFontSpecialDay, &PagesState::colorSpecialday, &AppSettings::Colors::specialday, 3},
-        {kFontYoteiDay, &PagesState::colorYoteiday, &AppSettings::Colors::yoteiday, 4},
+        {kFontWeekday, &AppSettings::Colors::weekday},
+        {kFontSaturday, &AppSettings::Colors::saturday},
+        {kFontSunday, &AppSettings::Colors::sunday},
+        {kFontHoliday, &AppSettings::Colors::holiday},
+        {kFontSpecialDay, &AppSettings::Colors::specialday},
+        {kFontYoteiDay, &AppSettings::Colors::yoteiday},
     }};
     return groups;
 }
@@ -19,10 +19,6 @@ int32_t ColorChoiceOf(Color color) {
         if (kColorChoices[i] == color) return static_cast<int32_t>(i);
     }
     return kNoColorChoice;
-}
-
-void ResetColors(PagesState& state) {
-    for (const ColorGroup& group : ColorGroups()) state.*group.choice = group.defaultChoice;
 }
 
 }  // namespace zenka

@@ -8,7 +8,6 @@
 #include "calendar/day_classifier.h"
 #include "common/app_settings.h"
 #include "common/color.h"
-#include "settings/pages_state.h"
 
 namespace zenka {
 
@@ -19,9 +18,7 @@ inline constexpr std::array<Color, 5> kColorChoices{clBlack, clBlue, clRed, clLi
 
 struct ColorGroup {
     DayFontIndex font;
-    int32_t PagesState::*choice;  // the group's checked button
     Color AppSettings::Colors::*setting;
-    int32_t defaultChoice;  // checked when nothing else is
 };
 
 // "平日", "土曜日", "日曜日", "休日", "特別日", "予定日".
@@ -29,8 +26,5 @@ const std::array<ColorGroup, 6>& ColorGroups();
 
 // The first button of the colour, or kNoColorChoice when none has it.
 int32_t ColorChoiceOf(Color color);
-
-// "初期状態に戻す": every group checks its default button.
-void ResetColors(PagesState& state);
 
 }  // namespace zenka

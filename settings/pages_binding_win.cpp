@@ -6,70 +6,9 @@
 #include "controls/hot_key_control_win.h"
 #include "controls/spin_edit_win.h"
 #include "settings/settings_ids.h"
-#include "settings/spin_ranges.h"
 
 namespace zenka {
 namespace {
-
-using S = PagesState;
-constexpr BoundKind kCheck = BoundKind::Check;
-constexpr BoundKind kText = BoundKind::Text;
-
-ControlBinding Spin(PagesTab tab, int control, int upDown, int32_t S::*member, const SpinRange& range) {
-    return {tab, control, BoundKind::Spin, member, &range, upDown};
-}
-
-ControlBinding Radio(PagesTab tab, int first, int count, int32_t S::*member) {
-    return {tab, first, BoundKind::Radio, member, nullptr, 0, count};
-}
-
-const ControlBinding kBindings[] = {
-    {kTabAlarm, IDC_ALARM_ON, kCheck, &S::alarmOn},
-    Spin(kTabAlarm, IDC_ALARM_HOUR, IDC_ALARM_HOUR_SPIN, &S::alarmHour, kHourSpin),
-    Spin(kTabAlarm, IDC_ALARM_MINUTE, IDC_ALARM_MINUTE_SPIN, &S::alarmMinute, kMinuteSpin),
-    {kTabAlarm, IDC_ALARM_EVERYDAY, kCheck, &S::alarmEveryDay},
-    {kTabAlarm, IDC_ALARM_SOUND, kText, &S::alarmSound},
-    {kTabAlarm, IDC_ALARM_MESSAGE, kText, &S::alarmMessage},
-    {kTabAlarm, IDC_JIHO_ON, kCheck, &S::jihoOn},
-    {kTabAlarm, IDC_JIHO_HALF, kCheck, &S::jihoHalf},
-    {kTabAlarm, IDC_JIHO_FILE, kText, &S::jihoFile},
-    {kTabAlarm, IDC_JIHO_FILE2, kText, &S::jihoFile2},
-
-    {kTabSync, IDC_TEIKI, kCheck, &S::teiki},
-    {kTabSync, IDC_ONEDAY, kCheck, &S::oneday},
-    Spin(kTabSync, IDC_OKI, IDC_OKI_SPIN, &S::oki, kOkiSpin),
-    {kTabSync, IDC_SYNC_SOUND_ON, kCheck, &S::syncSoundOn},
-    {kTabSync, IDC_SYNC_SOUND, kText, &S::tSoundName},
-    {kTabSync, IDC_DIAL_ONLY, kCheck, &S::dialOnly},
-    Spin(kTabSync, IDC_ADJUSTMENT, IDC_ADJUSTMENT_SPIN, &S::adjustment, kAdjustmentSpin),
-    {kTabSync, IDC_PROXY, kText, &S::proxy},
-    {kTabSync, IDC_PROXY_USER, kText, &S::proxyUserId},
-    {kTabSync, IDC_PROXY_PASSWORD, kText, &S::proxyPassword},
-
-    Radio(kTabColor, IDC_COLOR_FIRST + 0, 5, &S::colorWeekday),
-    Radio(kTabColor, IDC_COLOR_FIRST + 5, 5, &S::colorSaturday),
-    Radio(kTabColor, IDC_COLOR_FIRST + 10, 5, &S::colorSunday),
-    Radio(kTabColor, IDC_COLOR_FIRST + 15, 5, &S::colorHoliday),
-    Radio(kTabColor, IDC_COLOR_FIRST + 20, 5, &S::colorSpecialday),
-    Radio(kTabColor, IDC_COLOR_FIRST + 25, 5, &S::colorYoteiday),
-
-    {kTabStartup, IDC_DELETE_RECENT, kCheck, &S::deleteRecent},
-    {kTabStartup, IDC_TMP_DELETE, kCheck, &S::tmpDelete},
-    {kTabStartup, IDC_SYNC_START, kCheck, &S::syncStart},
-    Spin(kTabStartup, IDC_TRAY_WAIT, IDC_TRAY_WAIT_SPIN, &S::wait, kWaitSpin),
-    {kTabStartup, IDC_HOTKEY, BoundKind::HotKey, &S::hotKey},
-    Radio(kTabStartup, IDC_KIDOU_TRAY, 3, &S::kidou),
-
-    {kTabOther, IDC_KEIKOKU_ON, kCheck, &S::keikokuOn},
-    {kTabOther, IDC_KEIKOKU_SOUND_ON, kCheck, &S::keikokuSoundOn},
-    {kTabOther, IDC_KEIKOKU_SOUND, kText, &S::keikokuFile},
-    {kTabOther, IDC_ROKUYO, kCheck, &S::rokuyo},
-    {kTabOther, IDC_AUTO_CLOSE, kCheck, &S::autoCloseOn},
-    Spin(kTabOther, IDC_AUTO_CLOSE_SECONDS, IDC_AUTO_CLOSE_SPIN, &S::autoCloseSeconds, kAutoCloseSpin),
-    // Taken over by the next apply, but changing it alone enables nothing.
-    {kTabOther, IDC_AUTO_BACKUP, kCheck, &S::autoBackup, nullptr, 0, 0, false},
-    {kTabOther, IDC_TRANSPARENCY, BoundKind::Slider, &S::transparency},
-};
 
 struct ControlEnabling {
     PagesTab tab;
@@ -141,65 +80,49 @@ void SetChecked(HWND button, bool checked) {
     if (Checked(button) != checked) SendMessageW(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void Show(const ControlBinding& b, const PagesState& state, HWND page) {
+void Show(const ControlBinding& b, const PagesValues& values, HWND page) {
     HWND control = GetDlgItem(page, b.control);
+    const ControlValue value = ShownValue(b, values);
     switch (b.kind) {
-        case BoundKind::Check: SetChecked(control, state.*std::get<bool S::*>(b.member)); break;
+        case BoundKind::Check: SetChecked(control, std::get<bool>(value)); break;
         case BoundKind::Text: {
-            const std::string& text = state.*std::get<std::string S::*>(b.member);
+            const std::string& text = std::get<std::string>(value);
             if (TextOf(control) != text) SetWindowTextW(control, Widen(text).c_str());
             break;
         }
-        case BoundKind::Spin: SetSpinFieldValue(control, state.*std::get<int32_t S::*>(b.member)); break;
+        case BoundKind::Spin: SetSpinFieldValue(control, std::get<int32_t>(value)); break;
         case BoundKind::Radio: {
-            const int32_t checked = state.*std::get<int32_t S::*>(b.member);
+            const int32_t checked = std::get<int32_t>(value);
             for (int i = 0; i < b.count; ++i) SetChecked(GetDlgItem(page, b.control + i), i == checked);
             break;
         }
-        case BoundKind::HotKey: SetHotKeyFieldValue(control, state.*std::get<Shortcut S::*>(b.member)); break;
-        case BoundKind::Slider:
-            SendMessageW(control, TBM_SETPOS, TRUE, state.*std::get<int32_t S::*>(b.member));
-            break;
+        case BoundKind::HotKey: SetHotKeyFieldValue(control, std::get<Shortcut>(value)); break;
+        case BoundKind::Slider: SendMessageW(control, TBM_SETPOS, TRUE, std::get<int32_t>(value)); break;
     }
 }
 
-void Read(const ControlBinding& b, PagesState& state, HWND page) {
+ControlValue ValueInControl(const ControlBinding& b, HWND page) {
     HWND control = GetDlgItem(page, b.control);
     switch (b.kind) {
-        case BoundKind::Check: state.*std::get<bool S::*>(b.member) = Checked(control); break;
-        case BoundKind::Text: state.*std::get<std::string S::*>(b.member) = TextOf(control); break;
-        case BoundKind::Spin: state.*std::get<int32_t S::*>(b.member) = SpinFieldValue(control); break;
-        case BoundKind::Radio: {
-            int32_t checked = -1;
-            for (int i = 0; i < b.count && checked < 0; ++i) {
-                if (Checked(GetDlgItem(page, b.control + i))) checked = i;
+        case BoundKind::Check: return Checked(control);
+        case BoundKind::Text: return TextOf(control);
+        case BoundKind::Spin: return SpinFieldValue(control);
+        case BoundKind::Radio:
+            for (int i = 0; i < b.count; ++i) {
+                if (Checked(GetDlgItem(page, b.control + i))) return int32_t{i};
             }
-            state.*std::get<int32_t S::*>(b.member) = checked;
-            break;
-        }
-        case BoundKind::HotKey: state.*std::get<Shortcut S::*>(b.member) = HotKeyFieldValue(control); break;
-        case BoundKind::Slider:
-            state.*std::get<int32_t S::*>(b.member) = static_cast<int32_t>(SendMessageW(control, TBM_GETPOS, 0, 0));
-            break;
+            return int32_t{-1};
+        case BoundKind::HotKey: return HotKeyFieldValue(control);
+        case BoundKind::Slider: return static_cast<int32_t>(SendMessageW(control, TBM_GETPOS, 0, 0));
     }
+    return {};
 }
 
 HWND PageOf(const PageHandles& pages, PagesTab tab) { return pages[static_cast<size_t>(tab)]; }
 
 }  // namespace
 
-std::span<const ControlBinding> PagesBindings() { return kBindings; }
-
 std::span<const SoundFileControls> SoundFileButtons() { return kSoundFiles; }
-
-const ControlBinding* FindBinding(PagesTab tab, int control) {
-    for (const ControlBinding& b : kBindings) {
-        if (b.tab != tab) continue;
-        const int last = b.kind == BoundKind::Radio ? b.control + b.count - 1 : b.control;
-        if (control >= b.control && control <= last) return &b;
-    }
-    return nullptr;
-}
 
 bool IsChangeNotification(const ControlBinding& binding, UINT code) {
     switch (binding.kind) {
@@ -213,18 +136,18 @@ bool IsChangeNotification(const ControlBinding& binding, UINT code) {
     return false;
 }
 
-void ShowInControls(const PagesState& state, const PageHandles& pages) {
-    for (const ControlBinding& b : kBindings) Show(b, state, PageOf(pages, b.tab));
+void ShowInControls(const PagesValues& values, const PageHandles& pages) {
+    for (const ControlBinding& b : PagesBindings()) Show(b, values, PageOf(pages, b.tab));
 }
 
-void ShowInControls(const PagesState& state, const PageHandles& pages, PagesTab tab) {
-    for (const ControlBinding& b : kBindings) {
-        if (b.tab == tab) Show(b, state, PageOf(pages, b.tab));
+void ShowInControls(const PagesValues& values, const PageHandles& pages, PagesTab tab) {
+    for (const ControlBinding& b : PagesBindings()) {
+        if (b.tab == tab) Show(b, values, PageOf(pages, b.tab));
     }
 }
 
-void ReadFromControls(PagesState& state, const PageHandles& pages) {
-    for (const ControlBinding& b : kBindings) Read(b, state, PageOf(pages, b.tab));
+void ReadFromControls(PagesValues& values, const PageHandles& pages) {
+    for (const ControlBinding& b : PagesBindings()) StoreValue(b, values, ValueInControl(b, PageOf(pages, b.tab)));
 }
 
 void ApplyEnabling(const PagesEnabling& enabling, const PageHandles& pages) {
@@ -236,7 +159,7 @@ void ApplyEnabling(const PagesEnabling& enabling, const PageHandles& pages) {
 }
 
 void AttachSpinFields(const PageHandles& pages) {
-    for (const ControlBinding& b : kBindings) {
+    for (const ControlBinding& b : PagesBindings()) {
         if (b.kind != BoundKind::Spin) continue;
         HWND page = PageOf(pages, b.tab);
         AttachSpinField(GetDlgItem(page, b.control), GetDlgItem(page, b.upDown), *b.range);

@@ -5,20 +5,14 @@
 #include <stdexcept>
 
 #include "common/app_title.h"
-#include "common/error_report_win.h"
 #include "common/utf16_win.h"
-#include "controls/dialog_object_win.h"
 #include "daylists/day_list_texts.h"
-#include "settings/alarm_slots.h"
-#include "settings/color_choice.h"
 #include "settings/settings_ids.h"
 #include "settings/settings_texts.h"
 #include "settings/sync_report_text.h"
 
 namespace zenka {
 namespace {
-
-constexpr uint32_t kLayeredSystemMajorVersion = 5;
 
 std::string TextOf(HWND control) {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
@@ -45,9 +39,7 @@ bool TPagesDlg::Create(HWND owner) {
     if (hwnd_) return false;
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES | ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&icc);
-    CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PAGESDLG), owner, DialogProc,
-                       reinterpret_cast<LPARAM>(this));
-    if (!hwnd_) return false;
+    if (!CreateModeless(IDD_PAGESDLG, owner)) return false;
     ShowWindow(hwnd_, SW_SHOW);
     return true;
 }
@@ -82,13 +74,14 @@ void TPagesDlg::FormCreate() {
 // Loading is no change: the apply button stays disabled.
 void TPagesDlg::FormShow() {
     loading_ = true;
-    state_ = LoadPagesState(host_);
-    ShowInControls(state_, Handles());
-    alarm_.ShowSlotButton(state_.currentSlot);
-    tabYday_.SetLines(state_.lists.YoteiDayList);
-    tabSday_.SetLines(state_.lists.SpecialDayList);
-    tabKday_.SetLines(state_.lists.HolidayList);
-    tabKday_.SetAutoEquinox(state_.autoEquinox);
+    values_ = LoadPagesValues(host_);
+    ShowInControls(values_, Handles());
+    alarm_.ShowSlotButton(values_.alarmSlot);
+    const DayLists lists = host_.CalendarDayLists();
+    tabYday_.SetLines(lists.YoteiDayList);
+    tabSday_.SetLines(lists.SpecialDayList);
+    tabKday_.SetLines(lists.HolidayList);
+    tabKday_.SetAutoEquinox(values_.settings.koyomiJulius);
     PresetEntryControls();
     sync_.ShowSyncReport(SyncReportText(host_.LastSyncReport()));
     RefreshEnabling();
@@ -199,29 +192,30 @@ void TPagesDlg::Changed() {
 }
 
 void TPagesDlg::RefreshEnabling() {
-    PagesState now = state_;
+    PagesValues now = values_;
     ReadFromControls(now, Handles());
-    ApplyEnabling(EnablingOf(now, host_.OsMajorVersion() == kLayeredSystemMajorVersion), Handles());
+    ApplyEnabling(EnablingOf(now), Handles());
 }
 
 // The slot's values replace the alarm controls'; when they differ, that is
 // a change like any other.
 void TPagesDlg::SwitchSlot(int slot) {
-    ReadFromControls(state_, Handles());
-    const bool changed = SwitchAlarmSlot(state_, slot);
+    ReadFromControls(values_, Handles());
+    const bool changed = SwitchAlarmSlot(values_, slot);
     loading_ = true;
-    ShowInControls(state_, Handles(), kTabAlarm);
+    ShowInControls(values_, Handles(), kTabAlarm);
     alarm_.ShowSlotButton(slot);
     loading_ = false;
     if (changed) Changed();
     RefreshEnabling();
 }
 
+// Every group checks the button of its default colour.
 void TPagesDlg::ResetColors() {
-    ReadFromControls(state_, Handles());
-    zenka::ResetColors(state_);
+    ReadFromControls(values_, Handles());
+    values_.settings.color = AppSettings().color;
     loading_ = true;
-    ShowInControls(state_, Handles(), kTabColor);
+    ShowInControls(values_, Handles(), kTabColor);
     loading_ = false;
     Changed();
 }
@@ -243,20 +237,15 @@ bool TPagesDlg::RunOpenDialog() {
 void TPagesDlg::PlayForTrial(HWND field) {
     const std::string path = TextOf(field);
     if (!IsFile(path)) return;
-    try {
-        host_.Sound().PlaySoundFile(path);
-    } catch (...) {
-        ReportCurrentException(hwnd_);
-    }
+    host_.Sound().PlaySoundFile(path);
 }
 
 // ---- apply, OK, cancel, help ----
 
 void TPagesDlg::btnApplyClick() {
-    ReadFromControls(state_, Handles());
-    state_.lists = {tabKday_.Lines(), tabSday_.Lines(), tabYday_.Lines()};
-    state_.autoEquinox = tabKday_.AutoEquinox();
-    ApplyPagesState(state_, host_, *this);
+    ReadFromControls(values_, Handles());
+    values_.settings.koyomiJulius = tabKday_.AutoEquinox();
+    ApplyPagesValues(values_, {tabKday_.Lines(), tabSday_.Lines(), tabYday_.Lines()}, host_, *this);
 }
 
 void TPagesDlg::OKBtnClick() {
@@ -353,56 +342,42 @@ int TPagesDlg::Message(const std::string& text, const std::string& caption, UINT
 
 // ---- the window ----
 
-INT_PTR CALLBACK TPagesDlg::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* dialog = DialogObject<TPagesDlg>(hwnd, message, lParam);
-    if (!dialog) return FALSE;
-    if (message == WM_INITDIALOG) dialog->hwnd_ = hwnd;
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, DWLP_USER, 0);
-        dialog->hwnd_ = nullptr;
-        // Last: whoever keeps the dialog may release it now.
-        if (auto destroyed = dialog->OnDestroyed) destroyed();
-        return FALSE;
-    }
-    try {
-        return dialog->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        ReportCurrentException(hwnd);
-        return TRUE;
-    }
+bool TPagesDlg::OnInitDialog() {
+    FormCreate();
+    FormShow();
+    return true;
 }
 
-INT_PTR TPagesDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+bool TPagesDlg::OnCommand(int id, UINT, HWND) {
+    switch (id) {
+        case IDOK: OKBtnClick(); return true;
+        case IDCANCEL: CancelBtnClick(); return true;
+        case IDC_APPLY: btnApplyClick(); return true;
+    }
+    return false;
+}
+
+bool TPagesDlg::OnNotify(const NMHDR& header, LRESULT&) {
+    if (header.idFrom == IDC_PAGES_TAB && header.code == TCN_SELCHANGE) ShowCurrentPage();
+    return false;
+}
+
+bool TPagesDlg::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result) {
     switch (message) {
-        case WM_INITDIALOG:
-            FormCreate();
-            FormShow();
-            return TRUE;
-        case WM_COMMAND:
-            switch (LOWORD(wParam)) {
-                case IDOK: OKBtnClick(); return TRUE;
-                case IDCANCEL: CancelBtnClick(); return TRUE;
-                case IDC_APPLY: btnApplyClick(); return TRUE;
-            }
-            return FALSE;
-        case WM_NOTIFY: {
-            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-            if (header->idFrom == IDC_PAGES_TAB && header->code == TCN_SELCHANGE) ShowCurrentPage();
-            return FALSE;
-        }
         case WM_SIZE:
             // Also after a change of DPI, which resizes the dialog.
             PlacePages();
-            return FALSE;
+            return false;
         case WM_HELP:
             FormHelp();
-            SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, TRUE);
-            return TRUE;
+            result = Answer(TRUE);
+            return true;
         case WM_CLOSE:
             CancelBtnClick();
-            return TRUE;
+            result = TRUE;
+            return true;
     }
-    return FALSE;
+    return false;
 }
 
 }  // namespace zenka

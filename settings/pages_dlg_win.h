@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/dialog_base_win.h"
 #include "controls/file_dialogs_win.h"
 #include "daylists/day_list_page_win.h"
 #include "settings/alarm_page_win.h"
@@ -36,7 +37,7 @@ struct PagesDlgServices {
     std::function<bool(HWND owner, TAgSaveDialog& dialog)> runSaveDialog;
 };
 
-class TPagesDlg : private ApplyFeedback, private DayListPageHost {
+class TPagesDlg : public DialogBase, private ApplyFeedback, private DayListPageHost {
 public:
     // The host must outlive the dialog.
     explicit TPagesDlg(PagesHost& host, PagesDlgServices services = {});
@@ -47,10 +48,6 @@ public:
     // Creates the dialog owned by the window (or by none), loads it and
     // shows it. False when it cannot be made.
     bool Create(HWND owner);
-    HWND Handle() const { return hwnd_; }
-
-    // Called when the window is gone (the object may then be released).
-    std::function<void()> OnDestroyed;
 
     // The settings command while the dialog is open: the day-list tabs'
     // entry fields take the calendar's selected date, and the dialog comes
@@ -74,8 +71,10 @@ public:
     bool ApplyEnabled() const;
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    bool OnInitDialog() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    bool OnCommand(int id, UINT code, HWND control) override;
+    bool OnNotify(const NMHDR& header, LRESULT& result) override;
 
     void FormCreate();
     void FormShow();
@@ -117,8 +116,8 @@ private:
 
     PagesHost& host_;
     PagesDlgServices services_;
-    HWND hwnd_ = nullptr;
-    PagesState state_;
+    // What the bound controls edit.
+    PagesValues values_;
     bool loading_ = false;
     // Shared by every open command of this opening (sound files, list
     // files, the backup), so it proposes the file chosen last.

@@ -2,18 +2,19 @@
 
 namespace zenka {
 
-PagesEnabling EnablingOf(const PagesState& s, bool transparencyAllowed) {
+PagesEnabling EnablingOf(const PagesValues& values) {
+    const AppSettings& s = values.settings;
     PagesEnabling e;
-    e.alarmControls = s.alarmOn;
-    e.jihoControls = s.jihoOn;
-    e.jihoHalfControls = s.jihoOn && s.jihoHalf;
-    e.oneday = s.teiki;
-    e.okiControls = s.teiki && !s.oneday;
-    e.syncSoundControls = s.syncSoundOn;
-    e.keikokuSoundBox = s.keikokuOn;
-    e.keikokuSoundControls = s.keikokuOn && s.keikokuSoundOn;
-    e.autoCloseControls = s.autoCloseOn;
-    e.transparencyControls = transparencyAllowed;
+    e.alarmControls = values.ShownAlarm().onOff == "1";
+    e.jihoControls = s.jiho.on;
+    e.jihoHalfControls = s.jiho.on && s.jiho.half;
+    e.oneday = s.sync.teiki;
+    e.okiControls = s.sync.teiki && !s.sync.oneday;
+    e.syncSoundControls = s.sync.soundOn;
+    e.keikokuSoundBox = s.keikoku.onOff;
+    e.keikokuSoundControls = s.keikoku.onOff && s.keikoku.soundOn;
+    e.autoCloseControls = s.autoClose.onOff;
+    e.transparencyControls = values.transparencyAllowed;
     return e;
 }
 

@@ -3,7 +3,7 @@
 // change of one of those boxes.
 #pragma once
 
-#include "settings/pages_state.h"
+#include "settings/pages_binding.h"
 
 namespace zenka {
 
@@ -26,7 +26,7 @@ struct PagesEnabling {
     bool operator==(const PagesEnabling&) const = default;
 };
 
-// transparencyAllowed: the system has a transparent calendar window.
-PagesEnabling EnablingOf(const PagesState& state, bool transparencyAllowed);
+// The values as the controls hold them.
+PagesEnabling EnablingOf(const PagesValues& values);
 
 }  // namespace zenka

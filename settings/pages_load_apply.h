@@ -1,18 +1,19 @@
-// Opening and applying the settings dialog: the main window's settings and
-// calendar into the dialog's values, and those values back, step by step
-// in the order the main window sees them change.
+// Opening and applying the settings dialog: the working copy taken from
+// the main window, and what an apply does to the main window, step by step
+// in the order the main window sees it.
 #pragma once
 
 #include <string>
 
+#include "daylists/day_list_storage.h"
+#include "settings/pages_binding.h"
 #include "settings/pages_host.h"
-#include "settings/pages_state.h"
 
 namespace zenka {
 
-// The dialog's values when it opens: the alarm table copied, slot 1 shown,
-// every control loaded from the main window.
-PagesState LoadPagesState(PagesHost& host);
+// The working copy when the dialog opens: the main window's settings with
+// the calendar's colours and equinox switch, alarm slot 1 shown.
+PagesValues LoadPagesValues(PagesHost& host);
 
 // What an apply tells the dialog on its way.
 class ApplyFeedback {
@@ -24,8 +25,9 @@ public:
     virtual void DisableApply() = 0;
 };
 
-// Writes the dialog's values into the main window. The alarm controls are
-// stored into the current slot first, so the state keeps them.
-void ApplyPagesState(PagesState& state, PagesHost& host, ApplyFeedback& feedback);
+// Takes the settings the dialog binds, its whole alarm table, its equinox
+// switch and the lists of its day-list tabs into the main window; the
+// settings the dialog does not show stay as the main window has them.
+void ApplyPagesValues(const PagesValues& edited, const DayLists& lists, PagesHost& host, ApplyFeedback& feedback);
 
 }  // namespace zenka

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/calendar_hot_key.h"
-#include "app/main_window_win.h"
+#include "app/main_window_ids.h"
 #include "app/registry_key_store_win.h"
 #include "common/settings_store.h"
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -10,6 +11,7 @@
 #include "calendar/default_holidays.h"
 #include "calendar/old_calendar.h"
 #include "calendar/julius.h"
+#include "calendar/sekki.h"
 
 namespace zenka::cli {
 namespace {
@@ -126,7 +128,48 @@ TEST(CalMonth, October1582SkipsTheDroppedDays) {
 TEST(CalTsv, OneRecordPerDay) {
     const int32_t from = DateToJulius(2006, 1, 1);
     const std::string text = RenderTsv(DefaultRules(), from, from + 1);
-    EXPECT_EQ(text, "2006-01-01\t1\t5\t4\t12\t2\t1\t元旦\n2006-01-02\t2\t8\t4\t12\t3\t2\t振替休日\n");
+    EXPECT_EQ(text, "2006-01-01\t1\t5\t4\t12\t2\t1\t元旦\t\n2006-01-02\t2\t8\t4\t12\t3\t2\t振替休日\t\n");
+}
+
+TEST(CalSekki, DayLinesAndTheNinthColumnNameTheSolarTermsAndZassetsu) {
+    CalOptions options;
+    options.sekki = ParseArguments({"--sekki"}).sekki;
+    ASSERT_TRUE(options.sekki);
+    EXPECT_NE(UsageText().find("--sekki"), std::string::npos);
+    const std::string march = RenderMonth(DefaultRules(), 2026, 3, options, false);
+    for (const char* line : {"\n 5(木)啓蟄\n", "\n15(日)社日\n", "\n17(火)彼岸入り\n", "\n20(金)春分 春分の日\n",
+                             "\n23(月)彼岸明け\n", "\n24(火)\n"}) {
+        EXPECT_NE(march.find(line), std::string::npos) << line << march;
+    }
+    EXPECT_EQ(RenderMonth(DefaultRules(), 2026, 3, CalOptions{}, false).find("啓蟄"), std::string::npos)
+        << "only when asked for";
+    EXPECT_NE(RenderMonth(DefaultRules(), 2026, 7, options, false).find("\n26(日)土用の丑の日\n"), std::string::npos);
+    EXPECT_EQ(RenderMonth(DefaultRules(), 1899, 12, options, false).find("冬至"), std::string::npos)
+        << "none before 1900";
+
+    // The ninth column, comma-joined; the eight before it are checked
+    // against the definitions below.
+    const auto ninthColumns = [](int32_t y, uint8_t m, uint8_t d, int days) {
+        const int32_t from = DateToJulius(y, m, d);
+        const std::string text = RenderTsv(DefaultRules(), from, from + days - 1);
+        std::string columns;
+        for (size_t end = text.find('\n'), start = 0; end != std::string::npos;
+             start = end + 1, end = text.find('\n', start)) {
+            const std::string line = text.substr(start, end - start);
+            EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 8) << line;
+            columns += line.substr(line.rfind('\t') + 1) + "|";
+        }
+        return columns;
+    };
+    EXPECT_EQ(ninthColumns(2026, 2, 2, 3), "|節分|立春|");
+    EXPECT_EQ(ninthColumns(2026, 1, 17, 1), "土用の入り|");
+    EXPECT_EQ(ninthColumns(1899, 12, 31, 2), "||");
+}
+
+std::string ReferenceSekki(int32_t julius) {
+    std::string names;
+    for (const SekkiMark& mark : SekkiMarksOf(julius)) names += (names.empty() ? "" : ",") + std::string(mark.name);
+    return names;
 }
 
 // The record of one day from the definitions: each date converted from its
@@ -145,7 +188,7 @@ std::string ReferenceRecord(const DayRuleSet& rules, int32_t julius) {
     return std::string(text) + "\t" + std::to_string(JuliusDayOfWeek(julius)) + "\t" + std::to_string(flags) +
            "\t" + std::to_string(GetDayFont(rules, date.year, date.month, date.day)) + "\t" +
            std::to_string(old.month) + "\t" + std::to_string(old.day) + "\t" +
-           std::to_string(RokuyoIndex(julius)) + "\t" + names + "\n";
+           std::to_string(RokuyoIndex(julius)) + "\t" + names + "\t" + ReferenceSekki(julius) + "\n";
 }
 
 TEST(CalTsv, TheWalkWritesWhatTheDefinitionsGiveDayByDay) {

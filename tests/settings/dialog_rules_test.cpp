@@ -16,55 +16,67 @@ namespace {
 TEST(PagesEnabling, DependentControlsFollowTheirBoxes) {
     struct Case {
         const char* what;
-        void (*arrange)(PagesState&);
+        void (*arrange)(PagesValues&);
         bool PagesEnabling::*control;
         bool enabled;
     };
+    using V = PagesValues;
     const Case cases[] = {
-        {"alarm off", [](PagesState& s) { s.alarmOn = false; }, &PagesEnabling::alarmControls, false},
-        {"alarm on", [](PagesState& s) { s.alarmOn = true; }, &PagesEnabling::alarmControls, true},
-        {"chime off", [](PagesState& s) { s.jihoOn = false; s.jihoHalf = true; }, &PagesEnabling::jihoControls, false},
-        {"chime off keeps the half hour off though checked", [](PagesState& s) { s.jihoOn = false; s.jihoHalf = true; },
+        {"alarm off", [](V& v) { v.settings.alarms[0].onOff = "0"; }, &PagesEnabling::alarmControls, false},
+        {"alarm on", [](V& v) { v.settings.alarms[0].onOff = "1"; }, &PagesEnabling::alarmControls, true},
+        {"the alarm shown", [](V& v) { v.settings.alarms[2].onOff = "1"; v.alarmSlot = 3; },
+         &PagesEnabling::alarmControls, true},
+        {"chime off", [](V& v) { v.settings.jiho.on = false; v.settings.jiho.half = true; },
+         &PagesEnabling::jihoControls, false},
+        {"chime off keeps the half hour off though checked",
+         [](V& v) { v.settings.jiho.on = false; v.settings.jiho.half = true; }, &PagesEnabling::jihoHalfControls,
+         false},
+        {"chime on", [](V& v) { v.settings.jiho.on = true; }, &PagesEnabling::jihoControls, true},
+        {"chime on, half hour unchecked", [](V& v) { v.settings.jiho.on = true; v.settings.jiho.half = false; },
          &PagesEnabling::jihoHalfControls, false},
-        {"chime on", [](PagesState& s) { s.jihoOn = true; }, &PagesEnabling::jihoControls, true},
-        {"chime on, half hour unchecked", [](PagesState& s) { s.jihoOn = true; s.jihoHalf = false; },
-         &PagesEnabling::jihoHalfControls, false},
-        {"chime on, half hour checked", [](PagesState& s) { s.jihoOn = true; s.jihoHalf = true; },
+        {"chime on, half hour checked", [](V& v) { v.settings.jiho.on = true; v.settings.jiho.half = true; },
          &PagesEnabling::jihoHalfControls, true},
-        {"A: no automatic sync", [](PagesState& s) { s.teiki = false; }, &PagesEnabling::oneday, false},
-        {"A: no automatic sync, no interval", [](PagesState& s) { s.teiki = false; s.oneday = false; },
+        {"A: no automatic sync", [](V& v) { v.settings.sync.teiki = false; }, &PagesEnabling::oneday, false},
+        {"A: no automatic sync, no interval",
+         [](V& v) { v.settings.sync.teiki = false; v.settings.sync.oneday = false; }, &PagesEnabling::okiControls,
+         false},
+        {"A: automatic", [](V& v) { v.settings.sync.teiki = true; v.settings.sync.oneday = true; },
+         &PagesEnabling::oneday, true},
+        {"A: once a day has no interval", [](V& v) { v.settings.sync.teiki = true; v.settings.sync.oneday = true; },
          &PagesEnabling::okiControls, false},
-        {"A: automatic", [](PagesState& s) { s.teiki = true; s.oneday = true; }, &PagesEnabling::oneday, true},
-        {"A: once a day has no interval", [](PagesState& s) { s.teiki = true; s.oneday = true; },
-         &PagesEnabling::okiControls, false},
-        {"A: by interval", [](PagesState& s) { s.teiki = true; s.oneday = false; }, &PagesEnabling::okiControls, true},
-        {"B: no success sound", [](PagesState& s) { s.syncSoundOn = false; s.teiki = true; },
+        {"A: by interval", [](V& v) { v.settings.sync.teiki = true; v.settings.sync.oneday = false; },
+         &PagesEnabling::okiControls, true},
+        {"B: no success sound", [](V& v) { v.settings.sync.soundOn = false; v.settings.sync.teiki = true; },
          &PagesEnabling::syncSoundControls, false},
-        {"B: success sound, even without automatic sync", [](PagesState& s) { s.syncSoundOn = true; },
+        {"B: success sound, even without automatic sync", [](V& v) { v.settings.sync.soundOn = true; },
          &PagesEnabling::syncSoundControls, true},
-        {"C: no notice", [](PagesState& s) { s.keikokuOn = false; s.keikokuSoundOn = true; },
+        {"C: no notice", [](V& v) { v.settings.keikoku.onOff = false; v.settings.keikoku.soundOn = true; },
          &PagesEnabling::keikokuSoundBox, false},
-        {"C: no notice, no sound", [](PagesState& s) { s.keikokuOn = false; s.keikokuSoundOn = true; },
+        {"C: no notice, no sound", [](V& v) { v.settings.keikoku.onOff = false; v.settings.keikoku.soundOn = true; },
          &PagesEnabling::keikokuSoundControls, false},
-        {"C: notice", [](PagesState& s) { s.keikokuOn = true; }, &PagesEnabling::keikokuSoundBox, true},
-        {"C/D: notice with its sound box unchecked", [](PagesState& s) { s.keikokuOn = true; s.keikokuSoundOn = false; },
+        {"C: notice", [](V& v) { v.settings.keikoku.onOff = true; }, &PagesEnabling::keikokuSoundBox, true},
+        {"C/D: notice with its sound box unchecked",
+         [](V& v) { v.settings.keikoku.onOff = true; v.settings.keikoku.soundOn = false; },
          &PagesEnabling::keikokuSoundControls, false},
-        {"D: notice with sound", [](PagesState& s) { s.keikokuOn = true; s.keikokuSoundOn = true; },
+        {"D: notice with sound", [](V& v) { v.settings.keikoku.onOff = true; v.settings.keikoku.soundOn = true; },
          &PagesEnabling::keikokuSoundControls, true},
-        {"E: no auto-close", [](PagesState& s) { s.autoCloseOn = false; }, &PagesEnabling::autoCloseControls, false},
-        {"E: auto-close", [](PagesState& s) { s.autoCloseOn = true; }, &PagesEnabling::autoCloseControls, true},
+        {"E: no auto-close", [](V& v) { v.settings.autoClose.onOff = false; }, &PagesEnabling::autoCloseControls,
+         false},
+        {"E: auto-close", [](V& v) { v.settings.autoClose.onOff = true; }, &PagesEnabling::autoCloseControls, true},
+        {"the slider where the calendar can be transparent", [](V& v) { v.transparencyAllowed = true; },
+         &PagesEnabling::transparencyControls, true},
+        {"and nowhere else", [](V& v) { v.transparencyAllowed = false; }, &PagesEnabling::transparencyControls,
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        PagesState state;
-        c.arrange(state);
-        EXPECT_EQ(EnablingOf(state, false).*c.control, c.enabled);
+        PagesValues values;
+        c.arrange(values);
+        EXPECT_EQ(EnablingOf(values).*c.control, c.enabled);
     }
-    EXPECT_TRUE(EnablingOf(PagesState{}, true).transparencyControls);
-    EXPECT_FALSE(EnablingOf(PagesState{}, false).transparencyControls);
 }
 
-TEST(ColorChoice, FirstMatchingButtonAndTheReset) {
+TEST(ColorChoice, TheFirstButtonOfTheColour) {
     EXPECT_EQ(ColorChoiceOf(clBlack), 0);
     EXPECT_EQ(ColorChoiceOf(clBlue), 1);
     EXPECT_EQ(ColorChoiceOf(clRed), 2);
@@ -72,17 +84,6 @@ TEST(ColorChoice, FirstMatchingButtonAndTheReset) {
     EXPECT_EQ(ColorChoiceOf(clFuchsia), 4);
     EXPECT_EQ(ColorChoiceOf(clGreen), kNoColorChoice) << "green (0,128,0) is not lime";
     EXPECT_EQ(ColorChoiceOf(clWindow), kNoColorChoice);
-
-    PagesState state;
-    for (const ColorGroup& group : ColorGroups()) state.*group.choice = 3;
-    ResetColors(state);
-    EXPECT_EQ(state, PagesState{}) << "the reset checks the buttons a fresh tab shows";
-    EXPECT_EQ(state.colorWeekday, 0);
-    EXPECT_EQ(state.colorSaturday, 1);
-    EXPECT_EQ(state.colorSunday, 2);
-    EXPECT_EQ(state.colorHoliday, 2);
-    EXPECT_EQ(state.colorSpecialday, 3);
-    EXPECT_EQ(state.colorYoteiday, 4);
 }
 
 TEST(HotKeyField, WhatTheFieldKeepsOfAPressedKey) {
@@ -127,6 +128,8 @@ TEST(SyncReportText, TheLastAttemptInTwoLines) {
     EXPECT_EQ(SyncReportText(failed), "2006/12/31 23:59:59　失敗\r\nサーバーに接続できません。");
     SyncReport refused{{2006, 1, 9, 0, 0, 0}, false, "時計を合わせる権限がありません。", -3600.04};
     EXPECT_EQ(SyncReportText(refused), "2006/01/09 00:00:00　失敗\r\n時計のずれ -3600.0 秒　時計を合わせる権限がありません。");
+    SyncReport measured{{2006, 1, 9, 7, 5, 3}, true, "", 0.7342, 0.0075};
+    EXPECT_EQ(SyncReportText(measured), "2006/01/09 07:05:03　成功\r\n時計のずれ +0.734 秒 (±0.008 秒)");
     SyncReport bare{{2006, 1, 9, 0, 0, 0}, true, "", std::nullopt};
     EXPECT_EQ(SyncReportText(bare), "2006/01/09 00:00:00　成功");
     EXPECT_EQ(OffsetText(-0.04), "+0.0 秒");

@@ -4,6 +4,8 @@ namespace zenka::oldcal {
 
 double DecimalYear(double jd) { return 2000.0 + (jd - 2451544.5) / 365.2425; }
 
+double UniversalTime(double jde) { return jde - DeltaTSeconds(DecimalYear(jde)) / 86400.0; }
+
 // Polynomials of F. Espenak and J. Meeus, "Five Millennium Canon of Solar
 // Eclipses: -1999 to +3000" (NASA/TP-2006-214141), section 2.6: fitted to
 // the observed values up to 2005 and extrapolated beyond. Each piece meets

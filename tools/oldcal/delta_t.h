@@ -11,4 +11,8 @@ double DecimalYear(double jd);
 // ΔT in seconds for a decimal year between 1860 and 2150.
 double DeltaTSeconds(double year);
 
+// The Julian Date in Universal Time of an instant given as a Julian
+// Ephemeris Day (Terrestrial Time).
+double UniversalTime(double jde);
+
 }  // namespace zenka::oldcal

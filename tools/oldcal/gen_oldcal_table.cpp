@@ -11,34 +11,13 @@
 #include <string>
 
 #include "calendar/julius.h"
+#include "tools/oldcal/japan_time_text.h"
 #include "tools/oldcal/lunisolar.h"
 
 namespace {
 
 using namespace zenka;
 using namespace zenka::oldcal;
-
-std::string DateText(int32_t day) {
-    const CivilDate d = JuliusToDate(day);
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", static_cast<int>(d.year), d.month, d.day);
-    return text;
-}
-
-// Signed minutes from the nearest midnight in Japan: positive just after it.
-double MinutesFromMidnight(double jdUt) {
-    const double local = jdUt + 0.5 + 9.0 / 24.0;
-    return (local - std::round(local)) * 1440.0;
-}
-
-std::string JapanTimeText(double jdUt) {
-    const double local = jdUt + 0.5 + 9.0 / 24.0;
-    const int seconds = static_cast<int>(std::lround((local - std::floor(local)) * 86400.0)) % 86400;
-    char text[48];
-    std::snprintf(text, sizeof text, "%s %02d:%02d:%02d", DateText(JapanDay(jdUt)).c_str(), seconds / 3600,
-                  seconds / 60 % 60, seconds % 60);
-    return text;
-}
 
 std::string MonthText(uint8_t month) {
     return month > 100 ? "leap " + std::to_string(month - 100) : std::to_string(month);

@@ -1,11 +1,9 @@
 #include "tools/oldcal/lunisolar.h"
 
-#include <cmath>
 #include <stdexcept>
 
 #include "tools/oldcal/delta_t.h"
 #include "tools/oldcal/new_moon.h"
-#include "tools/oldcal/sun_position.h"
 
 namespace zenka::oldcal {
 
@@ -13,32 +11,13 @@ namespace {
 
 constexpr int kWinterSolstice = 270;
 
-double UniversalTime(double jde) { return jde - DeltaTSeconds(DecimalYear(jde)) / 86400.0; }
-
 // Julius day numbers count from noon: the day of a Julian Date x is
 // floor(x + 0.5).
 double JulianDateOfDay(int32_t day) { return day - 0.5; }
 
-// Every principal term from the first lunation's new moon to the last one's.
-std::vector<PrincipalTerm> PrincipalTermsBetween(double fromJde, double toJde) {
-    std::vector<PrincipalTerm> terms;
-    const double start = ApparentSolarLongitude(fromJde);
-    int longitude = static_cast<int>(std::ceil(start / 30.0)) * 30 % 360;
-    double nearJde = fromJde + std::fmod(longitude - start + 360.0, 360.0) * (365.2422 / 360.0);
-    for (;;) {
-        const double jde = SolarLongitudeInstant(longitude, nearJde);
-        if (jde > toJde) break;
-        const double ut = UniversalTime(jde);
-        terms.push_back({longitude, ut, JapanDay(ut)});
-        longitude = (longitude + 30) % 360;
-        nearJde = jde + 365.2422 / 12;
-    }
-    return terms;
-}
+constexpr int kPrincipalLongitudes[] = {0, 30, 60, 90, 120, 150, 180, 210, 240, 270, 300, 330};
 
 }  // namespace
-
-int32_t JapanDay(double jdUt) { return static_cast<int32_t>(std::floor(jdUt + 0.5 + 9.0 / 24.0)); }
 
 void NumberMonths(std::span<Lunation> lunations) {
     std::vector<size_t> solsticeMonths;
@@ -89,7 +68,8 @@ std::vector<Lunation> OldCalendarMonths(int32_t fromDay, int32_t toDay) {
     // search starts a day early for a term on the first new moon's day but
     // before its hour. The last lunation only bounds the one before it.
     size_t i = 0;
-    for (const PrincipalTerm& term : PrincipalTermsBetween(NewMoonJde(firstK) - 1, NewMoonJde(lastK))) {
+    for (const PrincipalTerm& term :
+         SolarArrivalsBetween(kPrincipalLongitudes, NewMoonJde(firstK) - 1, NewMoonJde(lastK))) {
         while (i + 1 < lunations.size() && lunations[i + 1].firstDay <= term.day) ++i;
         if (i + 1 < lunations.size() && lunations[i].firstDay <= term.day) lunations[i].terms.push_back(term);
     }

@@ -8,15 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "tools/oldcal/solar_arrivals.h"
+
 namespace zenka::oldcal {
 
 // A principal solar term: the Sun's apparent longitude reaching a multiple
 // of 30 degrees (270 is the winter solstice).
-struct PrincipalTerm {
-    int longitude = 0;
-    double instantUt = 0;  // Julian Date, Universal Time
-    int32_t day = 0;       // the Julius day it falls on in Japan
-};
+using PrincipalTerm = SolarArrival;
 
 // The days from one new moon's day up to the day before the next.
 struct Lunation {
@@ -25,10 +23,6 @@ struct Lunation {
     std::vector<PrincipalTerm> terms;
     uint8_t month = 0;  // 1..12, 100 + m for the leap month after month m; 0 when not numbered
 };
-
-// The Julius day in Japan (UTC+9) of an instant given as a Julian Date in
-// Universal Time.
-int32_t JapanDay(double jdUt);
 
 // Numbers lunations that hold their principal terms: the one holding the
 // winter solstice is month 11, the rest follow in order, and where thirteen

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 #include <stdexcept>
+#include <vector>
 
 #include "tools/oldcal/earth_vsop87.h"
 #include "tools/oldcal/nutation.h"
@@ -10,6 +11,8 @@
 namespace zenka::oldcal {
 
 namespace {
+
+constexpr double kDaysPerDegree = 365.2422 / 360.0;
 
 double Reduce360(double degrees) {
     const double r = std::fmod(degrees, 360.0);
@@ -34,7 +37,6 @@ double ApparentSolarLongitude(double jde) {
 double SolarLongitudeInstant(double degrees, double nearJde) {
     // The Sun's speed varies by ±3.4 % over the year, so each step with the
     // mean speed cuts the error about thirtyfold.
-    constexpr double kDaysPerDegree = 365.2422 / 360.0;
     double jde = nearJde;
     for (int i = 0; i < 20; ++i) {
         const double step = AngleDifference(degrees, ApparentSolarLongitude(jde)) * kDaysPerDegree;
@@ -42,6 +44,25 @@ double SolarLongitudeInstant(double degrees, double nearJde) {
         if (std::abs(step) < 1e-8) return jde;
     }
     throw std::runtime_error("the solar longitude search did not converge");
+}
+
+std::vector<LongitudeInstant> LongitudeInstantsBetween(std::span<const int> longitudes, double fromJde, double toJde) {
+    std::vector<LongitudeInstant> instants;
+    if (longitudes.empty()) return instants;
+    const double start = ApparentSolarLongitude(fromJde);
+    size_t next = 0;
+    while (next < longitudes.size() && longitudes[next] < start) ++next;
+    if (next == longitudes.size()) next = 0;
+    double nearJde = fromJde + std::fmod(longitudes[next] - start + 360.0, 360.0) * kDaysPerDegree;
+    for (;;) {
+        const int longitude = longitudes[next];
+        const double jde = SolarLongitudeInstant(longitude, nearJde);
+        if (jde > toJde) break;
+        instants.push_back({longitude, jde});
+        next = (next + 1) % longitudes.size();
+        nearJde = jde + std::fmod(longitudes[next] - longitude + 360.0, 360.0) * kDaysPerDegree;
+    }
+    return instants;
 }
 
 }  // namespace zenka::oldcal

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/cp932.h"
+#include "controls/window_base_win.h"
 #include "tests/win/support/tray_test_support.h"
 
 namespace zenka {
@@ -207,33 +208,21 @@ TEST(TrayIcon, AClickIsReportedAfterTheDoubleClickTimeAndNotAsPartOfADoubleClick
 }
 
 // The owner of a popup menu, noting when a menu opens.
-class MenuOwner {
+class MenuOwner : public WindowBase {
 public:
     MenuOwner() {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-            if (message == WM_INITMENUPOPUP) {
-                auto* self = reinterpret_cast<MenuOwner*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-                if (self) self->opened.push_back(reinterpret_cast<HMENU>(wParam));
-            }
-            return DefWindowProcW(hwnd, message, wParam, lParam);
-        };
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"TrayTestMenuOwner";
-        RegisterClassW(&wc);
-        hwnd = CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                               wc.hInstance, nullptr);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        menu = CreatePopupMenu();
+        CreateWindowOf({L"TrayTestMenuOwner"}, WS_EX_TOOLWINDOW, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr);
         AppendMenuW(menu, MF_STRING, 1, L"カレンダー起動(&C)");
     }
-    ~MenuOwner() {
-        DestroyMenu(menu);
-        DestroyWindow(hwnd);
-    }
-    HWND hwnd;
-    HMENU menu;
+    ~MenuOwner() override { DestroyMenu(menu); }
+    HMENU menu = CreatePopupMenu();
     std::vector<HMENU> opened;
+
+private:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_INITMENUPOPUP) opened.push_back(reinterpret_cast<HMENU>(wParam));
+        return DefaultProcessing(message, wParam, lParam);
+    }
 };
 
 // Closes whatever menu is open, a moment after it opened.
@@ -246,7 +235,7 @@ void CloseMenuSoon() {
 
 TEST(TrayIcon, AButtonWithAPopupMenuOpensItInsteadOfReportingThePress) {
     MenuOwner owner;
-    WatchedIcon watched(owner.hwnd);
+    WatchedIcon watched(owner.Handle());
     watched.icon.RBPopupMenu = owner.menu;
     CloseMenuSoon();
     watched.Shell(WM_RBUTTONDOWN);
