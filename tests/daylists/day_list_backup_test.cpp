@@ -18,13 +18,9 @@ namespace zenka {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Utf8;
 
 fs::path PathOf(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
-
-std::string Utf8(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
 
 class BackupFile : public ::testing::Test {
 protected:

@@ -18,12 +18,8 @@ namespace zenka {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Utf8;
 using Lines = std::vector<std::string>;
-
-std::string Utf8(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
 
 TEST(ListFile, SplitsAtEveryKindOfLineBreakUpToANul) {
     using namespace std::string_view_literals;

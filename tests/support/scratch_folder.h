@@ -39,4 +39,10 @@ private:
     std::filesystem::path path_;
 };
 
+// A path as the UTF-8 text the code under test takes.
+inline std::string Utf8(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 }  // namespace zenka::testing
