@@ -46,7 +46,9 @@ std::optional<DateFields> ReadFields(const std::vector<std::string>& tokens) {
     const auto minute = DecimalNumber(clock.substr(3, 2));
     const auto second = DecimalNumber(clock.substr(6, 2));
     if (!day || month == 0 || !year || !hour || !minute || !second) return std::nullopt;
-    return DateFields{*year, month, *day, *hour, *minute, *second};
+    // Nine digits at most, so each fits.
+    const auto field = [](int64_t value) { return static_cast<int32_t>(value); };
+    return DateFields{field(*year), month, field(*day), field(*hour), field(*minute), field(*second)};
 }
 
 // The fields as a time, when they name one; years up to 9999.
