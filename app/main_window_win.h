@@ -17,6 +17,7 @@
 #include "common/app_settings.h"
 #include "app/calendar_hint.h"
 #include "app/calendar_showing.h"
+#include "app/calendar_window_position.h"
 #include "app/calendar_window_input.h"
 #include "app/calendar_window_layout.h"
 #include "app/main_tray_win.h"
@@ -94,6 +95,9 @@ struct MainWindowServices {
     std::string backupPath;
     // How the about box opens its links and lets tests see it.
     AboutServices about;
+    // The screens the calendar window is placed on, given the tray icon it
+    // opens beside; empty: the system's.
+    std::function<ScreenLayout(const std::optional<RECT>& trayIcon)> screens;
 };
 
 class TfrmZenka : public WindowBase, private CalendarWindowHost, private TrayPresence, private MonthScheduleHost,
@@ -136,6 +140,7 @@ public:
     // rokuyo and names.
     const std::string& Hint() const { return hint_.Text(); }
     HMENU PopupMenu1() const { return popupMenu1_; }  // the tray menu
+    HWND Tooltip() const { return tooltip_; }
     // The tray icons and the tick; null before Create and after the window
     // is gone.
     MainTray* Tray() { return tray_.get(); }
@@ -222,6 +227,8 @@ private:
     void mnuYoubiClick();
     void I1Click();
     void RepositionFor(int screenWidth, int screenHeight);
+    // The tray icon the calendar opens beside, where the shell tells.
+    std::optional<RECT> TrayAnchor() const;
 
     // The buttons and menu items.
     void PanelButton1Click();
@@ -338,6 +345,8 @@ private:
     std::unique_ptr<HelpService> ownHelp_;  // when the services bring none
     std::unique_ptr<TPagesDlg> pagesDlg_;
     bool aboutShown_ = false;
+    // The icon whose press is showing the calendar, during that show.
+    const TTrayIcon* pressedIcon_ = nullptr;
 };
 
 }  // namespace zenka

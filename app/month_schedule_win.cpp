@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/calendar_window_position.h"
+#include "app/screen_layout_win.h"
 #include "app/dpi_win.h"
 #include "controls/panel_button_win.h"
 #include "app/registry_key_store_win.h"
@@ -60,10 +61,8 @@ bool TfrmMemo::Create(HWND owner) {
     // its pixels. A place kept from a larger screen is pulled back onto this
     // one, as the calendar window's is.
     const MemoBounds bounds = BoundsOnScreen(stored, DpiOfWindow(hwnd_));
-    RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const WindowPosition place = ClampIntoWorkArea({bounds.left, bounds.top}, {bounds.width, bounds.height},
-                                                   {work.right - work.left, work.bottom - work.top});
+    const WindowPosition place = ClampOntoMonitors({bounds.left, bounds.top}, {bounds.width, bounds.height},
+                                                   CurrentScreenLayout().monitors);
     SetWindowPos(hwnd_, nullptr, place.left, place.top, bounds.width, bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
     CreateChildren();
     ApplyLayout();
