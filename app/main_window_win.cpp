@@ -124,6 +124,7 @@ TfrmZenka::~TfrmZenka() {
     if (popupMenu1_) DestroyMenu(popupMenu1_);
     if (popupMenu2_) DestroyMenu(popupMenu2_);
     if (labelFont_) DeleteObject(labelFont_);
+    if (faceBrush_) DeleteObject(faceBrush_);
 }
 
 bool TfrmZenka::Create(HWND applicationWindow) {
@@ -154,6 +155,8 @@ bool TfrmZenka::Create(HWND applicationWindow) {
         timeSync_ = std::make_unique<TTimeSync>(settings_.sync, *services_.clock, tray_->sound, host, platform);
         tray_->timeSync.start = [this] { timeSync_->StartTimeSync(SyncTrigger::Daily); };
         SetUpCalendar();
+        theme_.emplace(services_.theme ? *services_.theme : systemTheme_);
+        ApplyTheme({true, true, true});
         FormCreate();
     });
     return true;
@@ -417,8 +420,18 @@ LRESULT TfrmZenka::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CTLCOLORSTATIC:
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+            SetTextColor(reinterpret_cast<HDC>(wParam), ColorRefOf(PaletteFor(Theme()).faceText));
+            return reinterpret_cast<LRESULT>(faceBrush_ ? faceBrush_ : GetSysColorBrush(COLOR_BTNFACE));
+        case WM_ERASEBKGND:
+            PaintFace(reinterpret_cast<HDC>(wParam));
+            return 1;
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+        case WM_THEMECHANGED:
+            // The taskbar's or the programs' theme, high contrast or the
+            // colours may have changed; what did not change stays as it is.
+            if (theme_) FollowThemeChange();
+            return DefaultProcessing(message, wParam, lParam);
         case kReleasePagesDlgMessage:
             ReleasePagesDlg();
             return 0;
@@ -855,6 +868,7 @@ void TfrmZenka::OpenMonthSchedule() {
             memo_.reset();
             return;
         }
+        ApplyThemeToMonthSchedule();
     }
     memo_->Show();
 }

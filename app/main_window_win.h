@@ -27,6 +27,8 @@
 #include "common/clock.h"
 #include "common/help_service.h"
 #include "common/key_store.h"
+#include "common/theme.h"
+#include "common/theme_source_win.h"
 #include "controls/month_calendar_win.h"
 #include "controls/window_base_win.h"
 #include "settings/about_dlg_win.h"
@@ -94,6 +96,9 @@ struct MainWindowServices {
     std::string backupPath;
     // How the about box opens its links and lets tests see it.
     AboutServices about;
+    // Where the system's theme is read; null: the registry and the system's
+    // parameters. Must outlive the window.
+    const ThemeSource* theme = nullptr;
 };
 
 class TfrmZenka : public WindowBase, private CalendarWindowHost, private TrayPresence, private MonthScheduleHost,
@@ -148,6 +153,9 @@ public:
     HWND Child(MainWindowControl id) const { return GetDlgItem(hwnd_, id); }
     // The month schedule view while it is open, else null.
     TfrmMemo* MonthSchedule() const { return memo_ && memo_->Handle() ? memo_.get() : nullptr; }
+    // The theme as last read; a change of the system's settings or colours
+    // reads it again and applies what changed.
+    const ThemeState& Theme() const { return theme_->State(); }
 
 private:
     // A window timer that fires again and again.
@@ -179,6 +187,7 @@ private:
     void OnCommand(int id, UINT code, HWND control) override;
     LRESULT OnNotify(NMHDR& header) override;
     void OnTimer(UINT_PTR id) override;
+    void OnPaint(HDC dc) override { PaintFace(dc); }
     void OnClose() override;
     void OnDestroy() override { FormDestroy(); }
     void OnGone() override;
@@ -202,6 +211,12 @@ private:
     void RegisterCalendarHotKey();
     void RefreshMenuChecks();
     void RefreshCaption();
+    // The theme's colours, title bar and tray icon set, as far as the
+    // change reaches (main_window_theme_win.cpp).
+    void ApplyTheme(const ThemeChange& change);
+    void ApplyThemeToMonthSchedule();
+    void FollowThemeChange() { ApplyTheme(theme_->Refresh()); }
+    void PaintFace(HDC dc);
 
     // A menu item's or button's command; one the table lacks does nothing.
     void Command(int id);
@@ -338,6 +353,11 @@ private:
     std::unique_ptr<HelpService> ownHelp_;  // when the services bring none
     std::unique_ptr<TPagesDlg> pagesDlg_;
     bool aboutShown_ = false;
+    SystemThemeSource systemTheme_;
+    std::optional<ThemeWatch> theme_;
+    // The window's face in the theme's colour, for its own background and
+    // the caption label's.
+    HBRUSH faceBrush_ = nullptr;
 };
 
 }  // namespace zenka
