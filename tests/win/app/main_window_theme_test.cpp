@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <map>
 #include <string>
 
@@ -26,6 +27,7 @@ using testing::Image;
 using testing::MainWindow;
 using testing::PrintClient;
 using testing::WithBitmap;
+using testing::WriteBmpFile;
 
 constexpr wchar_t kPersonalizeKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
 constexpr Color kGround = RgbColor(0x80, 0x40, 0x20);  // no colour the icons or the windows use
@@ -125,6 +127,15 @@ protected:
         return {face.lbColor, text};
     }
 
+    // Where asked, a picture of the window to look at, as no high-contrast
+    // theme can be switched on under Wine.
+    static void Picture(const wchar_t* name, HWND shown) {
+        const wchar_t* folder = _wgetenv(L"ZENKA_TEST_PICTURES");
+        if (!folder) return;
+        ShowWindow(shown, SW_SHOWNOACTIVATE);
+        EXPECT_TRUE(WriteBmpFile(testing::ScreenPicture(shown), std::wstring(folder) + L"\\" + name + L".bmp"));
+    }
+
     bool fakeTheme = false;
     FakeThemeSource theme;
 };
@@ -197,6 +208,7 @@ TEST_F(MainWindowTheme, HighContrastDrawsInTheSystemColoursAndFollowsAColourChan
     EXPECT_GT(calendar.Count(all, clWhite), 20) << "every day in the window text colour";
     EXPECT_GT(calendar.Count(all, theme.state.system.highlight), 20) << "the selected day in the highlight";
     EXPECT_EQ(calendar.Count(all, clRed), 0) << "no colour of the settings";
+    Picture(L"calendar-high-contrast-black", Hwnd());
 
     theme.state.system = HighContrastWhite();
     SendMessageW(Hwnd(), WM_SYSCOLORCHANGE, 0, 0);
@@ -204,6 +216,18 @@ TEST_F(MainWindowTheme, HighContrastDrawsInTheSystemColoursAndFollowsAColourChan
     EXPECT_GT(white.Count(all, clWhite) * 2, area);
     EXPECT_GT(white.Count(all, theme.state.system.highlight), 20);
     EXPECT_EQ(LabelColors(), std::pair(clWhite, clBlack));
+
+    // The schedule view too: the list on the window colour, every line in
+    // the window text colour.
+    Menu(cmdPopMemo);
+    ASSERT_NE(window->MonthSchedule(), nullptr);
+    const Image lines = PrintClient(window->MonthSchedule()->Child(idMemoListBox1), kGround);
+    const Rect list{0, 0, lines.width, lines.height};
+    EXPECT_GT(lines.Count(list, clWhite) * 2, lines.width * lines.height);
+    EXPECT_EQ(lines.Count(list, clRed) + lines.Count(list, clBlue), 0);
+
+    Picture(L"schedule-high-contrast-white", window->MonthSchedule()->Handle());
+    Picture(L"calendar-high-contrast-white", Hwnd());
 }
 
 }  // namespace
