@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/contrast.h"
+#include "tests/common/hue.h"
 #include "settings/color_choice.h"
 #include "tests/fakes/fake_theme_source.h"
 
@@ -23,14 +24,7 @@ std::string Hex(Color c) {
     return out.str();
 }
 
-// The hue in degrees; only for colours that have one.
-double Hue(Color c) {
-    const double r = RedOf(c) / 255.0, g = GreenOf(c) / 255.0, b = BlueOf(c) / 255.0;
-    const double high = std::max({r, g, b}), low = std::min({r, g, b}), span = high - low;
-    double hue = high == r ? std::fmod((g - b) / span, 6.0) : high == g ? (b - r) / span + 2 : (r - g) / span + 4;
-    hue *= 60;
-    return hue < 0 ? hue + 360 : hue;
-}
+using testing::Hue;
 
 struct SchemeCase {
     const char* name;

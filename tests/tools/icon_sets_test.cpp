@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "common/contrast.h"
+#include "tests/common/hue.h"
 #include "tools/icongen/app_icon.h"
 #include "tools/icongen/icon_art.h"
 #include "tools/icongen/icon_set.h"
@@ -51,13 +52,7 @@ std::vector<Image> ReadIcoFile(const std::string& path) {
 Color ColorOf(Rgb c) { return RgbColor(c.r, c.g, c.b); }
 Color ColorOf(const Rgba& c) { return RgbColor(c.r, c.g, c.b); }
 
-double Hue(Color c) {
-    const double r = RedOf(c) / 255.0, g = GreenOf(c) / 255.0, b = BlueOf(c) / 255.0;
-    const double high = std::max({r, g, b}), low = std::min({r, g, b}), span = high - low;
-    double hue = high == r ? std::fmod((g - b) / span, 6.0) : high == g ? (b - r) / span + 2 : (r - g) / span + 4;
-    hue *= 60;
-    return hue < 0 ? hue + 360 : hue;
-}
+using testing::Hue;
 
 // The part of the picture one sees on the taskbar: the opaque pixels that
 // the taskbar does not surround through pixels too close to its own colour.
