@@ -5,7 +5,7 @@
 #   tests/win/tools/package_test.sh ZIP ZENKA_WIN_TESTS_EXE
 set -euo pipefail
 zip=$1 tests=$2
-source "$(dirname "$0")/../../scripts/wine-env.sh"
+source "$(dirname "$0")/../../../scripts/wine-env.sh"
 
 export WINEPREFIX=$zenka_wine/package-$$
 zenka_wine_prefix "$WINEPREFIX"
