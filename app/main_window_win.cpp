@@ -33,8 +33,6 @@ namespace {
 
 constexpr DWORD kWindowStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
 constexpr UINT_PTR kTimer1Interval = 10000;
-// How long after the start the temporary folder is emptied, once.
-constexpr uint32_t kTmrDeleteInterval = 15000;
 
 // Colour keys of the layered window: the start-up's and the settings
 // dialog's. Pixels of exactly this colour are left out.
@@ -279,7 +277,7 @@ void TfrmZenka::FormCreate() {
         } catch (const std::exception&) {
         }
     }
-    if (settings_.form.tmpDelete) tmrDelete_.Start(kTmrDeleteInterval);
+    if (settings_.form.tmpDelete) tmrDelete_.Start(services_.temporaryCleanupDelay);
     ApplyWindowOrder();
     Timer1Timer();
     RefreshMenuChecks();
@@ -561,7 +559,7 @@ void TfrmZenka::Timer2Timer() {
     timer2_.Stop();
 }
 
-// Once, 15 seconds after the start.
+// Once, the clean-up delay after the start.
 void TfrmZenka::tmrDeleteTimer() {
     tmrDelete_.Stop();
     // Files in use, and whatever else cannot go, stay.

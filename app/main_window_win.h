@@ -79,6 +79,8 @@ struct MainWindowServices {
     // The folders the start-up clean-up empties; null: the system's. Must
     // outlive the window.
     CleanupPlaces* cleanupPlaces = nullptr;
+    // How long after the start the temporary folder is emptied, once.
+    uint32_t temporaryCleanupDelay = 15000;  // ms
     // Opens the settings for one operation. Empty: the registry key.
     std::function<std::unique_ptr<KeyStore>()> openSettings;
     // Where the Icon folder and the help file lie, with a trailing

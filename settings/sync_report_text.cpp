@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "timesync/offset_text.h"
+
 namespace zenka {
 namespace {
 
@@ -26,7 +28,12 @@ std::string SyncReportText(const std::optional<SyncReport>& report) {
     if (!report) return "まだ時刻合わせをしていません。";
     std::string text = TimeText(report->finishedAt) + (report->succeeded ? "　成功" : "　失敗");
     std::string details;
-    if (report->offsetSeconds) details = "時計のずれ " + OffsetText(*report->offsetSeconds);
+    if (report->offsetSeconds && report->boundSeconds) {
+        details = OffsetWithBoundText(Micros(std::llround(*report->offsetSeconds * 1e6)),
+                                      Micros(std::llround(*report->boundSeconds * 1e6)));
+    } else if (report->offsetSeconds) {
+        details = "時計のずれ " + OffsetText(*report->offsetSeconds);
+    }
     if (!report->succeeded && !report->reason.empty()) {
         if (!details.empty()) details += "　";
         details += report->reason;

@@ -9,7 +9,8 @@
 namespace zenka {
 
 // Two lines: when the attempt ended and whether it succeeded; then how far
-// the clock was off, and for a failure why. Before the first attempt, one
+// the clock was off (to the millisecond with its bound, when that is
+// known), and for a failure why. Before the first attempt, one
 // line saying there was none.
 std::string SyncReportText(const std::optional<SyncReport>& report);
 

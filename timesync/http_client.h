@@ -12,13 +12,17 @@
 
 namespace zenka {
 
-struct HttpRequest {
+// A server and the way to it, and what every request to it says.
+struct HttpTarget {
     std::string url;
     std::optional<ProxyAddress> proxy;  // none: a direct connection
     std::string proxyUserId;  // answers a proxy's Basic challenge when not empty
     std::string proxyPassword;
     std::string userAgent;
     std::string accept;
+};
+
+struct HttpRequest : HttpTarget {
     uint32_t timeLimitMs = 20000;
 };
 
@@ -29,6 +33,8 @@ enum class HttpError {
     CannotConnect,    // no connection to the server (or proxy)
     Timeout,          // the time limit passed
     SecureChannel,    // the https certificate or handshake failed
+    HeadersTooLarge,  // the response's headers passed the size they may have
+    Cancelled,        // the program is closing
     Other,
 };
 

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calendar/julius.h"
 
@@ -14,8 +15,11 @@ struct SyncReport {
     bool succeeded = false;
     std::string reason;  // why it failed, in plain Japanese; empty on success
     // Server time minus the local clock before it was set, in seconds,
-    // when the server's time was read.
+    // when the server's time was read; the adjustment is part of it.
     std::optional<double> offsetSeconds;
+    // How far the server time may be from the one measured, when known.
+    std::optional<double> boundSeconds = std::nullopt;
+    std::vector<std::string> servers = {};  // those whose time was used
 };
 
 }  // namespace zenka

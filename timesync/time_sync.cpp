@@ -1,122 +1,141 @@
 #include "timesync/time_sync.h"
 
-#include <cmath>
 #include <exception>
 
 #include "common/version.h"
-#include "timesync/date_header.h"
+#include "timesync/offset_combination.h"
 #include "timesync/proxy_text.h"
 
 namespace zenka {
 
 std::string SyncUserAgent() { return std::string("Zenka/") + kVersionText; }
 
-std::string sync_reason::StatusCode(uint32_t status) {
-    return "サーバーが状態コード " + std::to_string(status) + " を返しました。";
-}
-
 namespace {
 
-const char* ReasonOf(HttpError error, bool viaProxy) {
-    switch (error) {
-        case HttpError::BadUrl: return sync_reason::kBadUrl;
-        case HttpError::NameNotResolved:
-            return viaProxy ? sync_reason::kProxyNameNotResolved : sync_reason::kNameNotResolved;
-        case HttpError::CannotConnect: return viaProxy ? sync_reason::kNoProxyConnection : sync_reason::kNoConnection;
-        case HttpError::Timeout: return sync_reason::kTimeout;
-        case HttpError::SecureChannel: return sync_reason::kSecureChannel;
-        case HttpError::None:
-        case HttpError::Other: break;
-    }
-    return sync_reason::kHttpFailed;
-}
-
-// Seconds with one decimal.
-double OffsetSeconds(const SystemTime& later, const SystemTime& earlier) {
-    const int64_t milliseconds = ToMilliseconds(later) - ToMilliseconds(earlier);
-    return std::round(static_cast<double>(milliseconds) / 100.0) / 10.0;
-}
+double Seconds(Micros duration) { return std::chrono::duration<double>(duration).count(); }
 
 }  // namespace
 
+std::optional<ClockMeasureRequest> SyncMeasureRequest(const AppSettings::Sync& settings) {
+    const ProxyChoice proxy = ParseProxyText(settings.proxy);
+    if (proxy.kind == ProxyChoice::Kind::Invalid) return std::nullopt;
+    ClockMeasureRequest request;
+    request.servers = {settings.server};
+    if (proxy.kind == ProxyChoice::Kind::Proxy) request.way.proxy = proxy.address;
+    request.way.proxyUserId = settings.proxyUserId;
+    request.way.proxyPassword = settings.proxyPassword;
+    request.way.userAgent = SyncUserAgent();
+    request.way.accept = kSyncAccept;
+    request.timeLimit = std::chrono::milliseconds(kSyncTimeLimitMs);
+    return request;
+}
+
 TTimeSync::TTimeSync(const AppSettings::Sync& settings, const Clock& localClock, SoundPlayer& sound,
                      TimeSyncHost& host, SyncPlatform platform)
-    : settings_(settings), localClock_(localClock), sound_(sound), host_(host), platform_(std::move(platform)) {}
+    : settings_(settings),
+      localClock_(localClock),
+      sound_(sound),
+      host_(host),
+      platform_(std::move(platform)),
+      ownMeasurer_(std::make_unique<SingleRequestMeasurer>(platform_.http, platform_.clock)),
+      measurer_(*ownMeasurer_) {}
+
+TTimeSync::TTimeSync(const AppSettings::Sync& settings, const Clock& localClock, SoundPlayer& sound,
+                     TimeSyncHost& host, SyncPlatform platform, ClockMeasurer& measurer)
+    : settings_(settings),
+      localClock_(localClock),
+      sound_(sound),
+      host_(host),
+      platform_(std::move(platform)),
+      measurer_(measurer) {}
 
 bool TTimeSync::IsSyncAllowed() { return !settings_.dialOnly || DialUpConnected(platform_.dialUp); }
 
 void TTimeSync::StartTimeSync(SyncTrigger trigger) {
-    // A trigger that fires while an attempt waits (for the user's answer to
-    // the privilege prompt, say) is dropped.
+    // A trigger that fires while an attempt runs (or waits for the user's
+    // answer to the privilege prompt) is dropped.
     if (state_ != State::Idle) return;
     if (!IsSyncAllowed()) return;
+    state_ = State::Busy;
+    trigger_ = trigger;
+    const uint64_t attempt = ++attempt_;
+    host_.StopTick();
+    host_.ShowSyncImage(SyncImage::InProgress);
+    const std::optional<ClockMeasureRequest> request = SyncMeasureRequest(settings_);
+    if (!request) {
+        Finish({false, sync_reason::kProxyText});
+        return;
+    }
+    measuring_ = true;
+    try {
+        measurer_.Measure(*request,
+                          [this, attempt](const ClockMeasurement& measurement) { OnMeasured(attempt, measurement); });
+    } catch (const std::exception&) {
+        // An error of the finish itself goes on; one of the measurement
+        // ends the attempt, which shows no message: the finish and the
+        // report tell.
+        if (!measuring_ || attempt != attempt_) throw;
+        measuring_ = false;
+        Finish({false, sync_reason::kUnexpected});
+    }
+}
+
+void TTimeSync::CancelTimeSync() {
+    if (!measuring_) return;
+    measuring_ = false;
+    measurer_.Cancel();
+    state_ = State::Idle;
+}
+
+void TTimeSync::OnMeasured(uint64_t attempt, const ClockMeasurement& measurement) {
+    if (!measuring_ || attempt != attempt_) return;
+    measuring_ = false;
+    Outcome outcome;
+    try {
+        outcome = SetClock(measurement);
+    } catch (const std::exception&) {
+        outcome = {false, sync_reason::kUnexpected};
+    }
+    Finish(std::move(outcome));
+}
+
+TTimeSync::Outcome TTimeSync::SetClock(const ClockMeasurement& measurement) {
+    const CombinedOffset& combined = measurement.combined;
+    if (!combined.found) return {false, combined.reason};
+    Outcome outcome;
+    for (size_t i : combined.used) outcome.servers.push_back(measurement.servers[i].server);
+    outcome.boundSeconds = Seconds(combined.bound);
+    // From the local time now, not from a time read before the measurement
+    // ended: the wait for it has passed since.
+    const LocalMoment now = measurer_.LocalNow();
+    const SystemTime utc = ClockSettingTime(now, combined.offset, settings_.adjustment);
+    outcome.offsetSeconds = Seconds(ToLocalMoment(utc) - now);
+    switch (platform_.clock.SetSystemTime(utc)) {
+        case ClockSetResult::Set: outcome.succeeded = true; break;
+        case ClockSetResult::NotPermitted:
+            // Only the user's own command may bring up the privilege prompt.
+            outcome.succeeded = trigger_ == SyncTrigger::Menu && platform_.elevated.SetClockElevated(utc);
+            if (!outcome.succeeded) outcome.reason = sync_reason::kNotPermitted;
+            break;
+        case ClockSetResult::Refused: outcome.reason = sync_reason::kClockRefused; break;
+    }
+    return outcome;
+}
+
+void TTimeSync::Finish(Outcome outcome) {
+    report_ = SyncReport{localClock_.Now(), outcome.succeeded, std::move(outcome.reason), outcome.offsetSeconds,
+                         outcome.boundSeconds, std::move(outcome.servers)};
     // Back to idle however the finish ends; until then no attempt starts,
     // not even from the tick that the finish runs.
     struct BackToIdle {
         State& state;
         ~BackToIdle() { state = State::Idle; }
     } backToIdle{state_};
-    state_ = State::Busy;
-    host_.StopTick();
-    host_.ShowSyncImage(SyncImage::InProgress);
-    Outcome outcome;
-    try {
-        outcome = Attempt(trigger);
-    } catch (const std::exception&) {
-        // An attempt shows no message; the finish and the report tell.
-        outcome = {false, sync_reason::kUnexpected, std::nullopt};
-    }
-    report_ = SyncReport{localClock_.Now(), outcome.succeeded, outcome.reason, outcome.offsetSeconds};
-    if (outcome.succeeded) {
+    if (report_->succeeded) {
         FinishSyncSucceeded();
     } else {
         FinishSyncFailed();
     }
-}
-
-TTimeSync::Outcome TTimeSync::Attempt(SyncTrigger trigger) {
-    const ProxyChoice proxy = ParseProxyText(settings_.proxy);
-    if (proxy.kind == ProxyChoice::Kind::Invalid) return {false, sync_reason::kProxyText, std::nullopt};
-
-    HttpRequest request;
-    request.url = settings_.server;
-    if (proxy.kind == ProxyChoice::Kind::Proxy) request.proxy = proxy.address;
-    request.proxyUserId = settings_.proxyUserId;
-    request.proxyPassword = settings_.proxyPassword;
-    request.userAgent = SyncUserAgent();
-    request.accept = kSyncAccept;
-    request.timeLimitMs = kSyncTimeLimitMs;
-    const HttpResponse response = platform_.http.Get(request);
-
-    if (response.error != HttpError::None) {
-        return {false, ReasonOf(response.error, request.proxy.has_value()), std::nullopt};
-    }
-    // A redirect or an error status is not the server's answer; its Date
-    // header is not used.
-    if (response.status == 407) return {false, sync_reason::kProxyRefused, std::nullopt};
-    if (response.status < 200 || response.status > 299) {
-        return {false, sync_reason::StatusCode(response.status), std::nullopt};
-    }
-    const std::optional<SystemTime> serverTime = EvaluateDateHeader(response.date);
-    if (!serverTime) return {false, sync_reason::kNoDate, std::nullopt};
-    const SystemTime utc =
-        settings_.adjustment != 0 ? AddTenthsOfSecond(*serverTime, settings_.adjustment) : *serverTime;
-    return SetClock(utc, trigger);
-}
-
-TTimeSync::Outcome TTimeSync::SetClock(const SystemTime& utc, SyncTrigger trigger) {
-    Outcome outcome;
-    outcome.offsetSeconds = OffsetSeconds(utc, platform_.clock.UtcNow());
-    switch (platform_.clock.SetSystemTime(utc)) {
-        case ClockSetResult::Set: outcome.succeeded = true; break;
-        case ClockSetResult::NotPermitted:
-            // Only the user's own command may bring up the privilege prompt.
-            outcome.succeeded = trigger == SyncTrigger::Menu && platform_.elevated.SetClockElevated(utc);
-            if (!outcome.succeeded) outcome.reason = sync_reason::kNotPermitted;
-            break;
-        case ClockSetResult::Refused: outcome.reason = sync_reason::kClockRefused; break;
-    }
-    return outcome;
 }
 
 void TTimeSync::FinishSyncSucceeded() {

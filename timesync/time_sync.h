@@ -1,9 +1,10 @@
-// One synchronisation of the system clock with a web server's Date header,
-// StartTimeSync: the dial-up gate, one GET to the server, the evaluation of
-// its Date header, the setting of the clock and a finish that shows the
-// result on the tray icons for a second. It runs on the main thread and
-// blocks it for the request, which its time limit keeps short; the tick is
-// stopped meanwhile and runs again at the end.
+// One synchronisation of the system clock with web servers' Date headers,
+// StartTimeSync: the dial-up gate, the measurement of the clock against the
+// servers, the setting of the clock from the local time at that moment
+// plus the offset found, and a finish that shows the result on the tray
+// icons for a second. It runs on the main thread; the measurement may run
+// elsewhere meanwhile and report back later, or block for its time limit.
+// The tick is stopped meanwhile and runs again at the end.
 //
 // Every attempt that passes the gate ends in exactly one finish, success or
 // failure, and each finish writes today's day stamp before it runs the tick
@@ -12,16 +13,21 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "common/app_settings.h"
 #include "common/clock.h"
 #include "common/sound_player.h"
+#include "timesync/clock_measurement.h"
 #include "timesync/clock_setter.h"
 #include "timesync/dial_up.h"
 #include "timesync/http_client.h"
+#include "timesync/single_request_measurer.h"
+#include "timesync/sync_reasons.h"
 #include "timesync/sync_report.h"
 
 namespace zenka {
@@ -63,39 +69,31 @@ inline constexpr uint32_t kSyncTimeLimitMs = 20000;
 inline constexpr uint32_t kSyncResultPauseMs = 1000;
 std::string SyncUserAgent();  // "Zenka/6.7"
 
-// Why an attempt failed, as the settings dialog shows it.
-namespace sync_reason {
-inline constexpr char kProxyText[] = "プロキシの指定が「ホスト名:ポート番号」の形になっていません。";
-inline constexpr char kBadUrl[] = "時刻を問い合わせるサーバーのアドレスが正しくありません。";
-inline constexpr char kNameNotResolved[] = "サーバーが見つかりませんでした。";
-inline constexpr char kProxyNameNotResolved[] = "プロキシサーバーが見つかりませんでした。";
-inline constexpr char kNoConnection[] = "サーバーに接続できませんでした。";
-inline constexpr char kNoProxyConnection[] = "プロキシサーバーに接続できませんでした。";
-inline constexpr char kTimeout[] = "サーバーが時間内に応答しませんでした。";
-inline constexpr char kSecureChannel[] = "サーバーの証明書を確かめられませんでした。";
-inline constexpr char kHttpFailed[] = "サーバーに時刻を問い合わせられませんでした。";
-inline constexpr char kProxyRefused[] = "プロキシサーバーに接続を拒否されました。";
-inline constexpr char kNoDate[] = "サーバーの応答に使える日時 (Date ヘッダー) がありませんでした。";
-inline constexpr char kNotPermitted[] = "時計を合わせる権限がありません。";
-inline constexpr char kClockRefused[] = "時計を合わせられませんでした。";
-inline constexpr char kUnexpected[] = "時刻合わせの途中で思わぬエラーが起きました。";
-// "サーバーが状態コード 404 を返しました。"
-std::string StatusCode(uint32_t status);
-}  // namespace sync_reason
+// What an attempt measures with: the server, the proxy and its
+// credentials, and the request's fixed properties from the settings.
+// Nothing when the proxy is not of the form host:port.
+std::optional<ClockMeasureRequest> SyncMeasureRequest(const AppSettings::Sync& settings);
 
 class TTimeSync {
 public:
     enum class State { Idle, Busy, Succeeded, Failed };
 
     // settings: the Sync section, read anew by every attempt; localClock
-    // tells when an attempt ended. Everything must outlive the object.
+    // tells when an attempt ended. Everything must outlive the object. The
+    // clock is measured with one GET through platform.http.
     TTimeSync(const AppSettings::Sync& settings, const Clock& localClock, SoundPlayer& sound, TimeSyncHost& host,
               SyncPlatform platform);
+    // The clock is measured by `measurer`, which must outlive the object.
+    TTimeSync(const AppSettings::Sync& settings, const Clock& localClock, SoundPlayer& sound, TimeSyncHost& host,
+              SyncPlatform platform, ClockMeasurer& measurer);
 
     // Does nothing while the gate refuses or while an attempt runs.
     void StartTimeSync(SyncTrigger trigger);
     // With "dial-up only" on, only while a dial-up connection is up.
     bool IsSyncAllowed();
+    // The program is closing: a measurement that runs is ended, and the
+    // attempt with it, without a finish.
+    void CancelTimeSync();
 
     State CurrentState() const { return state_; }
     const std::optional<SyncReport>& LastReport() const { return report_; }
@@ -104,11 +102,14 @@ private:
     struct Outcome {
         bool succeeded = false;
         std::string reason;
-        std::optional<double> offsetSeconds;
+        std::optional<double> offsetSeconds = std::nullopt;
+        std::optional<double> boundSeconds = std::nullopt;
+        std::vector<std::string> servers = {};
     };
 
-    Outcome Attempt(SyncTrigger trigger);
-    Outcome SetClock(const SystemTime& utc, SyncTrigger trigger);
+    void OnMeasured(uint64_t attempt, const ClockMeasurement& measurement);
+    Outcome SetClock(const ClockMeasurement& measurement);
+    void Finish(Outcome outcome);
     void FinishSyncSucceeded();
     void FinishSyncFailed();
     void ShowResult(SyncImage image);
@@ -118,7 +119,12 @@ private:
     SoundPlayer& sound_;
     TimeSyncHost& host_;
     SyncPlatform platform_;
+    std::unique_ptr<ClockMeasurer> ownMeasurer_;
+    ClockMeasurer& measurer_;
     State state_ = State::Idle;
+    SyncTrigger trigger_ = SyncTrigger::Menu;
+    bool measuring_ = false;
+    uint64_t attempt_ = 0;  // counts attempts, so that a late report of an ended one is ignored
     std::optional<SyncReport> report_;
 };
 

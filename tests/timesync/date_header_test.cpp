@@ -4,26 +4,19 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "tests/timesync/utc_time.h"
+#include "timesync/sync_reasons.h"
 #include "timesync/system_time.h"
 
 namespace zenka {
 namespace {
 
-SystemTime Utc(int32_t y, uint8_t mo, uint8_t d, uint8_t h, uint8_t mi, uint8_t s, uint16_t ms) {
-    SystemTime t;
-    t.year = y;
-    t.month = mo;
-    t.day = d;
-    t.hour = h;
-    t.minute = mi;
-    t.second = s;
-    t.milliseconds = ms;
-    return FromMilliseconds(ToMilliseconds(t));  // with its weekday
-}
+using testing::Utc;
 
 TEST(DateHeader, MonthNamesAreTheEnglishAbbreviationsExactly) {
     const std::vector<std::string> names = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
@@ -82,9 +75,76 @@ TEST(DateHeader, TheUsualFormGivesTheMiddleOfItsSecondInUtc) {
         {"Sun, 06 Nov 0 08:49:37 GMT", std::nullopt},
         {"Sun, 06 Nov 10000 08:49:37 GMT", std::nullopt},
         {"Sun, 999999999999 Nov 1994 08:49:37 GMT", std::nullopt},
+        {"Sun, 000000006 Nov 1994 08:49:37 GMT", Utc(1994, 11, 6, 8, 49, 37, 500)},  // nine digits at most
+        {"Sun, 0000000006 Nov 1994 08:49:37 GMT", std::nullopt},
         {"Sun, 06 Nov 1994 0x:49:37 GMT", std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(EvaluateDateHeader(c.header), c.time) << c.header;
+}
+
+TEST(DateHeader, AMeasurementReadsOnlyOneUsualDateBetweenTheBuildDayAndACenturyLater) {
+    const SystemTime builtOn = Utc(2026, 1, 5, 0, 0, 0, 0);
+    const int64_t usual = ToMilliseconds(Utc(2026, 3, 1, 12, 0, 5, 0)) / 1000;
+    const std::string megabytes(3 << 20, 'x');
+    const struct {
+        std::vector<std::string> dates;
+        std::optional<int64_t> seconds;
+        std::string reason;
+    } cases[] = {
+        {{"Sun, 01 Mar 2026 12:00:05 GMT"}, usual, ""},
+        {{"Sun, 01 Mar 2026 12:00:05 UTC"}, usual, ""},
+        {{"Sun, 01 Mar 2026 12:00:05 +0000"}, usual, ""},
+        {{"Sun, 01 Mar 2026 12:00:05"}, usual, ""},
+        {{"Mon, 05 Jan 2026 00:00:00 GMT"}, ToMilliseconds(builtOn) / 1000, ""},
+        {{"Tue, 05 Jan 2126 23:59:59 GMT"}, ToMilliseconds(Utc(2126, 1, 5, 23, 59, 59, 0)) / 1000, ""},
+        {{}, std::nullopt, sync_reason::kNoDate},
+        {{""}, std::nullopt, sync_reason::kNoDate},
+        {{" \t "}, std::nullopt, sync_reason::kNoDate},
+        {{"Sun, 01 Mar 2026 12:00:05 GMT", "Sun, 01 Mar 2026 12:00:05 GMT"}, std::nullopt,
+         sync_reason::kDateDuplicated},
+        {{megabytes}, std::nullopt, sync_reason::kDateTooLong},
+        {{"Sun, 01 Mar 2026 12:00:05 GMT" + std::string(40, ' ')}, std::nullopt, sync_reason::kDateTooLong},
+        {{"soon"}, std::nullopt, sync_reason::kDateMalformed},
+        {{"Sunday, 01-Mar-26 12:00:05 GMT"}, std::nullopt, sync_reason::kDateMalformed},
+        {{"Sun, 01 Mar 2026 12:00:05 +0900"}, std::nullopt, sync_reason::kDateMalformed},
+        {{"Sun, 01 Mar 2026 12-00-05 GMT"}, std::nullopt, sync_reason::kDateMalformed},
+        {{"Sun, 01 Mar 2026 12:00:05.75 GMT"}, std::nullopt, sync_reason::kDateMalformed},
+        {{"Sun, 01 Mar 2026 12:00:05 GMT, Mon, 02 Mar 2026 12:00:05 GMT"}, std::nullopt,
+         sync_reason::kDateMalformed},
+        {{"Sun, 31 Feb 2026 12:00:05 GMT"}, std::nullopt, sync_reason::kDateMalformed},
+        {{"Sun, 01 Mar 2026 12:00:60 GMT"}, std::nullopt, sync_reason::kDateMalformed},
+        {{"Wed, 31 Dec 2026 23:59:60 GMT"}, std::nullopt, sync_reason::kLeapSecond},
+        {{"Mon, 01 Jan 1601 00:00:00 GMT"}, std::nullopt,
+         sync_reason::DateBeforeBuild(Utc(1601, 1, 1, 0, 0, 0, 0), builtOn)},
+        {{"Sun, 04 Jan 2026 23:59:59 GMT"}, std::nullopt,
+         sync_reason::DateBeforeBuild(Utc(2026, 1, 4, 0, 0, 0, 0), builtOn)},
+        {{"Wed, 06 Jan 2126 00:00:00 GMT"}, std::nullopt,
+         sync_reason::DateFarAhead(Utc(2126, 1, 6, 0, 0, 0, 0), builtOn)},
+        {{"Fri, 31 Dec 9999 23:59:59 GMT"}, std::nullopt,
+         sync_reason::DateFarAhead(Utc(9999, 12, 31, 0, 0, 0, 0), builtOn)},
+        {{"Thu, 31 Dec 30827 23:59:59 GMT"}, std::nullopt,
+         "サーバーの日時 (30827/12/31) がこの版の作成日 (2026/01/05) の 100 年以上先でした。"},
+    };
+    for (const auto& c : cases) {
+        const std::string what = c.dates.empty() ? "none" : c.dates[0].substr(0, 60);
+        const ServerDate date = ReadServerDate(c.dates, builtOn);
+        EXPECT_EQ(date.seconds, c.seconds) << what;
+        EXPECT_EQ(date.reason, c.reason) << what;
+    }
+    EXPECT_EQ(sync_reason::DateBeforeBuild(Utc(1601, 1, 1, 0, 0, 0, 0), builtOn),
+              "サーバーの日時 (1601/01/01) がこの版の作成日 (2026/01/05) より前でした。");
+}
+
+TEST(DateHeader, ServersWriteTheUsualFormAndThisVersionKnowsItsBuildDay) {
+    EXPECT_EQ(HttpDateText(ToMilliseconds(Utc(1994, 11, 6, 8, 49, 37, 0)) / 1000), "Sun, 06 Nov 1994 08:49:37 GMT");
+    EXPECT_EQ(HttpDateText(ToMilliseconds(Utc(2026, 3, 1, 0, 0, 0, 0)) / 1000), "Sun, 01 Mar 2026 00:00:00 GMT");
+    const SystemTime built = BuildDay();
+    EXPECT_TRUE(IsValidSystemTime(built));
+    EXPECT_GE(built.year, 2026);
+    const auto today = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
+    EXPECT_LE(ToMilliseconds(built), std::chrono::duration_cast<std::chrono::milliseconds>(today.time_since_epoch()).count())
+        << "a build day to come would refuse every true time";
+    EXPECT_EQ(ReadServerDate({HttpDateText(ToMilliseconds(built) / 1000)}, built).reason, "");
 }
 
 TEST(SystemTimes, TenthsOfASecondMoveTheTimeExactlyAcrossEveryBoundary) {

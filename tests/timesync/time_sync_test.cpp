@@ -13,13 +13,13 @@
 #include "tests/fakes/fake_clock.h"
 #include "tests/fakes/fake_sync_services.h"
 #include "tests/fakes/fake_tick_services.h"
+#include "tests/fakes/fake_time_servers.h"
+#include "tests/timesync/utc_time.h"
 
 namespace zenka {
 namespace {
 
-SystemTime Utc(int32_t y, uint8_t mo, uint8_t d, uint8_t h, uint8_t mi, uint8_t s, uint16_t ms) {
-    return FromMilliseconds(ToMilliseconds(SystemTime{y, mo, d, 0, h, mi, s, ms}));
-}
+using testing::Utc;
 
 const SystemTime kServerTime = Utc(1994, 11, 6, 8, 49, 37, 500);  // the fake server's Date, plus 500 ms
 
@@ -32,6 +32,9 @@ protected:
     }
 
     void Sync(SyncTrigger trigger = SyncTrigger::Interval) { timeSync.StartTimeSync(trigger); }
+    SyncPlatform Platform() {
+        return {http, clock, elevated, dialUp, [this](uint32_t ms) { log.push_back("pause " + std::to_string(ms)); }};
+    }
     std::vector<std::string> Finish(const char* image) {
         return {"stop tick", "image in progress", "day stamp", std::string("image ") + image, "pause 1000",
                 "restart tick"};
@@ -81,21 +84,23 @@ TEST_F(TimeSyncTest, ASuccessfulAttemptSetsTheServersTimeAndFinishesInOrder) {
     EXPECT_TRUE(report.succeeded);
     EXPECT_EQ(report.reason, "");
     EXPECT_EQ(report.offsetSeconds, 7.5) << "server time minus the clock before it was set";
+    EXPECT_EQ(report.boundSeconds, 0.5) << "one request: anywhere in the Date's second";
+    EXPECT_EQ(report.servers, std::vector<std::string>{settings.server});
     EXPECT_EQ(report.finishedAt.hour, 17);
     EXPECT_EQ(report.finishedAt.second, 37);
 }
 
-TEST_F(TimeSyncTest, TheAdjustmentMovesTheTimeSetAndTheOffsetHasOneDecimal) {
+TEST_F(TimeSyncTest, TheAdjustmentMovesTheTimeSetAndTheOffsetIsHowFarTheClockMoved) {
     const struct {
         int32_t adjustment;
         SystemTime set;
         SystemTime clockBefore;
         double offset;
     } cases[] = {
-        {0, kServerTime, Utc(1994, 11, 6, 8, 49, 37, 560), -0.1},
+        {0, kServerTime, Utc(1994, 11, 6, 8, 49, 37, 560), -0.06},
         {-15, Utc(1994, 11, 6, 8, 49, 36, 0), Utc(1994, 11, 6, 8, 49, 36, 0), 0.0},
         {25, Utc(1994, 11, 6, 8, 49, 40, 0), Utc(1994, 11, 6, 8, 50, 40, 0), -60.0},
-        {36000, Utc(1994, 11, 6, 9, 49, 37, 500), Utc(1994, 11, 5, 9, 49, 37, 440), 86400.1},
+        {36000, Utc(1994, 11, 6, 9, 49, 37, 500), Utc(1994, 11, 5, 9, 49, 37, 440), 86400.06},
     };
     for (const auto& c : cases) {
         settings.adjustment = c.adjustment;
@@ -103,7 +108,8 @@ TEST_F(TimeSyncTest, TheAdjustmentMovesTheTimeSetAndTheOffsetHasOneDecimal) {
         clock.setTo.clear();
         Sync();
         EXPECT_EQ(clock.setTo, std::vector<SystemTime>{c.set}) << "Adjustment " << c.adjustment;
-        EXPECT_EQ(timeSync.LastReport()->offsetSeconds, c.offset) << "Adjustment " << c.adjustment;
+        ASSERT_TRUE(timeSync.LastReport()->offsetSeconds.has_value());
+        EXPECT_DOUBLE_EQ(*timeSync.LastReport()->offsetSeconds, c.offset) << "Adjustment " << c.adjustment;
     }
 }
 
@@ -270,6 +276,120 @@ TEST_F(TimeSyncTest, TriggersWhileAnAttemptRunsAreDroppedAndErrorsStillFinish) {
     EXPECT_EQ(log, Finish("failed"));
     EXPECT_EQ(timeSync.LastReport()->reason, sync_reason::kUnexpected);
     EXPECT_EQ(timeSync.CurrentState(), TTimeSync::State::Idle);
+}
+
+// A measurement that reports when the test says, as one on another thread
+// would through the message loop.
+class DeferredMeasurer : public ClockMeasurer {
+public:
+    LocalMoment LocalNow() const override { return now; }
+    void Measure(const ClockMeasureRequest& request, std::function<void(ClockMeasurement)> done) override {
+        requests.push_back(request);
+        pending = std::move(done);
+    }
+    void Cancel() override { ++cancels; }
+    LocalMoment now = ToLocalMoment(FromMilliseconds(int64_t{1'772'366'400} * 1000));
+    std::vector<ClockMeasureRequest> requests;
+    std::function<void(ClockMeasurement)> pending;
+    int cancels = 0;
+};
+
+ClockMeasurement Found(const std::string& server, Micros offset, Micros bound) {
+    ClockMeasurement measurement;
+    ServerMeasurement measured;
+    measured.server = server;
+    measured.measured = true;
+    measured.offset = offset;
+    measured.bound = bound;
+    measurement.servers = {measured};
+    measurement.combined = CombineOffsets(measurement.servers);
+    return measurement;
+}
+
+TEST_F(TimeSyncTest, AMeasurementThatReportsLaterSetsTheClockFromTheMomentItReports) {
+    DeferredMeasurer measurer;
+    TTimeSync later{settings, localClock, sound, host, Platform(),
+                    measurer};
+    settings.server = "https://a.example.jp/";
+    settings.proxy = "cache:8080";
+    settings.adjustment = 5;
+    later.StartTimeSync(SyncTrigger::Menu);
+    EXPECT_EQ(log, (std::vector<std::string>{"stop tick", "image in progress"}));
+    EXPECT_EQ(later.CurrentState(), TTimeSync::State::Busy);
+    later.StartTimeSync(SyncTrigger::Interval);
+    ASSERT_EQ(measurer.requests.size(), 1u) << "a trigger meanwhile is dropped";
+    const ClockMeasureRequest& request = measurer.requests[0];
+    EXPECT_EQ(request.servers, std::vector<std::string>{"https://a.example.jp/"});
+    EXPECT_EQ(request.way.proxy, (ProxyAddress{"cache", 8080}));
+    EXPECT_EQ(request.way.userAgent, SyncUserAgent());
+    EXPECT_EQ(request.timeLimit, std::chrono::seconds(20));
+    EXPECT_TRUE(http.requests.empty());
+
+    measurer.now += std::chrono::milliseconds(9'250);  // the measurement took its time
+    measurer.pending(Found("https://a.example.jp/", Micros(734'000), Micros(7'600)));
+    EXPECT_EQ(clock.setTo, std::vector<SystemTime>{ToSystemTime(measurer.now + std::chrono::milliseconds(1'234))});
+    EXPECT_EQ(log, Finish("succeeded"));
+    EXPECT_EQ(later.CurrentState(), TTimeSync::State::Idle);
+    const SyncReport& report = *later.LastReport();
+    EXPECT_TRUE(report.succeeded);
+    EXPECT_DOUBLE_EQ(*report.offsetSeconds, 1.234) << "with the adjustment: how far the clock moved";
+    EXPECT_DOUBLE_EQ(*report.boundSeconds, 0.0076);
+    EXPECT_EQ(report.servers, std::vector<std::string>{"https://a.example.jp/"});
+
+    // Closing during a measurement ends it without a finish; its late
+    // report changes nothing.
+    log.clear();
+    clock.setTo.clear();
+    later.StartTimeSync(SyncTrigger::Daily);
+    const auto stale = measurer.pending;
+    later.CancelTimeSync();
+    EXPECT_EQ(measurer.cancels, 1);
+    EXPECT_EQ(later.CurrentState(), TTimeSync::State::Idle);
+    stale(Found("https://a.example.jp/", Micros(0), Micros(1)));
+    EXPECT_TRUE(clock.setTo.empty());
+    EXPECT_EQ(log, (std::vector<std::string>{"stop tick", "image in progress"}));
+
+    // Servers that disagree end in the failed finish with the reason.
+    log.clear();
+    later.StartTimeSync(SyncTrigger::Menu);
+    ClockMeasurement disagreeing = Found("https://a.example.jp/", Micros(0), Micros(1));
+    disagreeing.servers.push_back(disagreeing.servers[0]);
+    disagreeing.servers[1].offset = std::chrono::seconds(3);
+    disagreeing.combined = CombineOffsets(disagreeing.servers);
+    measurer.pending(disagreeing);
+    EXPECT_TRUE(clock.setTo.empty());
+    EXPECT_EQ(log, Finish("failed"));
+    EXPECT_EQ(later.LastReport()->reason, sync_reason::TooFewAgree(0, 2));
+    EXPECT_FALSE(later.LastReport()->offsetSeconds.has_value());
+}
+
+TEST_F(TimeSyncTest, AProbingMeasurementBringsTheClockWithinItsBoundOfTheServers) {
+    // A day after this build, so that the server's time is one to believe.
+    const LocalMoment start = ToLocalMoment(BuildDay()) + std::chrono::hours(36) + Micros(250'000);
+    FakeProbeClock probeClock(start);
+    FakeProbeTransport transport(probeClock);
+    FakeTimeServer& server = transport.servers["https://a.example.jp/"];
+    server.offset = Micros(-2'600'000);
+    server.out = std::chrono::milliseconds(30);
+    server.back = std::chrono::milliseconds(10);
+    ProbingClockMeasurer measurer(transport, probeClock);
+    TTimeSync probing{settings, localClock, sound, host, Platform(),
+                      measurer};
+    settings.server = "https://a.example.jp/";
+    probing.StartTimeSync(SyncTrigger::Menu);
+
+    ASSERT_TRUE(probing.LastReport()->succeeded) << probing.LastReport()->reason;
+    ASSERT_EQ(clock.setTo.size(), 1u);
+    const LocalMoment settingAt = probeClock.Now();
+    EXPECT_GT(settingAt - start, std::chrono::seconds(5)) << "set from the moment after the probing";
+    const Micros off = ToLocalMoment(clock.setTo[0]) - (settingAt + server.offset);
+    const double bound = *probing.LastReport()->boundSeconds;
+    EXPECT_LE(std::chrono::duration<double>(std::chrono::abs(off)).count(), bound + 0.0005);
+    EXPECT_LE(bound, 0.010 + 0.020);
+    ASSERT_EQ(transport.opened.size(), 1u);
+    EXPECT_EQ(transport.opened[0].userAgent, SyncUserAgent());
+    EXPECT_EQ(transport.opened[0].accept, kSyncAccept);
+    EXPECT_TRUE(http.requests.empty());
 }
 
 // The gate asks about the connection that is first now, every time; after

@@ -10,6 +10,7 @@
 
 #include "common/color.h"
 #include "common/rect.h"
+#include "tests/win/support/dib32.h"
 
 namespace zenka::testing {
 
@@ -34,15 +35,8 @@ struct Image {
 // bitmap's pixels are given back as colours.
 template <class Fn>
 Image WithBitmap(int width, int height, Color fill, Fn fn) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    uint32_t* raw = nullptr;
+    HBITMAP dib = CreateDib32(width, height, raw);
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, dib);
     RECT all{0, 0, width, height};
@@ -52,7 +46,6 @@ Image WithBitmap(int width, int height, Color fill, Fn fn) {
     fn(dc);
     GdiFlush();
     Image image{width, height, {}};
-    const auto* raw = static_cast<const uint32_t*>(bits);
     for (int i = 0; i < width * height; ++i) {
         const uint32_t p = raw[i];  // 0x00RRGGBB
         image.pixels.push_back(RgbColor((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/win/support/dib32.h"
 #include "tests/win/support/icon_folder.h"
 #include "tools/icongen/icon_set.h"
 
@@ -49,17 +50,8 @@ HICON LoadIconFile(const std::wstring& path, int size) {
 class Canvas {
 public:
     Canvas(int size, uint32_t ground) : size_(size) {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = size;
-        info.bmiHeader.biHeight = -size;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
         dc_ = CreateCompatibleDC(nullptr);
-        void* bits = nullptr;
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        pixels_ = static_cast<uint32_t*>(bits);
+        bitmap_ = testing::CreateDib32(size, size, pixels_);
         old_ = SelectObject(dc_, bitmap_);
         for (int i = 0; i < size * size; ++i) pixels_[i] = ground;
     }
