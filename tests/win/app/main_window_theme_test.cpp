@@ -66,7 +66,7 @@ void BroadcastThemeChange() {
                         SMTO_ABORTIFHUNG, 2000, &result);
 }
 
-Image Picture(HICON icon) {
+Image IconImage(HICON icon) {
     const int cx = GetSystemMetrics(SM_CXSMICON);
     const int cy = GetSystemMetrics(SM_CYSMICON);
     return WithBitmap(cx, cy, kGround, [&](HDC dc) { DrawIconEx(dc, 0, 0, icon, cx, cy, 0, nullptr, DI_NORMAL); });
@@ -78,7 +78,7 @@ Image FilePicture(const std::wstring& relative) {
     auto* icon = static_cast<HICON>(LoadImageW(nullptr, path.c_str(), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                GetSystemMetrics(SM_CYSMICON), LR_LOADFROMFILE));
     EXPECT_NE(icon, nullptr) << Narrow(path);
-    Image image = icon ? Picture(icon) : Image{};
+    Image image = icon ? IconImage(icon) : Image{};
     if (icon) DestroyIcon(icon);
     return image;
 }
@@ -89,7 +89,7 @@ class ShellPictures {
 public:
     ShellPictures() {
         previous_ = SetTrayNotifier([this](DWORD message, const NOTIFYICONDATAW& data) {
-            if (message != NIM_DELETE && (data.uFlags & NIF_ICON) && data.hIcon) last[data.uID] = Picture(data.hIcon);
+            if (message != NIM_DELETE && (data.uFlags & NIF_ICON) && data.hIcon) last[data.uID] = IconImage(data.hIcon);
             return Shell_NotifyIconW(message, const_cast<NOTIFYICONDATAW*>(&data));
         });
     }
