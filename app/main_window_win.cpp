@@ -34,8 +34,6 @@ namespace {
 
 constexpr DWORD kWindowStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
 constexpr UINT_PTR kTimer1Interval = 10000;
-// How long after the start the temporary folder is emptied, once.
-constexpr uint32_t kTmrDeleteInterval = 15000;
 
 // Colour keys of the layered window: the start-up's and the settings
 // dialog's. Pixels of exactly this colour are left out.
@@ -125,6 +123,7 @@ TfrmZenka::~TfrmZenka() {
     if (popupMenu1_) DestroyMenu(popupMenu1_);
     if (popupMenu2_) DestroyMenu(popupMenu2_);
     if (labelFont_) DeleteObject(labelFont_);
+    if (faceBrush_) DeleteObject(faceBrush_);
 }
 
 bool TfrmZenka::Create(HWND applicationWindow) {
@@ -159,6 +158,8 @@ bool TfrmZenka::Create(HWND applicationWindow) {
         timeSync_ = std::make_unique<TTimeSync>(settings_.sync, *services_.clock, tray_->sound, host, platform);
         tray_->timeSync.start = [this] { timeSync_->StartTimeSync(SyncTrigger::Daily); };
         SetUpCalendar();
+        theme_.emplace(services_.theme ? *services_.theme : systemTheme_);
+        ApplyTheme({true, true, true});
         FormCreate();
     });
     return true;
@@ -281,7 +282,7 @@ void TfrmZenka::FormCreate() {
         } catch (const std::exception&) {
         }
     }
-    if (settings_.form.tmpDelete) tmrDelete_.Start(kTmrDeleteInterval);
+    if (settings_.form.tmpDelete) tmrDelete_.Start(services_.temporaryCleanupDelay);
     ApplyWindowOrder();
     Timer1Timer();
     RefreshMenuChecks();
@@ -422,8 +423,18 @@ LRESULT TfrmZenka::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CTLCOLORSTATIC:
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+            SetTextColor(reinterpret_cast<HDC>(wParam), ColorRefOf(PaletteFor(Theme()).faceText));
+            return reinterpret_cast<LRESULT>(faceBrush_ ? faceBrush_ : GetSysColorBrush(COLOR_BTNFACE));
+        case WM_ERASEBKGND:
+            PaintFace(reinterpret_cast<HDC>(wParam));
+            return 1;
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+        case WM_THEMECHANGED:
+            // The taskbar's or the programs' theme, high contrast or the
+            // colours may have changed; what did not change stays as it is.
+            if (theme_) FollowThemeChange();
+            return DefaultProcessing(message, wParam, lParam);
         case kReleasePagesDlgMessage:
             ReleasePagesDlg();
             return 0;
@@ -556,7 +567,7 @@ void TfrmZenka::Timer2Timer() {
     timer2_.Stop();
 }
 
-// Once, 15 seconds after the start.
+// Once, the clean-up delay after the start.
 void TfrmZenka::tmrDeleteTimer() {
     tmrDelete_.Stop();
     // Files in use, and whatever else cannot go, stay.
@@ -881,6 +892,7 @@ void TfrmZenka::OpenMonthSchedule() {
             memo_.reset();
             return;
         }
+        ApplyThemeToMonthSchedule();
     }
     memo_->Show();
 }

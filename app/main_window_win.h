@@ -28,6 +28,8 @@
 #include "common/clock.h"
 #include "common/help_service.h"
 #include "common/key_store.h"
+#include "common/theme.h"
+#include "common/theme_source_win.h"
 #include "controls/month_calendar_win.h"
 #include "controls/window_base_win.h"
 #include "settings/about_dlg_win.h"
@@ -78,6 +80,8 @@ struct MainWindowServices {
     // The folders the start-up clean-up empties; null: the system's. Must
     // outlive the window.
     CleanupPlaces* cleanupPlaces = nullptr;
+    // How long after the start the temporary folder is emptied, once.
+    uint32_t temporaryCleanupDelay = 15000;  // ms
     // Opens the settings for one operation. Empty: the registry key.
     std::function<std::unique_ptr<KeyStore>()> openSettings;
     // Where the Icon folder and the help file lie, with a trailing
@@ -98,6 +102,9 @@ struct MainWindowServices {
     // The screens the calendar window is placed on, given the tray icon it
     // opens beside; empty: the system's.
     std::function<ScreenLayout(const std::optional<RECT>& trayIcon)> screens;
+    // Where the system's theme is read; null: the registry and the system's
+    // parameters. Must outlive the window.
+    const ThemeSource* theme = nullptr;
 };
 
 class TfrmZenka : public WindowBase, private CalendarWindowHost, private TrayPresence, private MonthScheduleHost,
@@ -153,6 +160,9 @@ public:
     HWND Child(MainWindowControl id) const { return GetDlgItem(hwnd_, id); }
     // The month schedule view while it is open, else null.
     TfrmMemo* MonthSchedule() const { return memo_ && memo_->Handle() ? memo_.get() : nullptr; }
+    // The theme as last read; a change of the system's settings or colours
+    // reads it again and applies what changed.
+    const ThemeState& Theme() const { return theme_->State(); }
 
 private:
     // A window timer that fires again and again.
@@ -184,6 +194,7 @@ private:
     void OnCommand(int id, UINT code, HWND control) override;
     LRESULT OnNotify(NMHDR& header) override;
     void OnTimer(UINT_PTR id) override;
+    void OnPaint(HDC dc) override { PaintFace(dc); }
     void OnClose() override;
     void OnDestroy() override { FormDestroy(); }
     void OnGone() override;
@@ -207,6 +218,12 @@ private:
     void RegisterCalendarHotKey();
     void RefreshMenuChecks();
     void RefreshCaption();
+    // The theme's colours, title bar and tray icon set, as far as the
+    // change reaches (main_window_theme_win.cpp).
+    void ApplyTheme(const ThemeChange& change);
+    void ApplyThemeToMonthSchedule();
+    void FollowThemeChange() { ApplyTheme(theme_->Refresh()); }
+    void PaintFace(HDC dc);
 
     // A menu item's or button's command; one the table lacks does nothing.
     void Command(int id);
@@ -347,6 +364,11 @@ private:
     bool aboutShown_ = false;
     // The icon whose press is showing the calendar, during that show.
     const TTrayIcon* pressedIcon_ = nullptr;
+    SystemThemeSource systemTheme_;
+    std::optional<ThemeWatch> theme_;
+    // The window's face in the theme's colour, for its own background and
+    // the caption label's.
+    HBRUSH faceBrush_ = nullptr;
 };
 
 }  // namespace zenka

@@ -31,9 +31,13 @@ std::string MonthScheduleLineText(uint8_t day, uint8_t weekday, std::string_view
     return text;
 }
 
-LineColors MonthScheduleLineColors(Color dayColor, bool selected) {
-    if (selected) return {dayColor, dayColor ^ 0xFFFFFF};
-    return {clWhite, dayColor};
+LineColors MonthScheduleLineColors(const Palette& palette, Color dayColor, bool selected) {
+    const Color ground = palette.ground.value_or(clWhite);
+    if (selected) {
+        const CellColors cell = palette.Selected(dayColor, ground);
+        return {cell.fill, cell.text};
+    }
+    return {ground, palette.DayText(dayColor, ground)};
 }
 
 }  // namespace zenka

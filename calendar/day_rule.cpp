@@ -1,25 +1,12 @@
 #include "calendar/day_rule.h"
 
-#include <charconv>
-
 #include "calendar/julius.h"
+#include "calendar/number_text.h"
 
 namespace zenka {
 
-std::optional<int32_t> ToInt(std::string_view text) {
-    std::string_view digits = text;
-    if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
-    int32_t value = 0;
-    const char* end = digits.data() + digits.size();
-    const auto [ptr, ec] = std::from_chars(digits.data(), end, value);
-    // from_chars takes a '-' of its own, so "+-1" must be refused here.
-    const bool doubleSign = digits.size() != text.size() && !digits.empty() && digits.front() == '-';
-    if (digits.empty() || doubleSign || ec != std::errc() || ptr != end) return std::nullopt;
-    return value;
-}
-
 int32_t StrToInt(std::string_view text) {
-    if (const auto value = ToInt(text)) return *value;
+    if (const auto value = ParseDecimal(text)) return *value;
     throw EConvertError("'" + std::string(text) + "' は有効な整数ではありません");
 }
 
@@ -44,7 +31,7 @@ DayRule::DayRule(std::string_view line) {
     for (size_t i = 0; i + 1 < fieldCount_; ++i) {
         Number& n = numbers_[i];
         n.text = fields[i];
-        const std::optional<int32_t> value = ToInt(n.text);
+        const std::optional<int32_t> value = ParseDecimal(n.text);
         n.ok = value.has_value();
         n.value = value.value_or(0);
     }

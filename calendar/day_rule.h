@@ -19,10 +19,9 @@ public:
 };
 
 // Strict conversion: an optional sign and decimal digits within 32 bits,
-// nothing else (no blanks, no prefixes); raises EConvertError otherwise.
+// nothing else (no blanks, no prefixes), as ParseDecimal reads them; raises
+// EConvertError otherwise.
 int32_t StrToInt(std::string_view text);
-// The same without raising: nothing for text that is no such number.
-std::optional<int32_t> ToInt(std::string_view text);
 
 // Cut at every comma; an empty line is one empty field.
 std::vector<std::string_view> SplitFields(std::string_view line);

@@ -137,51 +137,42 @@ TEST_F(MainWindow, CalendarOnlyStartShowsTheCalendarOnToday) {
     EXPECT_EQ(window->ResolutionTagInUse(),
               std::to_string(GetSystemMetrics(SM_CXSCREEN)) + "\u00D7" + std::to_string(GetSystemMetrics(SM_CYSCREEN)));
 
-    // The calendar as the window sets it up.
+    // The calendar as the settings set it up.
     const auto& k = window->koyomi1;
-    EXPECT_EQ(k.FirstDayOfWeek(), dowSun);
-    EXPECT_EQ(k.NeighborColor(), clSilver);
-    EXPECT_EQ(k.DayOfWeekBkColor(), clGray);
-    EXPECT_FALSE(k.ShowNeighbor());
     EXPECT_FALSE(k.NeighborJump()) << "it follows the stored neighbour setting";
-    EXPECT_FALSE(k.AutoResize());
-    EXPECT_EQ(k.Color(), clWhite);
-    EXPECT_EQ(k.Fonts().Weekday().height, -12);
-    EXPECT_EQ(k.Fonts().Rokuyo().height, -13);
     EXPECT_EQ(k.Fonts().YoteiDay().color, clFuchsia) << "the colours come from the settings";
     EXPECT_EQ(k.HolidayList().Lines(), DefaultHolidayLines()) << "a first start has the default holidays";
     EXPECT_TRUE(errors.empty());
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(MainWindow, NormalAndEnlargedLayoutsAt96Dpi) {
+// Where a child window stands in the main window's client area.
+LayoutBox PlaceOf(HWND child) {
+    RECT box{};
+    GetWindowRect(child, &box);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&box), 2);
+    return {box.left, box.top, box.right - box.left, box.bottom - box.top};
+}
+
+TEST_F(MainWindow, TheWindowTakesTheNormalAndTheEnlargedLayoutAt96Dpi) {
     StartCalendarOnly();
-    const SIZE normal = ClientSize(Hwnd());
-    EXPECT_EQ(normal.cx, 116);
-    EXPECT_EQ(normal.cy, 147);
-    RECT box;
-    GetWindowRect(window->koyomi1.Handle(), &box);
-    MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&box), 2);
-    EXPECT_EQ(box.top, 20);
-    EXPECT_EQ(box.bottom - box.top, 102);
-
-    Menu(cmdB1);
-    const SIZE big = ClientSize(Hwnd());
-    EXPECT_EQ(big.cx, 144);
-    EXPECT_EQ(big.cy, 179);
-    GetWindowRect(Child(idPanelButton4), &box);
-    MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&box), 2);
-    EXPECT_EQ(box.left, 115);
-    EXPECT_EQ(box.right - box.left, 28);
-    EXPECT_EQ(box.bottom, 179);
-    EXPECT_EQ(window->koyomi1.Fonts().Weekday().height, -13);
-    EXPECT_TRUE(window->koyomi1.Fonts().DayOfWeek().bold);
-    EXPECT_EQ(window->koyomi1.Fonts().Rokuyo().height, -13) << "the rokuyo font keeps its size";
-    EXPECT_TRUE(MenuChecked(window->PopupMenu2(), cmdB1));
-
-    Menu(cmdB1);
-    EXPECT_EQ(ClientSize(Hwnd()).cx, 116);
-    EXPECT_FALSE(window->koyomi1.Fonts().Weekday().bold);
+    for (bool enlarged : {false, true, false}) {
+        SCOPED_TRACE(enlarged ? "enlarged" : "normal");
+        if (enlarged != MenuChecked(window->PopupMenu2(), cmdB1)) Menu(cmdB1);
+        const CalendarWindowLayout layout = CalendarLayout(enlarged);
+        EXPECT_EQ(window->Layout(), layout);
+        const SIZE client = ClientSize(Hwnd());
+        EXPECT_EQ(client.cx, layout.clientWidth);
+        EXPECT_EQ(client.cy, layout.clientHeight);
+        EXPECT_EQ(PlaceOf(window->koyomi1.Handle()), layout.koyomi1);
+        EXPECT_EQ(PlaceOf(Child(idLabel1)), layout.label1);
+        EXPECT_EQ(PlaceOf(Child(idPanelButton4)), layout.panelButton4);
+        EXPECT_EQ(PlaceOf(Child(idPanelButton7)), layout.panelButton7);
+        const TCalEX2kFonts& fonts = window->koyomi1.Fonts();
+        EXPECT_EQ(fonts.Weekday().height, layout.FontHeight(layout.dayFont));
+        EXPECT_EQ(fonts.DayOfWeek().bold, layout.dayFont.bold);
+        EXPECT_EQ(fonts.Rokuyo().height, -layout.rokuyoHeight);
+    }
 }
 
 TEST_F(MainWindow, ButtonsKeysWheelAndMiddleDoubleClickNavigate) {
@@ -297,7 +288,7 @@ TEST_F(MainWindow, ViewTogglesChangeTheCalendarAndTheirSettingsAreSavedAtClose) 
     EXPECT_EQ(window->Hint(), "") << "no rokuyo and no names: no tooltip";
 }
 
-TEST_F(MainWindow, MenusHoldTheirItemsAndGreyWhatComesLater) {
+TEST_F(MainWindow, TheTrayAndCalendarMenusHoldTheirItemsNoneOfThemGreyed) {
     StartCalendarOnly();
     const auto items = [](HMENU menu) {
         std::vector<std::string> list;

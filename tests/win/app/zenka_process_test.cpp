@@ -17,6 +17,7 @@
 #include "app/main_window_win.h"
 #include "calendar/era.h"
 #include "common/version.h"
+#include "tests/win/support/key_presses.h"
 #include "tests/win/support/test_process.h"
 #include "tests/win/support/zenka_test_support.h"
 #include "timesync/clock_setter_win.h"
@@ -29,6 +30,7 @@ using testing::ClearSettings;
 using testing::ClientSize;
 using testing::SetSetting;
 using testing::Setting;
+using testing::PressKeys;
 using testing::WindowText;
 
 constexpr DWORD kPatience = testing::kProcessPatience;
@@ -88,25 +90,6 @@ std::string ThisMonthsCaption(bool era) {
     SYSTEMTIME now;
     GetLocalTime(&now);
     return CalendarCaption(now.wYear, static_cast<uint8_t>(now.wMonth), era);
-}
-
-// Presses a key combination the way the keyboard does.
-void PressKeys(std::initializer_list<WORD> keys) {
-    std::vector<INPUT> inputs;
-    for (WORD key : keys) {
-        INPUT in{};
-        in.type = INPUT_KEYBOARD;
-        in.ki.wVk = key;
-        inputs.push_back(in);
-    }
-    for (auto it = keys.end(); it != keys.begin();) {
-        INPUT in{};
-        in.type = INPUT_KEYBOARD;
-        in.ki.wVk = *--it;
-        in.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(in);
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 class ZenkaExe : public ::testing::Test {

@@ -14,6 +14,7 @@
 #include "settings/color_choice.h"
 #include "settings/settings_texts.h"
 #include "tests/win/support/caption_width.h"
+#include "tests/win/support/key_presses.h"
 #include "tests/win/settings/pages_dlg_fixture.h"
 
 namespace zenka {
@@ -406,21 +407,7 @@ TEST_F(PagesDialog, NumberFieldsTakeOnlyNumbersAndKeepToTheirRanges) {
 // Presses the keys in order and lets them go in the reverse order, as a
 // user would, and handles what arrives the way the program's loop does.
 void PressKeys(TPagesDlg& dialog, std::initializer_list<WORD> keys) {
-    std::vector<INPUT> inputs;
-    for (WORD key : keys) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        inputs.push_back(input);
-    }
-    for (auto it = keys.end(); it != keys.begin();) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = *--it;
-        input.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(input);
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    testing::PressKeys(keys);
     for (int round = 0; round < 20; ++round) {
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
