@@ -22,9 +22,13 @@ MonthSchedule FillMonthSchedule(const DayRuleSet& rules, int32_t year, uint8_t m
     return schedule;
 }
 
-LineColors MonthScheduleLineColors(Color dayColor, bool selected) {
-    if (selected) return {dayColor, dayColor ^ 0xFFFFFF};
-    return {clWhite, dayColor};
+LineColors MonthScheduleLineColors(const Palette& palette, Color dayColor, bool selected) {
+    const Color ground = palette.ground.value_or(clWhite);
+    if (selected) {
+        const CellColors cell = palette.Selected(dayColor, ground);
+        return {cell.fill, cell.text};
+    }
+    return {ground, palette.DayText(dayColor, ground)};
 }
 
 }  // namespace zenka

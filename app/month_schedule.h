@@ -10,6 +10,7 @@
 
 #include "calendar/day_classifier.h"
 #include "common/color.h"
+#include "common/palette.h"
 
 namespace zenka {
 
@@ -41,9 +42,10 @@ struct LineColors {
     friend bool operator==(const LineColors&, const LineColors&) = default;
 };
 
-// A line is drawn in its day's colour (red, green and blue, not a system
-// colour) on white; selected, the colour fills the line and the text takes
-// the inverted colour.
-LineColors MonthScheduleLineColors(Color dayColor, bool selected);
+// A line is drawn in the palette's shade of its day's colour (red, green
+// and blue, not a system colour) on the palette's ground, white in the
+// light scheme; selected, the shade fills the line and the text takes the
+// ground, as the calendar's selected day does.
+LineColors MonthScheduleLineColors(const Palette& palette, Color dayColor, bool selected);
 
 }  // namespace zenka

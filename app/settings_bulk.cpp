@@ -102,6 +102,7 @@ std::string ResolutionTag(int32_t width, int32_t height) {
 void LoadAllSettings(SettingsStore& store, std::string_view resolutionTag, AppSettings& settings, DayLists& lists) {
     ReadRowsAt(store, resolutionTag, settings, ReadAt::kStart);
     ReadRowsAt(store, resolutionTag, settings, ReadAt::kStartLast);
+    settings.posKept = LoadWindowPosition(store, resolutionTag).has_value();
     lists = LoadDayLists(store.Keys());
 }
 
@@ -124,11 +125,16 @@ void SaveAllSettings(SettingsStore& store, std::string_view resolutionTag, const
     // Written back as stored, so that an exit during the start-up wait, the
     // first run's too, leaves every value.
     if (!saved.icon.loaded) LoadTrayChecks(store, saved);
-    WriteRows(store, resolutionTag, saved, [](const SettingRow& row) { return row.writeAt == WriteAt::kExit; });
+    WriteRows(store, resolutionTag, saved, [&saved](const SettingRow& row) {
+        return row.writeAt == WriteAt::kExit && (saved.posKept || !IsWindowPosition(row));
+    });
     SaveDayLists(store.Keys(), lists);
 }
 
-WindowPosition LoadWindowPosition(SettingsStore& store, std::string_view resolutionTag) {
+std::optional<WindowPosition> LoadWindowPosition(SettingsStore& store, std::string_view resolutionTag) {
+    for (const SettingRow& row : SettingsTable()) {
+        if (IsWindowPosition(row) && !store.Keys().ReadText(SectionOf(row, resolutionTag), row.name)) return {};
+    }
     AppSettings settings;
     ReadRows(store, resolutionTag, settings, IsWindowPosition);
     return settings.pos;

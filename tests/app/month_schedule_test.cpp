@@ -100,20 +100,29 @@ TEST(MonthSchedule, AMalformedLineCountsAsNotMatchingAndIsToldOnce) {
                              "この行は該当しない行として扱います。"}));
 }
 
-TEST(MonthSchedule, LinesAreTheirDaysColourOnWhiteOrInvertedWhenSelected) {
+TEST(MonthSchedule, LinesAreTheirDaysShadeOnTheGroundOrInvertedWhenSelected) {
+    ThemeState dark;
+    dark.appsLight = false;
     struct Case {
+        ThemeState theme;
         Color day;
         bool selected;
         LineColors colors;
     };
+    const Palette light = PaletteFor(ThemeState{});
+    const Color ground = *PaletteFor(dark).ground;
+    const Color lime = light.DayText(clLime, clWhite);
     for (const Case& c : {
-             Case{clRed, false, {clWhite, clRed}},
-             Case{clRed, true, {clRed, clAqua}},
-             Case{clBlack, true, {clBlack, clWhite}},
-             Case{clFuchsia, true, {clFuchsia, clLime}},
-             Case{RgbColor(0x12, 0x34, 0x56), true, {RgbColor(0x12, 0x34, 0x56), RgbColor(0xED, 0xCB, 0xA9)}},
+             Case{ThemeState{}, clBlack, false, {clWhite, clBlack}},
+             Case{ThemeState{}, clBlack, true, {clBlack, clWhite}},
+             Case{ThemeState{}, clLime, false, {clWhite, lime}},
+             Case{ThemeState{}, clLime, true, {lime, clWhite}},
+             Case{dark, clBlack, false, {ground, clWhite}},
+             Case{dark, clBlack, true, {clWhite, ground}},
+             Case{dark, clLime, true, {clLime, ground}},
          }) {
-        EXPECT_EQ(MonthScheduleLineColors(c.day, c.selected), c.colors) << std::hex << c.day << " " << c.selected;
+        EXPECT_EQ(MonthScheduleLineColors(PaletteFor(c.theme), c.day, c.selected), c.colors)
+            << std::hex << c.day << " " << c.selected << " " << c.theme.appsLight;
     }
 }
 

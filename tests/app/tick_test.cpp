@@ -426,6 +426,33 @@ TEST_F(TickTest, IconsAndTooltipsSurviveFilesThatDoNotLoad) {
     EXPECT_EQ(Only({"tip day:"}), (EventLog{"tip day:平成18年(2006年)1月17日(火)大安"}));
 }
 
+// On a dark taskbar the pictures come from the dark set; a user who put
+// their own pictures into the light set and has no dark one keeps them.
+TEST_F(TickTest, IconsComeFromTheFirstSetThatHasThem) {
+    tick.SetIconSets({"Icon\\Dark\\", "Icon\\"});
+    Tick();
+    EXPECT_EQ(Loads(), (EventLog{"load month:C:\\Zenka\\Icon\\Dark\\Black\\1.ico",
+                                 "load day:C:\\Zenka\\Icon\\Dark\\Black\\11.ico",
+                                 "load weekday:C:\\Zenka\\Icon\\Dark\\Black\\w4.ico"}));
+
+    log.clear();
+    tray.missing = {"C:\\Zenka\\Icon\\Dark\\Red\\1.ico"};
+    At(2006, 1, 15, 0, 0);
+    Tick();
+    EXPECT_EQ(Loads(), (EventLog{"no icon month:C:\\Zenka\\Icon\\Dark\\Red\\1.ico",
+                                 "load month:C:\\Zenka\\Icon\\Red\\1.ico", "load day:C:\\Zenka\\Icon\\Red\\15.ico",
+                                 "load weekday:C:\\Zenka\\Icon\\Red\\w1.ico"}))
+        << "all three from the light set";
+
+    // The sets change with the taskbar; the redraw takes the new one.
+    log.clear();
+    tick.SetIconSets({"Icon\\"});
+    tick.RedrawIcons();
+    Tick();
+    EXPECT_EQ(Loads().front(), "load month:C:\\Zenka\\Icon\\Red\\1.ico");
+    EXPECT_TRUE(Notices().empty()) << "a redraw of the same day shows no notice";
+}
+
 TEST_F(TickTest, TheScheduleNoticeNamesTheDayAndMayPlayASound) {
     Settle();
     settings.keikoku.onOff = true;
@@ -600,13 +627,13 @@ TEST(TickHelpers, TimeTextFolderAndTrim) {
     EXPECT_EQ(TickTimeText(7, 5), "7:5");
     EXPECT_EQ(TickTimeText(0, 0), "0:0");
     EXPECT_EQ(TickTimeText(23, 59), "23:59");
-    EXPECT_EQ(IconFolderOf(clBlack), "Icon\\Black\\");
-    EXPECT_EQ(IconFolderOf(clRed), "Icon\\Red\\");
-    EXPECT_EQ(IconFolderOf(clLime), "Icon\\Green\\");
-    EXPECT_EQ(IconFolderOf(clBlue), "Icon\\Blue\\");
-    EXPECT_EQ(IconFolderOf(clFuchsia), "Icon\\Pink\\");
-    EXPECT_EQ(IconFolderOf(clGreen), "") << "dark green is not the green folder";
-    EXPECT_EQ(IconFolderOf(clWindow), "");
+    EXPECT_EQ(IconColorFolder(clBlack), "Black\\");
+    EXPECT_EQ(IconColorFolder(clRed), "Red\\");
+    EXPECT_EQ(IconColorFolder(clLime), "Green\\");
+    EXPECT_EQ(IconColorFolder(clBlue), "Blue\\");
+    EXPECT_EQ(IconColorFolder(clFuchsia), "Pink\\");
+    EXPECT_EQ(IconColorFolder(clGreen), "") << "dark green is not the green folder";
+    EXPECT_EQ(IconColorFolder(clWindow), "");
     EXPECT_EQ(TrimBlanks("\x01 a b \x1f"), "a b");
     EXPECT_EQ(TrimBlanks("\xe3\x80\x80全角\xe3\x80\x80"), "\xe3\x80\x80全角\xe3\x80\x80") << "ideographic blanks stay";
     EXPECT_EQ(TrimBlanks(" \r\n"), "");

@@ -171,5 +171,70 @@ TEST_F(MainWindowTray, ALeftPressShowsTheCalendarAndClosingOnlyHidesItWhileTheDa
     EXPECT_FALSE(Icons().TaskTray2.Added());
 }
 
+// Presses one key as the keyboard does, once the menu loop runs, and ends
+// the menu from a later timer if the key did not; says whether it had to.
+class KeyIntoMenu {
+public:
+    explicit KeyIntoMenu(WORD key) {
+        current_ = this;
+        key_ = key;
+        press_ = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
+            KillTimer(nullptr, id);
+            INPUT inputs[2] = {};
+            for (INPUT& in : inputs) {
+                in.type = INPUT_KEYBOARD;
+                in.ki.wVk = current_->key_;
+            }
+            inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+            SendInput(2, inputs, sizeof(INPUT));
+        });
+        rescue_ = SetTimer(nullptr, 0, 2500, [](HWND, UINT, UINT_PTR id, DWORD) {
+            KillTimer(nullptr, id);
+            current_->ended_ = true;
+            EndMenu();
+        });
+    }
+    ~KeyIntoMenu() {
+        KillTimer(nullptr, press_);
+        KillTimer(nullptr, rescue_);
+        current_ = nullptr;
+    }
+    KeyIntoMenu(const KeyIntoMenu&) = delete;
+    KeyIntoMenu& operator=(const KeyIntoMenu&) = delete;
+    bool MenuHadToBeEnded() const { return ended_; }
+
+private:
+    static inline KeyIntoMenu* current_ = nullptr;
+    WORD key_ = 0;
+    UINT_PTR press_ = 0;
+    UINT_PTR rescue_ = 0;
+    bool ended_ = false;
+};
+
+TEST_F(MainWindowTray, TheTrayMenuTakesTheKeyboardAfterTheCalendarWasShownAndHidden) {
+    Start();
+    ASSERT_TRUE(Icons().TaskTray2.Added());
+    for (int round = 0; round < 2; ++round) {
+        PressIcon(DayId(), WM_LBUTTONDOWN);
+        ASSERT_TRUE(Visible());
+        Click(idPanelButton7);
+        ASSERT_FALSE(Visible());
+        PumpMessages(100);
+        KeyIntoMenu escape(VK_ESCAPE);
+        PressIcon(DayId(), WM_RBUTTONDOWN);
+        EXPECT_FALSE(escape.MenuHadToBeEnded()) << "Esc did not close the menu, round " << round;
+        PumpMessages(100);
+    }
+    // An access key: "閉じる(&X)" ends the program.
+    PressIcon(DayId(), WM_LBUTTONDOWN);
+    Click(idPanelButton7);
+    PumpMessages(100);
+    KeyIntoMenu exit('X');
+    PressIcon(DayId(), WM_RBUTTONDOWN);
+    EXPECT_FALSE(exit.MenuHadToBeEnded()) << "X did not choose its item";
+    PumpMessages(100);
+    EXPECT_EQ(destroyed, 1);
+}
+
 }  // namespace
 }  // namespace zenka
