@@ -545,7 +545,7 @@ TEST_F(MainWindow, TheTooltipOnViewFollowsEveryChangeOfTheDate) {
     };
     ASSERT_TRUE(shown()) << "the tooltip did not show";
     EXPECT_EQ(WindowText(tip), window->Hint());
-    EXPECT_EQ(window->Hint(), "先勝 元旦");
+    EXPECT_EQ(window->Hint(), "先勝 元日");
 
     const struct {
         const char* what;
