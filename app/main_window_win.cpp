@@ -10,13 +10,13 @@
 #include "app/calendar_hot_key.h"
 #include "app/calendar_window_input.h"
 #include "app/calendar_window_position.h"
-#include "app/calendar_window_text.h"
 #include "app/dpi_win.h"
 #include "common/error_report_win.h"
 #include "app/main_menus_win.h"
 #include "app/os_version_win.h"
 #include "controls/panel_button_win.h"
 #include "app/registry_key_store_win.h"
+#include "app/screen_layout_win.h"
 #include "app/settings_bulk.h"
 #include "app/startup_display.h"
 #include "app/taskbar_notice.h"
@@ -25,6 +25,7 @@
 #include "common/font_win.h"
 #include "common/utf16_win.h"
 #include "daylists/day_list_storage.h"
+#include "daylists/holiday_list_upgrade.h"
 #include "timesync/sync_icons_win.h"
 
 namespace zenka {
@@ -33,8 +34,6 @@ namespace {
 
 constexpr DWORD kWindowStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
 constexpr UINT_PTR kTimer1Interval = 10000;
-// How long after the start the temporary folder is emptied, once.
-constexpr uint32_t kTmrDeleteInterval = 15000;
 
 // Colour keys of the layered window: the start-up's and the settings
 // dialog's. Pixels of exactly this colour are left out.
@@ -124,6 +123,7 @@ TfrmZenka::~TfrmZenka() {
     if (popupMenu1_) DestroyMenu(popupMenu1_);
     if (popupMenu2_) DestroyMenu(popupMenu2_);
     if (labelFont_) DeleteObject(labelFont_);
+    if (faceBrush_) DeleteObject(faceBrush_);
 }
 
 bool TfrmZenka::Create(HWND applicationWindow) {
@@ -142,7 +142,11 @@ bool TfrmZenka::Create(HWND applicationWindow) {
         CreateChildren();
         tray_ = std::make_unique<MainTray>(hwnd_, popupMenu1_, *services_.clock, koyomi1, settings_, appDir_,
                                            SystemUsesNewerPlacementOrder());
-        tray_->icons.OnShowCalendar = [this] { showing_.ShowCalendar(); };
+        tray_->icons.OnShowCalendar = [this](TTrayIcon& pressed) {
+            pressedIcon_ = &pressed;
+            showing_.ShowCalendar();
+            pressedIcon_ = nullptr;
+        };
         // The alarm and chime flags are cleared before anything of the
         // start-up can open a box: a tick nested in one (the hot key's
         // warning, an error report) sets them for what it rang, and the
@@ -161,6 +165,8 @@ bool TfrmZenka::Create(HWND applicationWindow) {
         timeSync_ = std::make_unique<TTimeSync>(settings_.sync, *services_.clock, tray_->sound, host, platform, measurer);
         tray_->timeSync.start = [this] { timeSync_->StartTimeSync(SyncTrigger::Daily); };
         SetUpCalendar();
+        theme_.emplace(services_.theme ? *services_.theme : systemTheme_);
+        ApplyTheme({true, true, true});
         FormCreate();
     });
     return true;
@@ -246,6 +252,7 @@ void TfrmZenka::FormCreate() {
     SettingsStore store(*keys);
     DayLists lists;
     LoadAllSettings(store, tag_, settings_, lists);
+    UpgradeEarlierDefaultHolidayList(*keys, lists.HolidayList);
     ApplySyncSchedule();
     // The stored position is taken as it is; showing clamps it.
     SetWindowPos(hwnd_, nullptr, settings_.pos.left, settings_.pos.top, 0, 0,
@@ -283,7 +290,7 @@ void TfrmZenka::FormCreate() {
         } catch (const std::exception&) {
         }
     }
-    if (settings_.form.tmpDelete) tmrDelete_.Start(kTmrDeleteInterval);
+    if (settings_.form.tmpDelete) tmrDelete_.Start(services_.temporaryCleanupDelay);
     ApplyWindowOrder();
     Timer1Timer();
     RefreshMenuChecks();
@@ -428,8 +435,18 @@ LRESULT TfrmZenka::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CTLCOLORSTATIC:
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+            SetTextColor(reinterpret_cast<HDC>(wParam), ColorRefOf(PaletteFor(Theme()).faceText));
+            return reinterpret_cast<LRESULT>(faceBrush_ ? faceBrush_ : GetSysColorBrush(COLOR_BTNFACE));
+        case WM_ERASEBKGND:
+            PaintFace(reinterpret_cast<HDC>(wParam));
+            return 1;
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+        case WM_THEMECHANGED:
+            // The taskbar's or the programs' theme, high contrast or the
+            // colours may have changed; what did not change stays as it is.
+            if (theme_) FollowThemeChange();
+            return DefaultProcessing(message, wParam, lParam);
         case kReleasePagesDlgMessage:
             ReleasePagesDlg();
             return 0;
@@ -448,6 +465,9 @@ LRESULT TfrmZenka::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case kShowTaskbarNoticeMessage:
             ShowTaskbarNotice();
+            return 0;
+        case kShowCalendarMessage:
+            showing_.ShowCalendar();
             return 0;
         case WM_QUERYENDSESSION:
             CloseQueryReportingErrors();
@@ -569,7 +589,7 @@ void TfrmZenka::Timer2Timer() {
     timer2_.Stop();
 }
 
-// Once, 15 seconds after the start.
+// Once, the clean-up delay after the start.
 void TfrmZenka::tmrDeleteTimer() {
     tmrDelete_.Stop();
     // Files in use, and whatever else cannot go, stay.
@@ -836,7 +856,7 @@ void TfrmZenka::RefreshMenuChecks() {
 }
 
 void TfrmZenka::RefreshCaption() {
-    SetWindowTextW(label1_, Widen(CalendarCaption(koyomi1.Year(), koyomi1.Month(), settings_.form.japanese)).c_str());
+    SetWindowTextW(label1_, Widen(CalendarCaptionText()).c_str());
 }
 
 // ---- showing and hiding ----
@@ -852,17 +872,25 @@ void TfrmZenka::Reposition() { RepositionFor(GetSystemMetrics(SM_CXSCREEN), GetS
 void TfrmZenka::RepositionFor(int screenWidth, int screenHeight) {
     RECT window;
     GetWindowRect(hwnd_, &window);
-    RECT work{0, 0, screenWidth, screenHeight};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const std::unique_ptr<KeyStore> keys = OpenSettings();
     SettingsStore store(*keys);
     std::optional<WindowPosition> current;
-    if (settingsLoaded_) current = WindowPosition{window.left, window.top};
-    const WindowPosition position = RepositionForResolution(
-        store, tag_, current, ResolutionTag(screenWidth, screenHeight),
-        {window.right - window.left, window.bottom - window.top}, {work.right - work.left, work.bottom - work.top});
+    if (settingsLoaded_ && settings_.posKept) current = WindowPosition{window.left, window.top};
+    const WindowPosition position =
+        RepositionForResolution(store, tag_, current, ResolutionTag(screenWidth, screenHeight),
+                                {window.right - window.left, window.bottom - window.top},
+                                services_.screens ? services_.screens(TrayAnchor()) : CurrentScreenLayout(TrayAnchor()));
     SetWindowPos(hwnd_, nullptr, position.left, position.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     settings_.pos = position;
+    settings_.posKept = true;
+}
+
+std::optional<RECT> TfrmZenka::TrayAnchor() const {
+    if (!tray_) return std::nullopt;
+    // Not opened from an icon (the hot key, a menu, a second start): beside
+    // the day icon, which stands for the three.
+    const TTrayIcon& icon = pressedIcon_ ? *pressedIcon_ : tray_->icons.TaskTray2;
+    return icon.ScreenRect();
 }
 
 void TfrmZenka::BringToFront() {
@@ -876,7 +904,17 @@ void TfrmZenka::RefreshCaptionAndHint() {
     ReportErrors(hwnd_, [this] {
         if (tray_) hint_.Refresh(settings_.form.rokuyo, tray_->badLines);
     });
-    if (tooltip_) SendMessageW(tooltip_, TTM_UPDATE, 0, 0);
+    // A tip on view asks for its text again only when told its text has
+    // changed; redrawing it (TTM_UPDATE) would show the old day's.
+    if (!tooltip_) return;
+    for (HWND tool : {hwnd_, koyomi1.Handle(), label1_}) {
+        TTTOOLINFOW info{};
+        info.cbSize = TTTOOLINFOW_V2_SIZE;
+        info.hwnd = hwnd_;
+        info.uId = reinterpret_cast<UINT_PTR>(tool);
+        info.lpszText = LPSTR_TEXTCALLBACKW;
+        SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+    }
 }
 
 void TfrmZenka::GoToday() { koyomi1.GoToday(); }
@@ -894,6 +932,7 @@ void TfrmZenka::OpenMonthSchedule() {
             memo_.reset();
             return;
         }
+        ApplyThemeToMonthSchedule();
     }
     memo_->Show();
 }
@@ -903,7 +942,7 @@ void TfrmZenka::RefillMonthSchedule() {
 }
 
 std::string TfrmZenka::CalendarCaptionText() const {
-    return CalendarCaption(koyomi1.Year(), koyomi1.Month(), settings_.form.japanese);
+    return CalendarCaption({koyomi1.Year(), koyomi1.Month(), koyomi1.Day()}, settings_.form.japanese);
 }
 
 void TfrmZenka::OpenScheduleDay(int32_t year, uint8_t month, uint8_t day) {

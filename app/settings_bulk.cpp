@@ -102,11 +102,14 @@ std::string ResolutionTag(int32_t width, int32_t height) {
 void LoadAllSettings(SettingsStore& store, std::string_view resolutionTag, AppSettings& settings, DayLists& lists) {
     ReadRowsAt(store, resolutionTag, settings, ReadAt::kStart);
     ReadRowsAt(store, resolutionTag, settings, ReadAt::kStartLast);
-    // Settings from before the list of servers that name a server of their
-    // own keep asking that one alone, not it and the default others.
-    if (store.Keys().ReadText("Sync", "Server") && !store.Keys().ReadText("Sync", "Server2")) {
-        settings.sync.moreServers = {};
+    // Settings that name a server of their own (those from before the list
+    // of servers among them) ask the servers stored and no default others.
+    if (store.Keys().ReadText("Sync", "Server")) {
+        for (size_t i = 0; i < settings.sync.moreServers.size(); ++i) {
+            if (!store.Keys().ReadText("Sync", "Server" + std::to_string(i + 2))) settings.sync.moreServers[i].clear();
+        }
     }
+    settings.posKept = LoadWindowPosition(store, resolutionTag).has_value();
     lists = LoadDayLists(store.Keys());
 }
 
@@ -129,11 +132,16 @@ void SaveAllSettings(SettingsStore& store, std::string_view resolutionTag, const
     // Written back as stored, so that an exit during the start-up wait, the
     // first run's too, leaves every value.
     if (!saved.icon.loaded) LoadTrayChecks(store, saved);
-    WriteRows(store, resolutionTag, saved, [](const SettingRow& row) { return row.writeAt == WriteAt::kExit; });
+    WriteRows(store, resolutionTag, saved, [&saved](const SettingRow& row) {
+        return row.writeAt == WriteAt::kExit && (saved.posKept || !IsWindowPosition(row));
+    });
     SaveDayLists(store.Keys(), lists);
 }
 
-WindowPosition LoadWindowPosition(SettingsStore& store, std::string_view resolutionTag) {
+std::optional<WindowPosition> LoadWindowPosition(SettingsStore& store, std::string_view resolutionTag) {
+    for (const SettingRow& row : SettingsTable()) {
+        if (IsWindowPosition(row) && !store.Keys().ReadText(SectionOf(row, resolutionTag), row.name)) return {};
+    }
     AppSettings settings;
     ReadRows(store, resolutionTag, settings, IsWindowPosition);
     return settings.pos;

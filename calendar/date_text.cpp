@@ -1,21 +1,17 @@
 #include "calendar/date_text.h"
 
-#include <charconv>
 #include <optional>
 #include <string>
 
 #include "calendar/julius.h"
+#include "calendar/number_text.h"
 
 namespace zenka {
 namespace {
 
 // Decimal digits, with a minus sign only where allowed; nothing else.
-std::optional<int32_t> Number(std::string_view text, bool signedNumber) {
-    if (text.empty() || (!signedNumber && text.front() == '-')) return std::nullopt;
-    int32_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
+std::optional<int64_t> Number(std::string_view text, bool signedNumber) {
+    return ReadNumber(text, {.signs = signedNumber ? "-" : ""});
 }
 
 }  // namespace

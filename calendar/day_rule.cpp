@@ -1,25 +1,12 @@
 #include "calendar/day_rule.h"
 
-#include <charconv>
-
 #include "calendar/julius.h"
+#include "calendar/number_text.h"
 
 namespace zenka {
 
-std::optional<int32_t> ToInt(std::string_view text) {
-    std::string_view digits = text;
-    if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
-    int32_t value = 0;
-    const char* end = digits.data() + digits.size();
-    const auto [ptr, ec] = std::from_chars(digits.data(), end, value);
-    // from_chars takes a '-' of its own, so "+-1" must be refused here.
-    const bool doubleSign = digits.size() != text.size() && !digits.empty() && digits.front() == '-';
-    if (digits.empty() || doubleSign || ec != std::errc() || ptr != end) return std::nullopt;
-    return value;
-}
-
 int32_t StrToInt(std::string_view text) {
-    if (const auto value = ToInt(text)) return *value;
+    if (const auto value = ParseDecimal(text)) return *value;
     throw EConvertError("'" + std::string(text) + "' は有効な整数ではありません");
 }
 
@@ -44,7 +31,7 @@ DayRule::DayRule(std::string_view line) {
     for (size_t i = 0; i + 1 < fieldCount_; ++i) {
         Number& n = numbers_[i];
         n.text = fields[i];
-        const std::optional<int32_t> value = ToInt(n.text);
+        const std::optional<int32_t> value = ParseDecimal(n.text);
         n.ok = value.has_value();
         n.value = value.value_or(0);
     }
@@ -124,6 +111,22 @@ DayRule::MonthField DayRule::Month() const {
     field.isNumber = n.ok;
     field.value = n.value;
     return field;
+}
+
+DayRule::YearSpan DayRule::Years() const {
+    if (fieldCount_ != 5 && fieldCount_ != 6) return {};
+    // A field that is no number raises when it is read, so the line must be
+    // looked at whatever the year.
+    const Number& year = numbers_[0];
+    const Number& mode = numbers_[1];
+    const Number& month = numbers_[2];
+    if (!month.ok || !mode.ok || !year.ok) return {};
+    switch (mode.value) {
+        case kOnlyThatYear: return {year.value, year.value};
+        case kThatYearAndEarlier: return {INT32_MIN, year.value};
+        case kThatYearAndLater: return {year.value, INT32_MAX};
+        default: return {};
+    }
 }
 
 std::optional<std::string> DayRule::FirstBadField() const {

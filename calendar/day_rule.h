@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -19,10 +20,9 @@ public:
 };
 
 // Strict conversion: an optional sign and decimal digits within 32 bits,
-// nothing else (no blanks, no prefixes); raises EConvertError otherwise.
+// nothing else (no blanks, no prefixes), as ParseDecimal reads them; raises
+// EConvertError otherwise.
 int32_t StrToInt(std::string_view text);
-// The same without raising: nothing for text that is no such number.
-std::optional<int32_t> ToInt(std::string_view text);
 
 // Cut at every comma; an empty line is one empty field.
 std::vector<std::string_view> SplitFields(std::string_view line);
@@ -57,6 +57,15 @@ public:
         int32_t value = 0;
     };
     MonthField Month() const;
+
+    // The years in which a resolution can apply: all of them for a line
+    // without a year limit, and for one whose resolution raises before it
+    // reaches the year test.
+    struct YearSpan {
+        int32_t first = INT32_MIN;
+        int32_t last = INT32_MAX;
+    };
+    YearSpan Years() const;
 
     // The first field a full resolution of some date could fail to convert,
     // or nullopt when the line can never raise.

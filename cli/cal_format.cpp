@@ -12,6 +12,7 @@
 #include "calendar/day_walk.h"
 #include "calendar/era.h"
 #include "calendar/julius.h"
+#include "calendar/number_text.h"
 #include "calendar/old_calendar.h"
 #include "calendar/sekki.h"
 #include "common/cp932.h"
@@ -39,12 +40,9 @@ std::string Coloured(const std::string& text, DayFontIndex font, bool color) {
 }
 
 int32_t ParseNumber(const std::string& text, const char* what) {
-    int32_t value = 0;
-    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || ptr != text.data() + text.size()) {
-        throw UsageError(std::string(what) + " は数で指定してください: " + text);
-    }
-    return value;
+    const std::optional<int64_t> value = ReadNumber(text, {.signs = "-"});
+    if (!value) throw UsageError(std::string(what) + " は数で指定してください: " + text);
+    return static_cast<int32_t>(*value);
 }
 
 int32_t ParseDate(const std::string& text) {
@@ -146,7 +144,7 @@ void CheckListLines(const DayList& list, std::string_view source) {
 
 std::string RenderMonth(const DayRuleSet& rules, int32_t year, uint8_t month, const CalOptions& options,
                         bool color) {
-    std::string out = CalendarCaption(year, month, true) + "\n";
+    std::string out = MonthCaption(year, month) + "\n";
     const int firstColumn = options.mondayFirst ? 2 : 1;  // weekday number of the first column
     // A weekday letter is two columns wide, as is a day number.
     for (int c = 0; c < 7; ++c) out += std::string(c ? " " : "") + kWeekdayLetters[(firstColumn - 1 + c) % 7 + 1];

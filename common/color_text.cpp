@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstdio>
 
+#include "calendar/number_text.h"
+
 namespace zenka {
 namespace {
 
@@ -28,30 +30,19 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
 }  // namespace
 
 std::optional<Color> TextToColor(std::string_view text) {
     for (const auto& named : kNamedColors) {
         if (EqualsIgnoringCase(named.name, text)) return named.color;
     }
-    if (text.size() != 9 || text[0] != '$') return std::nullopt;
-    Color value = 0;
-    for (char c : text.substr(1)) {
-        const int digit = HexDigit(c);
-        if (digit < 0) return std::nullopt;
-        value = (value << 4) | static_cast<Color>(digit);
-    }
-    // A top byte other than 00 would be a system colour or nothing at all,
-    // neither of which a day's colour can be.
-    if ((value >> 24) != 0) return std::nullopt;
-    return value;
+    if (text.empty() || text[0] != '$') return std::nullopt;
+    // Eight digits. A top byte other than 00 would be a system colour or
+    // nothing at all, neither of which a day's colour can be.
+    const auto value =
+        ReadNumber(text.substr(1), {.minDigits = 8, .maxDigits = 8, .base = 16, .min = 0, .max = 0xFFFFFF});
+    if (!value) return std::nullopt;
+    return static_cast<Color>(*value);
 }
 
 std::string ColorToText(Color color) {

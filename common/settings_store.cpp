@@ -1,11 +1,9 @@
 #include "common/settings_store.h"
 
+#include "calendar/number_text.h"
 #include "common/color_text.h"
-#include "calendar/day_rule.h"
 
 namespace zenka {
-
-std::optional<int32_t> ParseDecimal(std::string_view text) { return ToInt(text); }
 
 int32_t SettingsStore::ReadInteger(std::string_view section, std::string_view name, int32_t defaultValue) {
     const std::optional<std::string> text = keys_.ReadText(section, name);

@@ -14,9 +14,6 @@
 
 namespace zenka {
 
-// A whole decimal number within 32 bits with an optional sign, nothing else.
-std::optional<int32_t> ParseDecimal(std::string_view text);
-
 class SettingsStore {
 public:
     explicit SettingsStore(KeyStore& keys) : keys_(keys) {}

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "calendar/number_text.h"
+
 namespace zenka {
 namespace {
 
@@ -80,14 +82,9 @@ uint16_t KeyOfName(std::string_view name) {
         return 0;
     }
     if (name.size() <= 3 && Upper(name[0]) == 'F') {
-        int number = 0;
-        for (char c : name.substr(1)) {
-            if (c < '0' || c > '9') return 0;
-            number = number * 10 + (c - '0');
-        }
         // "F01" is not a name Windows gives.
-        if (name[1] == '0' || number < 1 || number > 24) return 0;
-        return static_cast<uint16_t>(vk::kF1 + number - 1);
+        const auto number = ReadNumber(name.substr(1), {.leadingZeros = false, .min = 1, .max = 24});
+        return number ? static_cast<uint16_t>(vk::kF1 + *number - 1) : 0;
     }
     for (const auto& named : kNamedKeys) {
         if (EqualsIgnoringCase(named.name, name)) return named.key;

@@ -4,25 +4,16 @@
 #include <limits>
 #include <optional>
 
+#include "calendar/number_text.h"
+
 namespace zenka {
 namespace {
 
 // A sign and decimal digits, nothing else; numbers too large for 64 bits
-// stop growing, which is beyond every range.
+// stop at its ends, which lie beyond every range.
 std::optional<int64_t> ParseSaturating(std::string_view text) {
-    bool negative = false;
-    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
-        negative = text[0] == '-';
-        text.remove_prefix(1);
-    }
-    if (text.empty()) return std::nullopt;
-    constexpr int64_t kCeiling = int64_t{1} << 40;
-    int64_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = std::min(value * 10 + (c - '0'), kCeiling);
-    }
-    return negative ? -value : value;
+    return ReadNumber(text, {.signs = "+-", .min = std::numeric_limits<int64_t>::min(),
+                             .max = std::numeric_limits<int64_t>::max(), .saturate = true});
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "common/settings_store.h"
 #include "calendar/default_holidays.h"
+#include "calendar/number_text.h"
 #include "common/whole_file.h"
 #include "daylists/profile_file.h"
 
@@ -121,17 +121,9 @@ std::vector<std::string> ReadStoredLines(int32_t count, const ReadItem& readItem
 
 std::optional<int32_t> ParseBackupCount(std::string_view text) {
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        int64_t value = 0;
-        for (char c : text.substr(2)) {
-            int digit;
-            if (c >= '0' && c <= '9') digit = c - '0';
-            else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-            else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-            else return std::nullopt;
-            value = value * 16 + digit;
-            if (value > INT32_MAX) return std::nullopt;
-        }
-        return static_cast<int32_t>(value);
+        const auto value = ReadNumber(text.substr(2), {.base = 16, .min = 0});
+        if (!value) return std::nullopt;
+        return static_cast<int32_t>(*value);
     }
     return ParseDecimal(text);
 }
@@ -149,6 +141,10 @@ bool SaveDayLists(KeyStore& keys, const DayLists& lists) {
     saved = SaveList(keys, kYoteiDayListPlace, lists.YoteiDayList, false) && saved;
     saved = SaveList(keys, kHolidayListPlace, lists.HolidayList, true) && saved;
     return saved;
+}
+
+bool SaveHolidayList(KeyStore& keys, const std::vector<std::string>& lines) {
+    return SaveList(keys, kHolidayListPlace, lines, true);
 }
 
 std::string BackupPathFor(std::string_view executablePath) {

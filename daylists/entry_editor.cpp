@@ -1,7 +1,7 @@
 #include "daylists/entry_editor.h"
 
 #include "calendar/day_rule.h"
-#include "common/settings_store.h"
+#include "calendar/number_text.h"
 
 namespace zenka {
 namespace {

@@ -1,7 +1,7 @@
 #include "daylists/old_layout_import.h"
 
+#include "calendar/number_text.h"
 #include "common/cp932.h"
-#include "common/settings_store.h"
 #include "daylists/day_list_storage.h"
 
 namespace zenka {

@@ -8,7 +8,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 if [ "${1:-}" != "--in-display" ]; then
   "$root/scripts/install-deps.sh"
-  "$root/scripts/build.sh"
+  "$root/scripts/build.sh" --program
   if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --in-display --screenshot
   fi

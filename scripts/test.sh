@@ -1,19 +1,26 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the
 # native core tests (under sanitizers), every fuzz target over its corpus
-# and the Windows tests under Wine.
+# and the Windows tests under Wine, each part told with the time it took.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
+started=$SECONDS
+part() {
+  echo "== $1 (at $((SECONDS - started)) s)"
+}
+
 "$root/scripts/install-deps.sh"
 "$root/scripts/check-layers.sh"
+part "Build"
 "$root/scripts/build.sh" --native
 
-echo "== Native tests"
-ctest --test-dir "$root/build/native" --output-on-failure
+part "Native tests"
+ctest --test-dir "$root/build/native" --output-on-failure -j "$(nproc)"
 
-echo "== Fuzz targets over their corpora"
+part "Fuzz targets over their corpora"
 "$root/scripts/fuzz.sh" --check
 
-echo "== Windows tests under Wine"
-xvfb-run -a -s "-screen 0 1024x768x24" "$root/scripts/run-wine-tests.sh"
+part "Windows tests under Wine"
+"$root/scripts/run-wine-tests.sh"
+part "All passed"

@@ -2,22 +2,18 @@
 
 #include <limits>
 
+#include "calendar/number_text.h"
+
 namespace zenka {
 namespace {
 
 // The system clock holds no earlier year.
 constexpr int32_t kFirstYear = 1601;
 
+// Decimal digits only, as many as given, within 64 bits.
 std::optional<int64_t> Digits(std::string_view text, size_t minimum, size_t maximum) {
-    if (text.size() < minimum || text.size() > maximum) return std::nullopt;
-    int64_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        const int digit = c - '0';
-        if (value > (std::numeric_limits<int64_t>::max() - digit) / 10) return std::nullopt;
-        value = value * 10 + digit;
-    }
-    return value;
+    return ReadNumber(text, {.minDigits = minimum, .maxDigits = maximum, .min = 0,
+                             .max = std::numeric_limits<int64_t>::max()});
 }
 
 // "YYYY-MM-DDTHH:MM:SS.mmmZ" and nothing else.

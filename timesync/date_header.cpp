@@ -7,6 +7,8 @@
 #include "common/build_date.h"
 #include "timesync/sync_reasons.h"
 
+#include "calendar/number_text.h"
+
 namespace zenka {
 namespace {
 
@@ -18,16 +20,8 @@ bool IsSeparator(char c) {
     return c == ',' || (code >= 1 && code <= 32);
 }
 
-// Digits only, no sign and no blanks; at most nine, so the value fits.
-std::optional<int32_t> DecimalNumber(std::string_view text) {
-    if (text.empty() || text.size() > 9) return std::nullopt;
-    int32_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
+// Digits only, no sign and no blanks; at most nine.
+std::optional<int64_t> DecimalNumber(std::string_view text) { return ReadNumber(text, {.maxDigits = 9}); }
 
 // The fields as the header writes them, each only read as a number.
 struct DateFields {
@@ -52,7 +46,9 @@ std::optional<DateFields> ReadFields(const std::vector<std::string>& tokens) {
     const auto minute = DecimalNumber(clock.substr(3, 2));
     const auto second = DecimalNumber(clock.substr(6, 2));
     if (!day || month == 0 || !year || !hour || !minute || !second) return std::nullopt;
-    return DateFields{*year, month, *day, *hour, *minute, *second};
+    // Nine digits at most, so each fits.
+    const auto field = [](int64_t value) { return static_cast<int32_t>(value); };
+    return DateFields{field(*year), month, field(*day), field(*hour), field(*minute), field(*second)};
 }
 
 // The fields as a time, when they name one; years up to 9999.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "calendar/number_text.h"
 #include "timesync/divide.h"
 
 namespace zenka {
@@ -15,14 +16,9 @@ ProxyChoice ParseProxyText(std::string_view text) {
     if (pieces.Count() != 2) return invalid;
     const std::string& host = pieces.Items()[0];
     const std::string& port = pieces.Items()[1];
-    if (host.empty() || port.empty() || port.size() > 5) return invalid;
-    uint32_t number = 0;
-    for (char c : port) {
-        if (c < '0' || c > '9') return invalid;
-        number = number * 10 + static_cast<uint32_t>(c - '0');
-    }
-    if (number < 1 || number > 65535) return invalid;
-    return {ProxyChoice::Kind::Proxy, {host, static_cast<uint16_t>(number)}};
+    const auto number = ReadNumber(port, {.maxDigits = 5, .min = 1, .max = 65535});
+    if (host.empty() || !number) return invalid;
+    return {ProxyChoice::Kind::Proxy, {host, static_cast<uint16_t>(*number)}};
 }
 
 }  // namespace zenka

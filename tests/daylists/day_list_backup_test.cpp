@@ -12,29 +12,22 @@
 #include "common/whole_file.h"
 #include "daylists/day_list_storage.h"
 #include "daylists/profile_file.h"
+#include "tests/support/scratch_folder.h"
 
 namespace zenka {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Utf8;
 
 fs::path PathOf(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
-
-std::string Utf8(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
 
 class BackupFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = fs::temp_directory_path() / (std::string("zenka-backup-") + test->name());
-        fs::remove_all(folder_);
         fs::create_directories(folder_ / u8"日本語");
         path_ = Utf8(folder_ / u8"日本語" / "Zenka.bak");
     }
-    void TearDown() override { fs::remove_all(folder_); }
 
     void WriteFile(const std::string& bytes) { ASSERT_TRUE(ReplaceWholeFile(path_, bytes)); }
     std::string FileBytes() { return ReadWholeFile(path_).value_or("(missing)"); }
@@ -50,7 +43,8 @@ protected:
     }
     bool Restore(DayLists& lists) { return Restore(lists, path_); }
 
-    fs::path folder_;
+    testing::ScratchFolder scratch_{"backup"};
+    const fs::path& folder_ = scratch_.Path();
     std::string path_;
     std::vector<std::string> messages_;
 };

@@ -12,17 +12,14 @@
 #include "calendar/default_holidays.h"
 #include "common/cp932.h"
 #include "common/whole_file.h"
+#include "tests/support/scratch_folder.h"
 
 namespace zenka {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Utf8;
 using Lines = std::vector<std::string>;
-
-std::string Utf8(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
 
 TEST(ListFile, SplitsAtEveryKindOfLineBreakUpToANul) {
     using namespace std::string_view_literals;
@@ -125,7 +122,7 @@ TEST(ListFile, FilesRoundTripByteForByteOrBecomeCrLf) {
     };
     for (const Case& c : cases) {
         const std::string saved = EncodeListFile(DecodeListFile(c.bytes).lines);
-        EXPECT_EQ(saved, c.saved.empty() ? c.bytes : c.saved) << testing::PrintToString(c.bytes);
+        EXPECT_EQ(saved, c.saved.empty() ? c.bytes : c.saved) << ::testing::PrintToString(c.bytes);
     }
     // Every character code page 932 holds comes back as itself.
     std::string all;
@@ -141,18 +138,12 @@ TEST(ListFile, FilesRoundTripByteForByteOrBecomeCrLf) {
 
 class ListFileOnDisk : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = fs::temp_directory_path() / (std::string("zenka-listfile-") + test->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
     ShowMessage Collect() {
         return [this](const std::string& text) { messages_.push_back(text); };
     }
 
-    fs::path folder_;
+    testing::ScratchFolder scratch_{"listfile"};
+    const fs::path& folder_ = scratch_.Path();
     std::vector<std::string> messages_;
 };
 

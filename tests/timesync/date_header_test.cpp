@@ -9,23 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "tests/timesync/utc_time.h"
 #include "timesync/sync_reasons.h"
 #include "timesync/system_time.h"
 
 namespace zenka {
 namespace {
 
-SystemTime Utc(int32_t y, uint8_t mo, uint8_t d, uint8_t h, uint8_t mi, uint8_t s, uint16_t ms) {
-    SystemTime t;
-    t.year = y;
-    t.month = mo;
-    t.day = d;
-    t.hour = h;
-    t.minute = mi;
-    t.second = s;
-    t.milliseconds = ms;
-    return FromMilliseconds(ToMilliseconds(t));  // with its weekday
-}
+using testing::Utc;
 
 TEST(DateHeader, MonthNamesAreTheEnglishAbbreviationsExactly) {
     const std::vector<std::string> names = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
@@ -84,6 +75,8 @@ TEST(DateHeader, TheUsualFormGivesTheMiddleOfItsSecondInUtc) {
         {"Sun, 06 Nov 0 08:49:37 GMT", std::nullopt},
         {"Sun, 06 Nov 10000 08:49:37 GMT", std::nullopt},
         {"Sun, 999999999999 Nov 1994 08:49:37 GMT", std::nullopt},
+        {"Sun, 000000006 Nov 1994 08:49:37 GMT", Utc(1994, 11, 6, 8, 49, 37, 500)},  // nine digits at most
+        {"Sun, 0000000006 Nov 1994 08:49:37 GMT", std::nullopt},
         {"Sun, 06 Nov 1994 0x:49:37 GMT", std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(EvaluateDateHeader(c.header), c.time) << c.header;

@@ -15,13 +15,12 @@
 #include "tests/fakes/fake_sync_services.h"
 #include "tests/fakes/fake_tick_services.h"
 #include "tests/fakes/fake_time_servers.h"
+#include "tests/timesync/utc_time.h"
 
 namespace zenka {
 namespace {
 
-SystemTime Utc(int32_t y, uint8_t mo, uint8_t d, uint8_t h, uint8_t mi, uint8_t s, uint16_t ms) {
-    return FromMilliseconds(ToMilliseconds(SystemTime{y, mo, d, 0, h, mi, s, ms}));
-}
+using testing::Utc;
 
 const SystemTime kServerTime = Utc(1994, 11, 6, 8, 49, 37, 500);  // the fake server's Date, plus 500 ms
 

@@ -11,14 +11,14 @@
 namespace zenka::oldcal {
 namespace {
 
-const std::vector<SolarArrival>& TwoCenturies() {
+const std::vector<SolarArrival>& ArrivalsOfTwoCenturies() {
     static const std::vector<SolarArrival> arrivals =
         SekkiArrivals(DateToJulius(kFirstSekkiYear, 1, 1), DateToJulius(kLastSekkiYear, 12, 31));
     return arrivals;
 }
 
 TEST(SekkiDays, EmbeddedTableIsTheGeneratorsOutput) {
-    EXPECT_EQ(FormatSekkiTable(TwoCenturies()), std::string(JdSekkiText()))
+    EXPECT_EQ(FormatSekkiTable(ArrivalsOfTwoCenturies()), std::string(JdSekkiText()))
         << "calendar/data/JDSEKKI.txt is stale: rebuild the sekki_table target";
 }
 
@@ -39,7 +39,7 @@ TEST(SekkiDays, InstantsAgreeWithThePublishedMinutes) {
     for (const Published& p : published) {
         const int32_t day = DateToJulius(2009, p.month, p.day);
         const SolarArrival* found = nullptr;
-        for (const SolarArrival& arrival : TwoCenturies()) {
+        for (const SolarArrival& arrival : ArrivalsOfTwoCenturies()) {
             if (arrival.longitude == p.longitude && arrival.day == day) found = &arrival;
         }
         ASSERT_NE(found, nullptr) << "no arrival at " << p.longitude << " on 2009-" << int(p.month) << "-"

@@ -21,6 +21,7 @@
 #include "settings/settings_texts.h"
 #include "tests/win/support/caption_width.h"
 #include "tests/win/support/cleanup_sandbox.h"
+#include "tests/win/support/key_presses.h"
 #include "tests/win/app/main_window_fixture.h"
 #include "tests/win/support/zenka_test_support.h"
 
@@ -28,6 +29,7 @@ namespace zenka {
 namespace {
 
 using testing::MainWindow;
+using testing::PressKeys;
 using testing::PumpMessages;
 using testing::SetSetting;
 using testing::Setting;
@@ -65,14 +67,6 @@ void RunMessageLoop(TfrmZenka& window, DWORD milliseconds) {
         }
         Sleep(5);
     } while (GetTickCount() - start < milliseconds);
-}
-
-void PressKey(WORD key) {
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = key;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
 }
 
 TEST_F(MainWindow, EverySettingsCommandOpensTheOneDialogAndBringsItForward) {
@@ -232,7 +226,7 @@ TEST_F(MainWindow, HelpOpensTheTopicOfTheTrayMenuTheCalendarAndEachSettingsTab) 
     SetForegroundWindow(Hwnd());
     SetFocus(window->koyomi1.Handle());
     RunMessageLoop(*window, 30);
-    PressKey(VK_F1);
+    PressKeys({VK_F1});
     RunMessageLoop(*window, 150);
     EXPECT_EQ(help.contexts, (std::vector<uint32_t>{1, 5}));
 
@@ -245,7 +239,7 @@ TEST_F(MainWindow, HelpOpensTheTopicOfTheTrayMenuTheCalendarAndEachSettingsTab) 
         SetForegroundWindow(dialog.Handle());
         SetFocus(GetDlgItem(dialog.Handle(), IDCANCEL));
         RunMessageLoop(*window, 30);
-        PressKey(VK_F1);
+        PressKeys({VK_F1});
         RunMessageLoop(*window, 150);
     }
     EXPECT_EQ(help.contexts, (std::vector<uint32_t>{6, 6, 6, 7, 8, 4, 9, 10}));
@@ -273,7 +267,8 @@ TEST_F(MainWindow, TheAboutBoxShowsTheVersionAndOpensTheLinks) {
     Menu(cmdPopAbout);
     const std::string folder = ExecutableDirectory();
     EXPECT_EQ(texts, (std::vector<std::string>{"Zenka 2006", "Version 6.7", "Copyright (C) Brindlex", "新しいメールを作成",
-                                               folder, "バージョン情報"}));
+                                               "Zenkaのフォルダーを開く", "バージョン情報"}))
+        << "the web link says what it does, not a local path";
     EXPECT_EQ(owner, Hwnd()) << "modal over the main window";
     EXPECT_TRUE(hasIcon);
     EXPECT_TRUE(clipped.empty()) << ::testing::PrintToString(clipped);

@@ -19,6 +19,8 @@
 #include "app/short_date_win.h"
 #include "common/version.h"
 #include "tests/fakes/fake_sync_services.h"
+#include "tests/timesync/utc_time.h"
+#include "tests/win/support/dib32.h"
 #include "tests/win/support/icon_folder.h"
 #include "tests/win/app/main_window_fixture.h"
 #include "tests/win/support/zenka_test_support.h"
@@ -50,27 +52,14 @@ int64_t NowMs() {
 // What a tray icon's picture is: one of the three sync pictures, by the
 // colour of its face, or something else (a date).
 std::string Picture(HICON icon) {
-    ICONINFO info{};
-    if (!icon || !GetIconInfo(icon, &info)) return "none";
-    BITMAP bitmap{};
-    GetObjectW(info.hbmColor, sizeof(bitmap), &bitmap);
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof(format.bmiHeader);
-    format.bmiHeader.biWidth = bitmap.bmWidth;
-    format.bmiHeader.biHeight = -bitmap.bmHeight;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    std::vector<RGBQUAD> pixels(static_cast<size_t>(bitmap.bmWidth) * static_cast<size_t>(bitmap.bmHeight));
-    HDC dc = GetDC(nullptr);
-    GetDIBits(dc, info.hbmColor, 0, static_cast<UINT>(bitmap.bmHeight), pixels.data(), &format, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, dc);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
+    const std::vector<uint32_t> pixels = testing::IconPixels(icon);
+    if (pixels.empty()) return "none";
     int yellow = 0, red = 0, green = 0;
-    for (const RGBQUAD& p : pixels) {
-        if (p.rgbRed > 200 && p.rgbGreen > 200 && p.rgbBlue < 60) ++yellow;
-        if (p.rgbRed > 200 && p.rgbGreen < 60 && p.rgbBlue < 60) ++red;
-        if (p.rgbRed < 60 && p.rgbGreen > 150 && p.rgbBlue < 60) ++green;
+    for (uint32_t p : pixels) {
+        const uint32_t r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
+        if (r > 200 && g > 200 && b < 60) ++yellow;
+        if (r > 200 && g < 60 && b < 60) ++red;
+        if (r < 60 && g > 150 && b < 60) ++green;
     }
     const int enough = static_cast<int>(pixels.size()) / 5;
     if (yellow > enough) return "in progress";

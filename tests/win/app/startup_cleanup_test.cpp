@@ -18,6 +18,7 @@ namespace {
 using testing::Exists;
 using testing::MainWindow;
 using testing::PumpMessages;
+using testing::PumpUntil;
 using testing::Sandbox;
 using testing::SandboxPlaces;
 using testing::SetSetting;
@@ -112,7 +113,9 @@ TEST(StartupCleanup, TheSystemsFoldersAreReadWithoutTouchingThem) {
     EXPECT_FALSE(TemporaryFolderToEmpty(Narrow(windows), kept).has_value());
 }
 
-TEST_F(MainWindow, RecentShortcutsGoAtTheStartAndTheTemporaryFolderFifteenSecondsLater) {
+TEST_F(MainWindow, RecentShortcutsGoAtTheStartAndTheTemporaryFolderAfterTheDelay) {
+    // The program waits 15 seconds; this test two.
+    moreServices = [](MainWindowServices& services) { services.temporaryCleanupDelay = 2000; };
     Sandbox recent;
     Sandbox endedEarly;
     Sandbox temp;
@@ -125,7 +128,7 @@ TEST_F(MainWindow, RecentShortcutsGoAtTheStartAndTheTemporaryFolderFifteenSecond
     SetSetting("Form", "Delete", "1");
     SetSetting("Form", "TmpDelete", "1");
 
-    // A run that ends within the 15 seconds empties no temporary folder.
+    // A run that ends within the delay empties no temporary folder.
     cleanupPlaces.recent = recent.Path();
     cleanupPlaces.temporary = endedEarly.Path() + "\\";
     StartCalendarOnly();
@@ -136,10 +139,9 @@ TEST_F(MainWindow, RecentShortcutsGoAtTheStartAndTheTemporaryFolderFifteenSecond
     cleanupPlaces.temporary = temp.Path() + "\\";
     Start();
     EXPECT_EQ(recent.Entries(), (Entries{"notes.txt"}));
-    PumpMessages(14000);
-    EXPECT_EQ(temp.Entries(), (Entries{"sub", "sub\\z.txt", "y.txt"})) << "nothing before 15 seconds";
-    PumpMessages(2500);
-    EXPECT_EQ(temp.Entries(), Entries{});
+    PumpMessages(500);
+    EXPECT_EQ(temp.Entries(), (Entries{"sub", "sub\\z.txt", "y.txt"})) << "nothing before the delay";
+    EXPECT_TRUE(PumpUntil([&temp] { return temp.Entries().empty(); }, 10000)) << "emptied after it";
     EXPECT_EQ(endedEarly.Entries(), (Entries{"x.txt"}));
 }
 

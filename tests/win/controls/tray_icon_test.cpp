@@ -195,7 +195,7 @@ TEST(TrayIcon, AClickIsReportedAfterTheDoubleClickTimeAndNotAsPartOfADoubleClick
     watched.Shell(WM_LBUTTONDOWN);
     watched.Shell(WM_LBUTTONUP);
     EXPECT_EQ(watched.Kinds(), (std::vector<std::string>{"down"})) << "the press at once, the click not yet";
-    EXPECT_TRUE(PumpUntil([&] { return watched.events.size() == 2; }, 5000));
+    EXPECT_TRUE(testing::PumpUntil([&] { return watched.events.size() == 2; }, 5000));
     EXPECT_EQ(watched.Kinds(), (std::vector<std::string>{"down", "click"}));
 
     watched.events.clear();
@@ -203,7 +203,7 @@ TEST(TrayIcon, AClickIsReportedAfterTheDoubleClickTimeAndNotAsPartOfADoubleClick
     watched.Shell(WM_LBUTTONUP);
     watched.Shell(WM_LBUTTONDBLCLK);
     watched.Shell(WM_LBUTTONUP);
-    PumpFor(GetDoubleClickTime() + 300);
+    testing::PumpMessages(GetDoubleClickTime() + 300);
     EXPECT_EQ(watched.Kinds(), (std::vector<std::string>{"down", "dblclick"}));
 }
 

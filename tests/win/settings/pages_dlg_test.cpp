@@ -17,6 +17,7 @@
 #include "timesync/sync_reasons.h"
 #include "timesync/time_servers.h"
 #include "tests/win/support/caption_width.h"
+#include "tests/win/support/key_presses.h"
 #include "tests/win/settings/pages_dlg_fixture.h"
 
 namespace zenka {
@@ -409,21 +410,7 @@ TEST_F(PagesDialog, NumberFieldsTakeOnlyNumbersAndKeepToTheirRanges) {
 // Presses the keys in order and lets them go in the reverse order, as a
 // user would, and handles what arrives the way the program's loop does.
 void PressKeys(TPagesDlg& dialog, std::initializer_list<WORD> keys) {
-    std::vector<INPUT> inputs;
-    for (WORD key : keys) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        inputs.push_back(input);
-    }
-    for (auto it = keys.end(); it != keys.begin();) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = *--it;
-        input.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(input);
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    testing::PressKeys(keys);
     for (int round = 0; round < 20; ++round) {
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {

@@ -53,13 +53,18 @@ void RunHostProgram(const wchar_t* program, const std::vector<std::string>& argu
 
 class Sandbox {
 public:
+    // Tests in other prefixes run beside this one, with process numbers of
+    // their own that may equal this one's: the first free name is taken.
     Sandbox() {
-        static int count = 0;
         wchar_t here[MAX_PATH] = {};
         GetCurrentDirectoryW(MAX_PATH, here);
-        path_ = Narrow(here) + "\\zenka-sandbox-" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(++count);
-        EXPECT_TRUE(CreateDirectoryW(Widen(path_).c_str(), nullptr)) << path_;
+        for (int count = 1;; ++count) {
+            path_ = Narrow(here) + "\\zenka-sandbox-" + std::to_string(GetCurrentProcessId()) + "-" +
+                    std::to_string(count);
+            if (CreateDirectoryW(Widen(path_).c_str(), nullptr)) return;
+            if (GetLastError() != ERROR_ALREADY_EXISTS) break;
+        }
+        ADD_FAILURE() << "cannot make " << path_;
     }
     ~Sandbox() { RemoveAll(); }
     Sandbox(const Sandbox&) = delete;

@@ -13,6 +13,7 @@
 
 #include "common/utf16_win.h"
 #include "controls/tray_icon_win.h"
+#include "tests/win/support/message_pump.h"
 
 namespace zenka {
 
@@ -71,24 +72,5 @@ public:
 private:
     TrayNotifier previous_;
 };
-
-// Dispatches this thread's messages until done() or the time is up.
-inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    const ULONGLONG end = GetTickCount64() + timeoutMs;
-    while (!done()) {
-        if (GetTickCount64() >= end) return false;
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return true;
-}
-
-inline void PumpFor(DWORD ms) {
-    PumpUntil([] { return false; }, ms);
-}
 
 }  // namespace zenka

@@ -9,6 +9,7 @@
 
 #include "app/registry_key_store_win.h"
 #include "common/utf16_win.h"
+#include "tests/win/support/message_pump.h"
 
 namespace zenka::testing {
 
@@ -24,19 +25,6 @@ inline void SetSetting(const std::string& section, const std::string& name, cons
 inline std::optional<std::string> Setting(const std::string& section, const std::string& name) {
     RegistryKeyStore keys;
     return keys.ReadText(section, name);
-}
-
-// Handles this thread's messages (timers, posted closes) for a while.
-inline void PumpMessages(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    do {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(5);
-    } while (GetTickCount() - start < milliseconds);
 }
 
 inline std::string WindowText(HWND hwnd) {

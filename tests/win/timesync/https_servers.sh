@@ -2,11 +2,13 @@
 # Runs the https tests of the time query's client: two TLS servers on
 # 127.0.0.1 (openssl s_server), one with an expired certificate and one
 # with a current certificate of an unknown authority, both for the name
-# "localhost"; the test program under Wine; then the servers are stopped.
-# Wine's TLS cannot serve, so the servers run outside it.
+# "localhost"; the test program under Wine, in a throwaway prefix; then the
+# servers are stopped. Wine's TLS cannot serve, so the servers run outside
+# it.
 #   https_servers.sh <zenka_win_tests.exe>
 set -euo pipefail
 tests=$1
+run_test=$(cd "$(dirname "$0")/../../../scripts" && pwd)/wine-test.sh
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -48,4 +50,4 @@ serve expired.pem $((20000 + RANDOM % 20000))
 expired=$port
 serve current.pem $((expired + 1))
 current=$port
-ZENKA_TEST_HTTPS_PORTS="$expired,$current" wine "$tests" --gtest_filter='WinHttpsClient.*'
+ZENKA_TEST_HTTPS_PORTS="$expired,$current" "$run_test" "$tests" --gtest_filter='WinHttpsClient.*'

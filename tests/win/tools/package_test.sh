@@ -7,18 +7,10 @@ set -euo pipefail
 zip=$1 tests=$2
 source "$(dirname "$0")/../../../scripts/wine-env.sh"
 
-export WINEPREFIX=$zenka_wine/package-$$
-zenka_wine_prefix "$WINEPREFIX"
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  wineserver -w 2>/dev/null || true
-  rm -rf "$WINEPREFIX"
-}
-trap cleanup EXIT
+zenka_wine_throwaway package
 
 place="$WINEPREFIX/drive_c/ダウンロード/新しい フォルダー"
 mkdir -p "$place"
 unzip -q "$zip" -d "$place"
 export ZENKA_PACKAGE_DIR='C:\ダウンロード\新しい フォルダー\Zenka'
-wineserver -p
 wine "$tests" --gtest_filter='ReleasePackage.*' </dev/null
