@@ -539,7 +539,6 @@ TEST_F(PagesDialog, TheSyncTabsServerListMeasureButtonAndAccount) {
     // The button measures the list as it stands, applied or not, and shows
     // what was found; the settings stay as they were.
     Type(servers, "http://c.example.jp/\r\n\r\n http://d.example.jp/ ");
-    SendMessageW(servers, WM_CHAR, L' ', 0);  // typed, as a user does: Wine's multi-line edit tells only then
     EXPECT_TRUE(dialog->ApplyEnabled());
     const HWND measure = Ctl(kTabSync, IDC_SYNC_MEASURE);
     Click(measure);

@@ -104,7 +104,7 @@ TEST(WinProbeTransport, EveryBadAnswerEndsTheServerUnmeasuredWithItsReasonWithin
     const std::string ok = "HTTP/1.1 200 OK\r\n";
     const auto dated = [](const std::string& value) { return ReadServerDate({value}, BuildDay()).reason; };
     Reply endlessBody{{0, ok + date + "\r\nContent-Length: 100000000\r\n\r\n"}};
-    for (int i = 0; i < 400; ++i) endlessBody.push_back({0, std::string(65536, 'x')});
+    for (int i = 0; i < 400; ++i) endlessBody.push_back({10, std::string(65536, 'x')});  // 4 s and more
     Reply tricklingBody{{0, ok + date + "\r\nTransfer-Encoding: chunked\r\n\r\n"}};
     for (int i = 0; i < 100; ++i) tricklingBody.push_back({100, "1\r\nx\r\n"});
 
