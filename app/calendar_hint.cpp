@@ -5,10 +5,10 @@
 
 namespace zenka {
 
-void CalendarHint::Refresh(bool withRokuyo, BadLineReport& badLines) {
+void CalendarHint::Refresh(const DayWording& wording, BadLineReport& badLines) {
     const CivilDate date{calendar_.Year(), calendar_.Month(), calendar_.Day()};
     const TolerantDayKind kind = ClassifyTolerantly(calendar_.Rules(), date.year, date.month, date.day);
-    text_ = DescribeDay(kCalendarHintParts, DescribedDayOf(date, kind.names), {.rokuyo = withRokuyo});
+    text_ = DescribeDay(kCalendarHintParts, DescribedDayOf(date, kind.names), wording);
     badLines.Tell(kind.badLines);
 }
 

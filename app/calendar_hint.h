@@ -1,5 +1,5 @@
 // The calendar window's tooltip, which always describes the selected day:
-// its rokuyo (when wanted) and its names. A day list line that cannot be
+// its rokuyo and solar terms (when wanted) and its names. A day list line that cannot be
 // read counts as not matching and is told once per run, as the tick tells
 // it, rather than on every step through the calendar.
 #pragma once
@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/bad_line_report.h"
+#include "calendar/day_description.h"
 #include "controls/month_calendar.h"
 
 namespace zenka {
@@ -18,7 +19,7 @@ public:
 
     // Takes the text for the selected day, then tells any line not told
     // before through badLines.
-    void Refresh(bool withRokuyo, BadLineReport& badLines);
+    void Refresh(const DayWording& wording, BadLineReport& badLines);
     const std::string& Text() const { return text_; }
 
 private:

@@ -25,7 +25,8 @@ constexpr MenuItemDef kCalendarMenu[] = {
     {cmdPopMonStart, "popMonStart", "月曜日から始める(&M)", 0, false},
     {cmdPopKinrin, "popKinrin", "近隣日を表示する(&N)", 0, false},
     {cmdPopLine, "popLine", "仕切線を表示する(&L)", 0, true},
-    {cmdPopWareki, "popWareki", "和暦表示(&J)", 0, true},
+    {cmdPopWareki, "popWareki", "和暦表示(&J)", 0, false},
+    {cmdPopSekki, "popSekki", "節気・雑節を表示(&S)", 0, true},
     {cmdExit2, "Exit2", "カレンダーを閉じる(&X)", 0, false},
 };
 

@@ -29,6 +29,7 @@ enum MenuCommand : uint16_t {
     cmdPopKinrin,    // neighbouring days
     cmdPopLine,      // dividing lines
     cmdPopWareki,    // era years
+    cmdPopSekki,     // solar terms and 雑節
     cmdExit2,        // close the calendar
 };
 

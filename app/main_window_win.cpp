@@ -507,6 +507,7 @@ std::span<const CommandHandler<TfrmZenka>> TfrmZenka::Commands() {
         {cmdPopKinrin, &TfrmZenka::popKinrinClick},
         {cmdPopLine, &TfrmZenka::popLineClick},
         {cmdPopWareki, &TfrmZenka::popWarekiClick},
+        {cmdPopSekki, &TfrmZenka::popSekkiClick},
         {cmdExit2, &TfrmZenka::PanelButton7Click},
     };
     return kCommands;
@@ -751,6 +752,14 @@ void TfrmZenka::popWarekiClick() {
     tray_->tick.ClearIconDateCache();
 }
 
+void TfrmZenka::popSekkiClick() {
+    settings_.form.sekki = !settings_.form.sekki;
+    RefreshMenuChecks();
+    RefreshCaptionAndHint();
+    tray_->tick.ClearIconDateCache();
+    RefillMonthSchedule();
+}
+
 void TfrmZenka::popWClick() {
     settings_.form.w = !settings_.form.w;
     RefreshMenuChecks();
@@ -853,6 +862,7 @@ void TfrmZenka::RefreshMenuChecks() {
     SetMenuCheck(popupMenu2_, cmdPopKinrin, settings_.form.neighbor);
     SetMenuCheck(popupMenu2_, cmdPopLine, settings_.form.line);
     SetMenuCheck(popupMenu2_, cmdPopWareki, settings_.form.japanese);
+    SetMenuCheck(popupMenu2_, cmdPopSekki, settings_.form.sekki);
 }
 
 void TfrmZenka::RefreshCaption() {
@@ -902,7 +912,7 @@ void TfrmZenka::RefreshCaptionAndHint() {
     RefreshCaption();
     // Whatever asked for the refresh goes on after an error here.
     ReportErrors(hwnd_, [this] {
-        if (tray_) hint_.Refresh(settings_.form.rokuyo, tray_->badLines);
+        if (tray_) hint_.Refresh({.rokuyo = settings_.form.rokuyo, .sekki = settings_.form.sekki}, tray_->badLines);
     });
     // A tip on view asks for its text again only when told its text has
     // changed; redrawing it (TTM_UPDATE) would show the old day's.
@@ -940,6 +950,8 @@ void TfrmZenka::OpenMonthSchedule() {
 void TfrmZenka::RefillMonthSchedule() {
     if (TfrmMemo* memo = MonthSchedule()) memo->Fill();
 }
+
+DayWording TfrmZenka::ScheduleWording() const { return {.sekki = settings_.form.sekki}; }
 
 std::string TfrmZenka::CalendarCaptionText() const {
     return CalendarCaption({koyomi1.Year(), koyomi1.Month(), koyomi1.Day()}, settings_.form.japanese);

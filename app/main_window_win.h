@@ -270,6 +270,7 @@ private:
     void popKinrinClick();
     void popLineClick();
     void popWarekiClick();
+    void popSekkiClick();
     void popWClick();
     void B1Click();
     // The settings command (KO1, K2, a double click or Enter on the
@@ -296,6 +297,7 @@ private:
     // MonthScheduleHost
     std::string CalendarCaptionText() const override;
     void OpenScheduleDay(int32_t year, uint8_t month, uint8_t day) override;
+    DayWording ScheduleWording() const override;
     // The navigation buttons take an open month schedule view along.
     void RefillMonthSchedule();
 

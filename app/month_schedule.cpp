@@ -6,7 +6,7 @@
 
 namespace zenka {
 
-MonthSchedule FillMonthSchedule(const DayRuleSet& rules, int32_t year, uint8_t month) {
+MonthSchedule FillMonthSchedule(const DayRuleSet& rules, int32_t year, uint8_t month, const DayWording& wording) {
     MonthSchedule schedule{year, month, {}, {}};
     // Walking the day numbers rather than the dates steps over the days
     // October 1582 does not have, as the calendar's grid does.
@@ -16,7 +16,7 @@ MonthSchedule FillMonthSchedule(const DayRuleSet& rules, int32_t year, uint8_t m
         const uint8_t day = JuliusToDate(julius).day;
         TolerantDayKind kind = ClassifyTolerantly(rules, year, month, day);
         const DescribedDay described{{year, month, day}, julius, JuliusDayOfWeek(julius), kind.names};
-        schedule.lines.push_back({day, DescribeDay(kScheduleLineParts, described, {}), kind.font});
+        schedule.lines.push_back({day, DescribeDay(kScheduleLineParts, described, wording), kind.font});
         for (EDayRuleError& bad : kind.badLines) schedule.badLines.push_back(std::move(bad));
     }
     return schedule;

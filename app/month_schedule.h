@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calendar/day_classifier.h"
+#include "calendar/day_description.h"
 #include "common/color.h"
 #include "common/palette.h"
 
@@ -33,7 +34,8 @@ struct MonthSchedule {
 };
 
 // The schedule of a month (1..12) over the day lists.
-MonthSchedule FillMonthSchedule(const DayRuleSet& rules, int32_t year, uint8_t month);
+// Only the wording's solar terms matter.
+MonthSchedule FillMonthSchedule(const DayRuleSet& rules, int32_t year, uint8_t month, const DayWording& wording = {});
 
 struct LineColors {
     Color background = clWhite;

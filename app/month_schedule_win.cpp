@@ -207,7 +207,7 @@ void TfrmMemo::Show() {
 void TfrmMemo::Fill() {
     if (!hwnd_) return;
     SetWindowTextW(Child(idMemoLabel1), Widen(host_.CalendarCaptionText()).c_str());
-    schedule_ = FillMonthSchedule(calendar_.Rules(), calendar_.Year(), calendar_.Month());
+    schedule_ = FillMonthSchedule(calendar_.Rules(), calendar_.Year(), calendar_.Month(), host_.ScheduleWording());
     HWND list = Child(idMemoListBox1);
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list, LB_RESETCONTENT, 0, 0);

@@ -40,6 +40,8 @@ public:
     // A line was double-clicked: the calendar selects the day and runs its
     // double-click action.
     virtual void OpenScheduleDay(int32_t year, uint8_t month, uint8_t day) = 0;
+    // How the lines write a day: with solar terms and 雑節 or without.
+    virtual DayWording ScheduleWording() const = 0;
 };
 
 class TfrmMemo : public WindowBase {

@@ -74,6 +74,7 @@ std::vector<SettingRow> Rows() {
         {"Form", "Japanese", ZENKA_SETTING(form.japanese)},
         {"Form", "W", ZENKA_SETTING(form.w)},
         {"Form", "Big", ZENKA_SETTING(form.big)},
+        {"Form", "Sekki", ZENKA_SETTING(form.sekki)},
         {"Form", "HotKey1", ZENKA_SETTING(form.hotKey1), kStartLast},
         {"Kidou", "Tray", ZENKA_SETTING(kidou.tray), kStartupDisplay},
         {"Kidou", "Cal", ZENKA_SETTING(kidou.cal), kStartupDisplay},

@@ -166,7 +166,7 @@ void PeriodicTick::ChangeDate(const DateTime& now) {
 
     const AppSettings::Form& form = services_.settings.form;
     const std::string tip = DescribeDay(kTrayTooltipParts, DescribedDayOf({y, m, d}, kind.names),
-                                        {.eraFirst = form.japanese, .rokuyo = form.rokuyo});
+                                        {.eraFirst = form.japanese, .rokuyo = form.rokuyo, .sekki = form.sekki});
     tray.SetTrayTip(TrayIconKind::Day, tip);
     tray.SetTrayTip(TrayIconKind::Month, tip);
     tray.SetTrayTip(TrayIconKind::Weekday, tip);

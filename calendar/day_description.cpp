@@ -4,6 +4,7 @@
 
 #include "calendar/era.h"
 #include "calendar/old_calendar.h"
+#include "calendar/sekki.h"
 
 namespace zenka {
 
@@ -19,13 +20,24 @@ std::string PartText(DayPart part, const DescribedDay& day, const DayWording& wo
             const uint8_t index = wording.rokuyo ? RokuyoIndex(day.julius) : 0;
             return index == 0 ? std::string() : std::string(RokuyoNames(index));
         }
+        case DayPart::Sekki: {
+            std::string text;
+            if (!wording.sekki) return text;
+            for (const SekkiMark& mark : SekkiMarksOf(day.julius)) {
+                if (!text.empty()) text += ',';
+                text += mark.name;
+            }
+            return text;
+        }
         case DayPart::Names: return std::string(day.names);
     }
     return {};
 }
 
 // What separates a part from the next part that is written.
-std::string_view GapAfter(DayPart part) { return part == DayPart::Rokuyo ? " " : ""; }
+std::string_view GapAfter(DayPart part) {
+    return part == DayPart::Rokuyo || part == DayPart::Sekki ? " " : "";
+}
 
 }  // namespace
 

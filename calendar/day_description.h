@@ -20,13 +20,15 @@ enum class DayPart : uint8_t {
     DayOfMonth,  // " 1", "23": the day right-aligned in two places
     Weekday,     // "(水)"
     Rokuyo,      // "大安", when wanted and the day lies in the old-calendar table
+    Sekki,       // "冬至", "彼岸入り,社日": the solar term and 雑節, when wanted
     Names,       // the day's names, as comma text
 };
 
 inline constexpr DayPart kTrayTooltipParts[] = {DayPart::Year, DayPart::MonthDay, DayPart::Weekday, DayPart::Rokuyo,
-                                                DayPart::Names};
-inline constexpr DayPart kCalendarHintParts[] = {DayPart::Rokuyo, DayPart::Names};
-inline constexpr DayPart kScheduleLineParts[] = {DayPart::DayOfMonth, DayPart::Weekday, DayPart::Names};
+                                                DayPart::Sekki, DayPart::Names};
+inline constexpr DayPart kCalendarHintParts[] = {DayPart::Rokuyo, DayPart::Sekki, DayPart::Names};
+inline constexpr DayPart kScheduleLineParts[] = {DayPart::DayOfMonth, DayPart::Weekday, DayPart::Sekki,
+                                                 DayPart::Names};
 
 struct DescribedDay {
     CivilDate date;
@@ -42,10 +44,11 @@ DescribedDay DescribedDayOf(const CivilDate& date, std::string_view names);
 struct DayWording {
     bool eraFirst = true;  // "令和元年(2019年)" rather than "2019年(令和元年)"
     bool rokuyo = true;
+    bool sekki = false;  // solar terms and 雑節, 1900..2100
 };
 
-// The parts in the order given. A blank stands between the rokuyo and a
-// part written after it, and nowhere else.
+// The parts in the order given. A blank stands between the rokuyo or the
+// solar terms and a part written after them, and nowhere else.
 std::string DescribeDay(std::span<const DayPart> parts, const DescribedDay& day, const DayWording& wording);
 
 // "日" .. "土" for 1 = Sunday .. 7 = Saturday.

@@ -57,6 +57,7 @@ struct AppSettings {
         bool japanese = true;  // era years first
         bool w = false;        // open the month schedule view with the calendar
         bool big = false;      // enlarged calendar window
+        bool sekki = false;    // solar terms and 雑節 in the hint, tooltips and schedule
         Shortcut hotKey1 = kDefaultCalendarHotKey;
         bool operator==(const Form&) const = default;
     } form;

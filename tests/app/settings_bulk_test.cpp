@@ -175,7 +175,7 @@ TEST(LoadAllSettings, RangedIntegersAreKeptWithinTheirRange) {
 // colour no name stands for.
 AppSettings EveryValueChanged() {
     AppSettings s;
-    s.form = {100, false, false, false, 30, true, true, true, true, true, false, true, true,
+    s.form = {100, false, false, false, 30, true, true, true, true, true, false, true, true, true,
               Shortcut{vk::kF1 + 11, false, true, true}};
     s.pos = {-1200, 345};
     s.posKept = true;

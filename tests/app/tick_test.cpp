@@ -598,7 +598,7 @@ TEST_F(TickTest, AMalformedListLineIsReportedOnceAndCountsAsNotMatching) {
 TEST_F(TickTest, AMalformedLineMetFirstByTheCalendarHintAtMidnightIsToldOnceWithOneNotice) {
     // The calendar window's hint follows the calendar, as the window wires it.
     CalendarHint hint(calendar);
-    calendar.OnDayChange = [&](TCustomCalendarEx2k&, int32_t, uint8_t, uint8_t) { hint.Refresh(true, badLines); };
+    calendar.OnDayChange = [&](TCustomCalendarEx2k&, int32_t, uint8_t, uint8_t) { hint.Refresh({}, badLines); };
     At(2006, 1, 19, 23, 59);
     Settle();
     settings.keikoku.onOff = true;

@@ -17,6 +17,8 @@ TEST(DayDescription, EachWordingWritesItsPartsOfTheDay) {
     const DayWording eraFirstRokuyo{.eraFirst = true, .rokuyo = true};
     const DayWording westernFirst{.eraFirst = false, .rokuyo = false};
     const DayWording westernFirstRokuyo{.eraFirst = false, .rokuyo = true};
+    const DayWording sekki{.eraFirst = true, .rokuyo = false, .sekki = true};
+    const DayWording rokuyoSekki{.eraFirst = true, .rokuyo = true, .sekki = true};
     struct Case {
         std::span<const DayPart> parts;
         CivilDate date;
@@ -54,6 +56,20 @@ TEST(DayDescription, EachWordingWritesItsPartsOfTheDay) {
         {line, {2006, 11, 23}, "勤労感謝の日", eraFirst, "23(木)勤労感謝の日"},
         {line, {2006, 1, 10}, "", eraFirst, "10(火)"},
         {line, {1582, 10, 15}, "", eraFirst, "15(金)"},
+        // Solar terms and 雑節 when wanted, after the rokuyo and before the
+        // names; none outside 1900..2100.
+        {tray, {2026, 12, 22}, "", eraFirst, "令和8年(2026年)12月22日(火)"},
+        {tray, {2026, 12, 22}, "", sekki, "令和8年(2026年)12月22日(火)冬至"},
+        {tray, {2026, 12, 22}, "忘年会", rokuyoSekki, "令和8年(2026年)12月22日(火)赤口 冬至 忘年会"},
+        {hint, {2026, 2, 3}, "", eraFirstRokuyo, "先負"},
+        {hint, {2026, 2, 3}, "", rokuyoSekki, "先負 節分"},
+        {hint, {2026, 2, 3}, "豆まき", sekki, "節分 豆まき"},
+        {hint, {2026, 2, 5}, "", sekki, ""},
+        {hint, {1899, 12, 22}, "記念日", rokuyoSekki, "記念日"},
+        {line, {2026, 2, 3}, "", eraFirst, " 3(火)"},
+        {line, {2026, 2, 3}, "", sekki, " 3(火)節分"},
+        {line, {2026, 3, 20}, "春分の日", sekki, "20(金)春分 春分の日"},
+        {line, {2101, 3, 20}, "", sekki, "20(日)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.date.year << "-" << int{c.date.month} << "-" << int{c.date.day});

@@ -30,7 +30,7 @@ inline const std::string kTag = ResolutionTag(1024, 768);
 // Every field away from its default, with Japanese where text is free.
 inline AppSettings ChangedSettings() {
     AppSettings s;
-    s.form = {100, false, false, false, 30, true, true, true, true, true, false, true, true,
+    s.form = {100, false, false, false, 30, true, true, true, true, true, false, true, true, true,
               Shortcut{vk::kF1 + 11, false, true, true}};
     s.pos = {-1200, 345};
     s.posKept = true;

@@ -76,7 +76,7 @@ TEST(PagesApply, TakesWhatTheDialogEditsAndLeavesWhatItDoesNotShow) {
     AppSettings& s = host.settings;
     s.sync.syncDay = "06/02/03";
     s.jiho.full = "7";
-    s.form.firstDayOfWeek = s.form.neighbor = s.form.line = s.form.big = s.form.w = true;
+    s.form.firstDayOfWeek = s.form.neighbor = s.form.line = s.form.big = s.form.w = s.form.sekki = true;
     s.form.japanese = s.form.style = false;
     s.pos = {5, 6};
     s.icon = {true, true, true};

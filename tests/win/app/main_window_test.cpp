@@ -316,8 +316,8 @@ TEST_F(MainWindow, TheTrayAndCalendarMenusHoldTheirItemsNoneOfThemGreyed) {
     EXPECT_EQ(items(window->PopupMenu2()),
               (std::vector<std::string>{"設定(&O)...\tO", "-", "月間スケジュール表示(&G)...\tG",
                                         "同時表示(&W)", "-", "カレンダーを大きくする(&B)", "月曜日から始める(&M)",
-                                        "近隣日を表示する(&N)", "仕切線を表示する(&L)", "-", "和暦表示(&J)", "-",
-                                        "カレンダーを閉じる(&X)"}));
+                                        "近隣日を表示する(&N)", "仕切線を表示する(&L)", "-", "和暦表示(&J)",
+                                        "節気・雑節を表示(&S)", "-", "カレンダーを閉じる(&X)"}));
 }
 
 TEST_F(MainWindow, HotKeyShowsAndHidesOnlyOnceTheTrayIconsArePlaced) {

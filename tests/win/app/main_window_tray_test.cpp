@@ -1,6 +1,6 @@
 // The main window's tray icons and tick in this process: placement at
 // start-up and by the tray menu, the start-up tick's tooltips, the date
-// change and the era toggle at the next tick, a left press on an icon, and
+// change, the era and solar-term toggles, a left press on an icon, and
 // closing with and without the day icon.
 #include <windows.h>
 
@@ -118,6 +118,32 @@ TEST_F(MainWindowTray, TheTickDrawsTheTooltipsAndFollowsTheDateAndTheEraToggle) 
     Tick();
     EXPECT_EQ(Icons().TaskTray2.TipHelp(), "2006年(平成18年)1月2日(月)友引 振替休日");
     EXPECT_EQ(Selected(), "2006-1-2");
+    EXPECT_TRUE(errors.empty());
+}
+
+// The solar terms and 雑節 are off until the calendar's menu turns them on;
+// then both tooltips and an open schedule carry them, and the choice is
+// saved at close.
+TEST_F(MainWindowTray, TheSekkiToggleAddsTheDaysTermsToBothTooltipsAndTheOpenSchedule) {
+    clock.Set(2026, 12, 22);
+    Start();
+    auto checked = [this] { return (GetMenuState(window->PopupMenu2(), cmdPopSekki, MF_BYCOMMAND) & MF_CHECKED) != 0; };
+    EXPECT_FALSE(checked());
+    EXPECT_EQ(window->Hint(), "赤口");
+    EXPECT_EQ(Icons().TaskTray2.TipHelp(), "令和8年(2026年)12月22日(火)赤口");
+    Menu(cmdPopMemo);
+    ASSERT_NE(window->MonthSchedule(), nullptr);
+    EXPECT_EQ(window->MonthSchedule()->Schedule().lines.at(21).text, "22(火)");
+
+    Menu(cmdPopSekki);
+    EXPECT_TRUE(checked());
+    EXPECT_EQ(window->Hint(), "赤口 冬至");
+    EXPECT_EQ(window->MonthSchedule()->Schedule().lines.at(21).text, "22(火)冬至");
+    Tick();
+    EXPECT_EQ(Icons().TaskTray2.TipHelp(), "令和8年(2026年)12月22日(火)赤口 冬至");
+
+    SendMessageW(Hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(Setting("Form", "Sekki"), "1");
     EXPECT_TRUE(errors.empty());
 }
 
