@@ -129,7 +129,7 @@ TYPED_TEST_P(KeyStoreContract, TheFirstExitWritesEveryValueOfTheTable) {
     for (size_t i = 0; i < DefaultHolidayLines().size(); ++i) holidays.push_back(ItemName(i));
     const std::vector<std::pair<std::string, Names>> table{
         {"Form", {"Layer", "Name3", "Style", "Rokuyo", "AutoBackup", "Wait", "Delete", "TmpDelete", "FirstDayOfWeek",
-                  "Neighbor", "Line", "Japanese", "W", "Big", "HotKey1"}},
+                  "Neighbor", "Line", "Japanese", "W", "Big", "Sekki", "HotKey1"}},
         {"Pos" + kTag, {"Left", "Top"}},
         {"Koyomi", {"Julius"}},
         {"Icon", {"Tsuki", "Youbi"}},
