@@ -181,7 +181,10 @@ TEST_F(BackupFile, CountsMayBeHexadecimal) {
               "[ListC]\r\nKMax=0x\r\nItem[0]=f\r\n");
     DayLists lists;
     EXPECT_TRUE(Restore(lists));
-    EXPECT_EQ(lists, (DayLists{DefaultHolidayLines(), {"a", "b", "c"}, {"d"}}));
+    EXPECT_EQ(lists, (DayLists{{"f"}, {"a", "b", "c"}, {"d", "e"}}));
+    // The count below the items and the unreadable one are told, in one message.
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_NE(messages_[0].find("予定日・休日リストの件数が壊れていた"), std::string::npos) << messages_[0];
 
     EXPECT_EQ(ParseBackupCount("0x1F"), 31);
     EXPECT_EQ(ParseBackupCount("0Xff"), 255);
