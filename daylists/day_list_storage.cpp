@@ -246,8 +246,9 @@ BackupResult BackupDayLists(const DayLists& lists, const std::string& backupPath
     BackupList(file, kSpecialDayListPlace, lists.SpecialDayList);
     BackupList(file, kYoteiDayListPlace, lists.YoteiDayList);
     BackupList(file, kHolidayListPlace, lists.HolidayList);
-    if (ReplaceWholeFile(backupPath, file.Serialize())) return {};
-    return {BackupResult::NotWritten, backupPath + " に書き込めません"};
+    const FileReplacement replacement = ReplaceWholeFile(backupPath, file.Serialize());
+    if (replacement) return {};
+    return {BackupResult::NotWritten, backupPath + " に書き込めません: " + WhyNotReplaced(replacement, backupPath)};
 }
 
 bool RestoreDayListsFromBackup(const std::string& backupPath, DayLists& lists, const ShowMessage& show) {

@@ -89,7 +89,7 @@ struct BackupResult {
         // The new file could not be written: the old one is left as it is.
         NotWritten,
     } outcome = Written;
-    std::string message;  // "<path> に書き込めません" and the like; empty when written
+    std::string message;  // "<path> に書き込めません: <why>" and the like; empty when written
 };
 
 // Writes the three lists into the backup file (UTF-8 path), keeping its

@@ -65,7 +65,7 @@ TEST_F(BackupFile, HoldsTheThreeListsAfterTheOtherSections) {
                                        "[ListB]\r\nMax=1\r\nItem[0]=2,14,x\r\nItem[1]=2,14,x\r\n"
                                        "[ListA]\r\nMax2=-1\r\n"
                                        "[ListC]\r\nKMax=0\r\nItem[0]=1,1,元旦\r\n"));
-    EXPECT_FALSE(fs::exists(PathOf(path_ + "~")));
+    EXPECT_FALSE(fs::exists(PathOf(path_ + FreshNameSuffix(0))));
 }
 
 TEST_F(BackupFile, RestoresWhatWasBackedUp) {
@@ -94,7 +94,7 @@ TEST_F(BackupFile, AFailedWriteShowsThePathAndKeepsTheOldFile) {
     { std::ofstream(PathOf(readOnly)) << "old"; }
     fs::permissions(PathOf(readOnly), fs::perms::owner_read);
     EXPECT_EQ(Backup({}, readOnly).outcome, BackupResult::NotWritten);
-    EXPECT_EQ(messages_, std::vector<std::string>{readOnly + " に書き込めません"});
+    EXPECT_EQ(messages_, std::vector<std::string>{readOnly + " に書き込めません: 読み取り専用になっています"});
     EXPECT_EQ(ReadWholeFile(readOnly), "old");
     fs::permissions(PathOf(readOnly), fs::perms::owner_all);
 
@@ -102,7 +102,17 @@ TEST_F(BackupFile, AFailedWriteShowsThePathAndKeepsTheOldFile) {
     messages_.clear();
     const std::string nowhere = Utf8(folder_ / "missing" / "Zenka.bak");
     EXPECT_EQ(Backup({}, nowhere).outcome, BackupResult::NotWritten);
-    EXPECT_EQ(messages_, std::vector<std::string>{nowhere + " に書き込めません"});
+    EXPECT_EQ(messages_, std::vector<std::string>{nowhere + " に書き込めません: " +
+                                                  WhyNotReplaced({FileReplacement::NotWritten}, nowhere)});
+
+    // Every name of the new file taken by something that is no leftover.
+    messages_.clear();
+    const std::string crowded = Utf8(folder_ / "crowded.bak");
+    for (int n = 0; n < kFreshNameTries; ++n) fs::create_directory(PathOf(crowded + FreshNameSuffix(n)));
+    EXPECT_EQ(Backup({}, crowded).outcome, BackupResult::NotWritten);
+    EXPECT_EQ(messages_, std::vector<std::string>{crowded + " に書き込めません: 一時ファイルの名前 " + crowded +
+                                                  "~zenka.tmp から " + crowded +
+                                                  "~zenka99.tmp までがすべて使われていて、空けられません"});
 }
 
 TEST_F(BackupFile, AFileThatCannotBeReadIsKeptAndReported) {
@@ -113,7 +123,7 @@ TEST_F(BackupFile, AFileThatCannotBeReadIsKeptAndReported) {
         EXPECT_EQ(Backup({{"1,1,a"}, {}, {}}, path_).outcome, BackupResult::NotRead) << what;
         EXPECT_EQ(messages_, std::vector<std::string>{path_ + " を読み込めないため、バックアップを書き込みませんでした"})
             << what;
-        EXPECT_FALSE(fs::exists(PathOf(path_ + "~"))) << what;
+        EXPECT_FALSE(fs::exists(PathOf(path_ + FreshNameSuffix(0)))) << what;
     };
     // A link that leads round in a circle, where the system makes links
     // (Wine's does not).

@@ -73,10 +73,10 @@ TEST_F(ApplyDayLists, AReadOnlyBackupShowsTheMessageAndKeepsTheRegistryWritten) 
 
     const DayLists second{{"5,5,こどもの日"}, {}, {"2026,0,7,7,七夕"}};
     EXPECT_FALSE(Apply(second, path));
-    EXPECT_EQ(messages_, std::vector<std::string>{path + " に書き込めません"});
+    EXPECT_EQ(messages_, std::vector<std::string>{path + " に書き込めません: 読み取り専用になっています"});
     EXPECT_EQ(StoredLists(), second);
     EXPECT_EQ(ReadWholeFile(path), before);  // the old backup, whole
-    EXPECT_FALSE(std::filesystem::exists(Widen(path + "~")));
+    EXPECT_FALSE(std::filesystem::exists(Widen(path + FreshNameSuffix(0))));
 }
 
 TEST_F(ApplyDayLists, ABackupAnotherProgramKeepsFromBeingReadIsNeitherReadNorReplaced) {
@@ -96,7 +96,7 @@ TEST_F(ApplyDayLists, ABackupAnotherProgramKeepsFromBeingReadIsNeitherReadNorRep
     }
     EXPECT_EQ(messages_, std::vector<std::string>{path + " を読み込めないため、バックアップを書き込みませんでした"});
     EXPECT_EQ(ReadWholeFile(path), before);
-    EXPECT_FALSE(std::filesystem::exists(Widen(path + "~")));
+    EXPECT_FALSE(std::filesystem::exists(Widen(path + FreshNameSuffix(0))));
 }
 
 TEST_F(ApplyDayLists, ABackupFolderThatCannotBeWrittenShowsTheMessage) {
@@ -105,7 +105,8 @@ TEST_F(ApplyDayLists, ABackupFolderThatCannotBeWrittenShowsTheMessage) {
     const std::string path = Narrow(folder_ + L"\\gone\\Zenka.bak");
     const DayLists lists{{"1,1,元旦"}, {}, {}};
     EXPECT_FALSE(Apply(lists, path));
-    EXPECT_EQ(messages_, std::vector<std::string>{path + " に書き込めません"});
+    EXPECT_EQ(messages_, std::vector<std::string>{path + " に書き込めません: " +
+                                                  WhyNotReplaced({FileReplacement::NotWritten}, path)});
     EXPECT_EQ(StoredLists(), lists);
     EXPECT_FALSE(std::filesystem::exists(Widen(path)));
 }
