@@ -257,7 +257,12 @@ bool RestoreDayListsFromBackup(const std::string& backupPath, DayLists& lists, c
         show("ファイル " + backupPath + " は開けません");
         return false;
     }
-    const ProfileFile file = ProfileFile::Parse(*bytes);
+    return RestoreDayListsFromBackupBytes(*bytes, backupPath, lists, show);
+}
+
+bool RestoreDayListsFromBackupBytes(std::string_view bytes, const std::string& backupPath, DayLists& lists,
+                                    const ShowMessage& show) {
+    const ProfileFile file = ProfileFile::Parse(bytes);
     if (!file.HasSection(kSpecialDayListPlace.section) && !file.HasSection(kYoteiDayListPlace.section) &&
         !file.HasSection(kHolidayListPlace.section)) {
         show("ファイル " + backupPath + " には予定日・特別日・休日のリストがありません");

@@ -106,5 +106,9 @@ BackupResult BackupDayLists(const DayLists& lists, const std::string& backupPath
 // the three lists (not a backup of them), changes no list: a message says
 // so and false is returned.
 bool RestoreDayListsFromBackup(const std::string& backupPath, DayLists& lists, const ShowMessage& show);
+// The same from the file's bytes, read already; backupPath names it in
+// the messages.
+bool RestoreDayListsFromBackupBytes(std::string_view bytes, const std::string& backupPath, DayLists& lists,
+                                    const ShowMessage& show);
 
 }  // namespace zenka

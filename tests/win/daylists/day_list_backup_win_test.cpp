@@ -66,7 +66,7 @@ protected:
 TEST_F(ApplyDayLists, AReadOnlyBackupShowsTheMessageAndKeepsTheRegistryWritten) {
     const std::string path = Narrow(folder_ + L"\\Zenka.bak");
     const DayLists first{{"1,1,元旦"}, {"2,14,x"}, {}};
-    ASSERT_TRUE(Apply(first, path));
+    ASSERT_TRUE(Apply(first, path)) << (messages_.empty() ? "" : messages_[0]);
     const std::string before = ReadWholeFile(path).value_or("");
     ASSERT_FALSE(before.empty());
     ASSERT_TRUE(SetFileAttributesW(Widen(path).c_str(), FILE_ATTRIBUTE_READONLY));
