@@ -76,6 +76,13 @@ FileReading ReadWholeFileOrWhyNot(const std::string& path) {
     }
 }
 
+bool MakeParentFolder(const std::string& path) {
+    const std::filesystem::path folder = PathOf(path).parent_path();
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    return std::filesystem::is_directory(folder, error);
+}
+
 FileReplacement ReplaceWholeFile(const std::string& path, std::string_view bytes) {
     const std::filesystem::path target = PathOf(path);
     // A file marked read-only is not to be written, and replacing it would

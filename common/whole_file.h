@@ -50,6 +50,10 @@ std::string WhyNotReplaced(const FileReplacement& replacement, const std::string
 // taken, before the names are tried again.
 FileReplacement ReplaceWholeFile(const std::string& path, std::string_view bytes);
 
+// Makes the folder path lies in, and any missing folders above it; false
+// when it is not there afterwards.
+bool MakeParentFolder(const std::string& path);
+
 // The new file's name is path followed by one of these suffixes, the first
 // that names no file yet: "~zenka.tmp", "~zenka1.tmp", "~zenka2.tmp" and so
 // on. A name of another form ("name~", a user's own) is never touched.

@@ -116,6 +116,18 @@ FileReading ReadWholeFileOrWhyNot(const std::string& path) {
     return {FileReading::Read, std::move(bytes)};
 }
 
+bool MakeParentFolder(const std::string& path) {
+    const std::wstring wide = Widen(path);
+    const size_t slash = wide.find_last_of(L"\\/");
+    if (slash == std::wstring::npos || slash == 0) return false;
+    const std::wstring folder = wide.substr(0, slash);
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    // The folder above first; a drive or share root is there or not.
+    if (!MakeParentFolder(Narrow(folder))) return false;
+    return CreateDirectoryW(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
 FileReplacement ReplaceWholeFile(const std::string& path, std::string_view bytes) {
     const std::wstring target = Widen(path);
     if (target.empty()) return {FileReplacement::NotWritten};

@@ -235,20 +235,41 @@ std::string BackupPathFor(std::string_view executablePath) {
     return std::string(executablePath.substr(0, hasExtension ? dot : executablePath.size())) + ".bak";
 }
 
-BackupResult BackupDayLists(const DayLists& lists, const std::string& backupPath) {
+namespace {
+
+struct BackupAttempt {
+    BackupResult result;
+    bool folderNotWritable = false;
+};
+
+BackupAttempt BackupInto(const DayLists& lists, const std::string& backupPath) {
     // Sections other than the lists' are kept, so a file that is there but
     // could not be read is not to be replaced by one holding only the lists.
     const FileReading old = ReadWholeFileOrWhyNot(backupPath);
     if (old.status == FileReading::Unreadable) {
-        return {BackupResult::NotRead, backupPath + " を読み込めないため、バックアップを書き込みませんでした"};
+        return {{BackupResult::NotRead, backupPath + " を読み込めないため、バックアップを書き込みませんでした", backupPath}};
     }
     ProfileFile file = ProfileFile::Parse(old.bytes);
     BackupList(file, kSpecialDayListPlace, lists.SpecialDayList);
     BackupList(file, kYoteiDayListPlace, lists.YoteiDayList);
     BackupList(file, kHolidayListPlace, lists.HolidayList);
     const FileReplacement replacement = ReplaceWholeFile(backupPath, file.Serialize());
-    if (replacement) return {};
-    return {BackupResult::NotWritten, backupPath + " に書き込めません: " + WhyNotReplaced(replacement, backupPath)};
+    if (replacement) return {{BackupResult::Written, {}, backupPath}};
+    return {{BackupResult::NotWritten, backupPath + " に書き込めません: " + WhyNotReplaced(replacement, backupPath),
+             backupPath},
+            replacement.outcome == FileReplacement::NotWritten};
+}
+
+}  // namespace
+
+BackupResult BackupDayLists(const DayLists& lists, const std::string& backupPath, const std::string& fallbackPath) {
+    BackupAttempt first = BackupInto(lists, backupPath);
+    if (!first.folderNotWritable || fallbackPath.empty()) return first.result;
+    if (!MakeParentFolder(fallbackPath)) return first.result;
+    BackupAttempt second = BackupInto(lists, fallbackPath);
+    if (second.result.outcome == BackupResult::Written) return second.result;
+    second.result.message = first.result.message + "\r\n" + second.result.message;
+    return second.result;
 }
 
 bool RestoreDayListsFromBackup(const std::string& backupPath, DayLists& lists, const ShowMessage& show) {

@@ -90,13 +90,19 @@ struct BackupResult {
         NotWritten,
     } outcome = Written;
     std::string message;  // "<path> に書き込めません: <why>" and the like; empty when written
+    std::string path;     // the file written, or the one that could not be
 };
 
 // Writes the three lists into the backup file (UTF-8 path), keeping its
 // other sections. A missing file is made afresh; a file that is there is
 // replaced as a whole only once it has been read, so a failure of either
 // step leaves it as it was.
-BackupResult BackupDayLists(const DayLists& lists, const std::string& backupPath);
+//
+// When backupPath's folder cannot be written (an executable under Program
+// Files), the backup goes to fallbackPath instead, its folder made when
+// missing; the result then says where.
+BackupResult BackupDayLists(const DayLists& lists, const std::string& backupPath,
+                            const std::string& fallbackPath = {});
 
 // Reads a backup file into lists the way a restore does: a list whose
 // section is absent stays as it was, except the holiday list, which a file

@@ -115,6 +115,28 @@ TEST_F(BackupFile, AFailedWriteShowsThePathAndKeepsTheOldFile) {
                                                   "~zenka99.tmp までがすべて使われていて、空けられません"});
 }
 
+TEST_F(BackupFile, AFolderThatCannotBeWrittenSendsTheBackupToTheFallback) {
+    // A folder that is not there stands for one that cannot be written.
+    const std::string nowhere = Utf8(folder_ / "missing" / "zenka.bak");
+    const std::string fallback = Utf8(folder_ / "AppData" / "Zenka" / "zenka.bak");
+    const DayLists lists{{"1,1,元旦"}, {"2,14,x"}, {}};
+    const BackupResult result = BackupDayLists(lists, nowhere, fallback);
+    EXPECT_EQ(result.outcome, BackupResult::Written);
+    EXPECT_EQ(result.path, fallback);
+    DayLists restored;
+    EXPECT_TRUE(RestoreDayListsFromBackup(fallback, restored, [](const std::string&) {}));
+    EXPECT_EQ(restored, lists);
+
+    // A file that only refuses (read-only) is the user's word: no fallback.
+    const std::string readOnly = Utf8(folder_ / "readonly.bak");
+    { std::ofstream(PathOf(readOnly)) << "old"; }
+    fs::permissions(PathOf(readOnly), fs::perms::owner_read);
+    const std::string unused = Utf8(folder_ / "unused" / "zenka.bak");
+    EXPECT_EQ(BackupDayLists(lists, readOnly, unused).outcome, BackupResult::NotWritten);
+    fs::permissions(PathOf(readOnly), fs::perms::owner_all);
+    EXPECT_FALSE(fs::exists(PathOf(unused)));
+}
+
 TEST_F(BackupFile, AFileThatCannotBeReadIsKeptAndReported) {
     // Only a missing file is made afresh: replacing one that is there but
     // could not be read would lose whatever else it holds.
