@@ -29,7 +29,9 @@ DateTrayIcons::DateTrayIcons(HWND owner, HMENU trayMenu, HICON initialImage)
     for (TTrayIcon* icon : {&TaskTray1, &TaskTray2, &TaskTray3}) {
         icon->RBPopupMenu = trayMenu;
         icon->SetIcon(initialImage);
-        icon->OnMouseDown = [this](TTrayIcon&, TMouseButton button, TShiftState, int, int) { MouseDown(button); };
+        icon->OnMouseDown = [this](TTrayIcon& sender, TMouseButton button, TShiftState, int, int) {
+            MouseDown(sender, button);
+        };
         icon->Loaded();
     }
 }
@@ -52,9 +54,9 @@ void DateTrayIcons::SetAllImages(HICON image) {
     for (TTrayIcon* icon : {&TaskTray1, &TaskTray2, &TaskTray3}) icon->SetIcon(image);
 }
 
-void DateTrayIcons::MouseDown(TMouseButton button) {
+void DateTrayIcons::MouseDown(TTrayIcon& icon, TMouseButton button) {
     // The month icon's AutoPopup stands for all three; nothing turns it off.
-    if (button == mbLeft && TaskTray1.AutoPopup() && OnShowCalendar) OnShowCalendar();
+    if (button == mbLeft && TaskTray1.AutoPopup() && OnShowCalendar) OnShowCalendar(icon);
 }
 
 bool DateTrayIcons::LoadTrayIcon(TrayIconKind icon, const std::string& path) {

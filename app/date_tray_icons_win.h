@@ -42,8 +42,8 @@ public:
     // keeps its own). The tick's next icon loading replaces it.
     void SetAllImages(HICON image);
 
-    // A left press on an icon: show the calendar window.
-    std::function<void()> OnShowCalendar;
+    // A left press on an icon: show the calendar window beside it.
+    std::function<void(TTrayIcon& pressed)> OnShowCalendar;
 
     bool LoadTrayIcon(TrayIconKind icon, const std::string& path) override;
     void SetTrayTip(TrayIconKind icon, const std::string& text) override;
@@ -59,7 +59,7 @@ private:
         TTrayIcon& icon_;
     };
 
-    void MouseDown(TMouseButton button);
+    void MouseDown(TTrayIcon& icon, TMouseButton button);
 
     Placed month_{TaskTray1};
     Placed day_{TaskTray2};

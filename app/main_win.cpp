@@ -43,7 +43,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     WheelRollMessage();
     HANDLE mutex = ClaimSingleInstance();
     if (!mutex) {
-        BringFirstInstanceForward();
+        ShowFirstInstancesCalendar();
         return 0;
     }
     HWND application = CreateApplicationWindow(instance);

@@ -6,6 +6,10 @@ namespace zenka {
 
 inline constexpr wchar_t kMainWindowClass[] = L"TfrmZenka";
 
+// Posted to the main window by a second start: show the calendar, as a
+// press on a tray icon does. WM_APP + 2.
+inline constexpr unsigned kShowCalendarMessage = 0x8000 + 2;
+
 // The main window's children, by control identifier.
 enum MainWindowControl : int {
     idPanelButton1 = 11,  // previous year

@@ -10,13 +10,13 @@
 #include "app/calendar_hot_key.h"
 #include "app/calendar_window_input.h"
 #include "app/calendar_window_position.h"
-#include "app/calendar_window_text.h"
 #include "app/dpi_win.h"
 #include "common/error_report_win.h"
 #include "app/main_menus_win.h"
 #include "app/os_version_win.h"
 #include "controls/panel_button_win.h"
 #include "app/registry_key_store_win.h"
+#include "app/screen_layout_win.h"
 #include "app/settings_bulk.h"
 #include "app/startup_display.h"
 #include "app/taskbar_notice.h"
@@ -25,6 +25,7 @@
 #include "common/font_win.h"
 #include "common/utf16_win.h"
 #include "daylists/day_list_storage.h"
+#include "daylists/holiday_list_upgrade.h"
 #include "timesync/sync_icons_win.h"
 
 namespace zenka {
@@ -122,6 +123,7 @@ TfrmZenka::~TfrmZenka() {
     if (popupMenu1_) DestroyMenu(popupMenu1_);
     if (popupMenu2_) DestroyMenu(popupMenu2_);
     if (labelFont_) DeleteObject(labelFont_);
+    if (faceBrush_) DeleteObject(faceBrush_);
 }
 
 bool TfrmZenka::Create(HWND applicationWindow) {
@@ -140,7 +142,11 @@ bool TfrmZenka::Create(HWND applicationWindow) {
         CreateChildren();
         tray_ = std::make_unique<MainTray>(hwnd_, popupMenu1_, *services_.clock, koyomi1, settings_, appDir_,
                                            SystemUsesNewerPlacementOrder());
-        tray_->icons.OnShowCalendar = [this] { showing_.ShowCalendar(); };
+        tray_->icons.OnShowCalendar = [this](TTrayIcon& pressed) {
+            pressedIcon_ = &pressed;
+            showing_.ShowCalendar();
+            pressedIcon_ = nullptr;
+        };
         // The alarm and chime flags are cleared before anything of the
         // start-up can open a box: a tick nested in one (the hot key's
         // warning, an error report) sets them for what it rang, and the
@@ -152,6 +158,8 @@ bool TfrmZenka::Create(HWND applicationWindow) {
         timeSync_ = std::make_unique<TTimeSync>(settings_.sync, *services_.clock, tray_->sound, host, platform);
         tray_->timeSync.start = [this] { timeSync_->StartTimeSync(SyncTrigger::Daily); };
         SetUpCalendar();
+        theme_.emplace(services_.theme ? *services_.theme : systemTheme_);
+        ApplyTheme({true, true, true});
         FormCreate();
     });
     return true;
@@ -239,6 +247,7 @@ void TfrmZenka::FormCreate() {
     LoadAllSettings(store, tag_, settings_, lists, [this](const std::string& text) {
         ShowMessage(text, kApplicationTitle, MB_OK | MB_ICONWARNING);
     });
+    UpgradeEarlierDefaultHolidayList(*keys, lists.HolidayList);
     ApplySyncSchedule();
     // The stored position is taken as it is; showing clamps it.
     SetWindowPos(hwnd_, nullptr, settings_.pos.left, settings_.pos.top, 0, 0,
@@ -417,8 +426,18 @@ LRESULT TfrmZenka::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CTLCOLORSTATIC:
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+            SetTextColor(reinterpret_cast<HDC>(wParam), ColorRefOf(PaletteFor(Theme()).faceText));
+            return reinterpret_cast<LRESULT>(faceBrush_ ? faceBrush_ : GetSysColorBrush(COLOR_BTNFACE));
+        case WM_ERASEBKGND:
+            PaintFace(reinterpret_cast<HDC>(wParam));
+            return 1;
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+        case WM_THEMECHANGED:
+            // The taskbar's or the programs' theme, high contrast or the
+            // colours may have changed; what did not change stays as it is.
+            if (theme_) FollowThemeChange();
+            return DefaultProcessing(message, wParam, lParam);
         case kReleasePagesDlgMessage:
             ReleasePagesDlg();
             return 0;
@@ -431,6 +450,9 @@ LRESULT TfrmZenka::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case kShowTaskbarNoticeMessage:
             ShowTaskbarNotice();
+            return 0;
+        case kShowCalendarMessage:
+            showing_.ShowCalendar();
             return 0;
         case WM_QUERYENDSESSION:
             CloseQueryReportingErrors();
@@ -797,7 +819,7 @@ void TfrmZenka::RefreshMenuChecks() {
 }
 
 void TfrmZenka::RefreshCaption() {
-    SetWindowTextW(label1_, Widen(CalendarCaption(koyomi1.Year(), koyomi1.Month(), settings_.form.japanese)).c_str());
+    SetWindowTextW(label1_, Widen(CalendarCaptionText()).c_str());
 }
 
 // ---- showing and hiding ----
@@ -813,17 +835,25 @@ void TfrmZenka::Reposition() { RepositionFor(GetSystemMetrics(SM_CXSCREEN), GetS
 void TfrmZenka::RepositionFor(int screenWidth, int screenHeight) {
     RECT window;
     GetWindowRect(hwnd_, &window);
-    RECT work{0, 0, screenWidth, screenHeight};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const std::unique_ptr<KeyStore> keys = OpenSettings();
     SettingsStore store(*keys);
     std::optional<WindowPosition> current;
-    if (settingsLoaded_) current = WindowPosition{window.left, window.top};
-    const WindowPosition position = RepositionForResolution(
-        store, tag_, current, ResolutionTag(screenWidth, screenHeight),
-        {window.right - window.left, window.bottom - window.top}, {work.right - work.left, work.bottom - work.top});
+    if (settingsLoaded_ && settings_.posKept) current = WindowPosition{window.left, window.top};
+    const WindowPosition position =
+        RepositionForResolution(store, tag_, current, ResolutionTag(screenWidth, screenHeight),
+                                {window.right - window.left, window.bottom - window.top},
+                                services_.screens ? services_.screens(TrayAnchor()) : CurrentScreenLayout(TrayAnchor()));
     SetWindowPos(hwnd_, nullptr, position.left, position.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     settings_.pos = position;
+    settings_.posKept = true;
+}
+
+std::optional<RECT> TfrmZenka::TrayAnchor() const {
+    if (!tray_) return std::nullopt;
+    // Not opened from an icon (the hot key, a menu, a second start): beside
+    // the day icon, which stands for the three.
+    const TTrayIcon& icon = pressedIcon_ ? *pressedIcon_ : tray_->icons.TaskTray2;
+    return icon.ScreenRect();
 }
 
 void TfrmZenka::BringToFront() {
@@ -837,7 +867,17 @@ void TfrmZenka::RefreshCaptionAndHint() {
     ReportErrors(hwnd_, [this] {
         if (tray_) hint_.Refresh(settings_.form.rokuyo, tray_->badLines);
     });
-    if (tooltip_) SendMessageW(tooltip_, TTM_UPDATE, 0, 0);
+    // A tip on view asks for its text again only when told its text has
+    // changed; redrawing it (TTM_UPDATE) would show the old day's.
+    if (!tooltip_) return;
+    for (HWND tool : {hwnd_, koyomi1.Handle(), label1_}) {
+        TTTOOLINFOW info{};
+        info.cbSize = TTTOOLINFOW_V2_SIZE;
+        info.hwnd = hwnd_;
+        info.uId = reinterpret_cast<UINT_PTR>(tool);
+        info.lpszText = LPSTR_TEXTCALLBACKW;
+        SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+    }
 }
 
 void TfrmZenka::GoToday() { koyomi1.GoToday(); }
@@ -855,6 +895,7 @@ void TfrmZenka::OpenMonthSchedule() {
             memo_.reset();
             return;
         }
+        ApplyThemeToMonthSchedule();
     }
     memo_->Show();
 }
@@ -864,7 +905,7 @@ void TfrmZenka::RefillMonthSchedule() {
 }
 
 std::string TfrmZenka::CalendarCaptionText() const {
-    return CalendarCaption(koyomi1.Year(), koyomi1.Month(), settings_.form.japanese);
+    return CalendarCaption({koyomi1.Year(), koyomi1.Month(), koyomi1.Day()}, settings_.form.japanese);
 }
 
 void TfrmZenka::OpenScheduleDay(int32_t year, uint8_t month, uint8_t day) {

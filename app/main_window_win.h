@@ -17,6 +17,7 @@
 #include "common/app_settings.h"
 #include "app/calendar_hint.h"
 #include "app/calendar_showing.h"
+#include "app/calendar_window_position.h"
 #include "app/calendar_window_input.h"
 #include "app/calendar_window_layout.h"
 #include "app/main_tray_win.h"
@@ -27,6 +28,8 @@
 #include "common/clock.h"
 #include "common/help_service.h"
 #include "common/key_store.h"
+#include "common/theme.h"
+#include "common/theme_source_win.h"
 #include "controls/month_calendar_win.h"
 #include "controls/window_base_win.h"
 #include "settings/about_dlg_win.h"
@@ -96,6 +99,12 @@ struct MainWindowServices {
     std::string backupPath;
     // How the about box opens its links and lets tests see it.
     AboutServices about;
+    // The screens the calendar window is placed on, given the tray icon it
+    // opens beside; empty: the system's.
+    std::function<ScreenLayout(const std::optional<RECT>& trayIcon)> screens;
+    // Where the system's theme is read; null: the registry and the system's
+    // parameters. Must outlive the window.
+    const ThemeSource* theme = nullptr;
 };
 
 class TfrmZenka : public WindowBase, private CalendarWindowHost, private TrayPresence, private MonthScheduleHost,
@@ -138,6 +147,7 @@ public:
     // rokuyo and names.
     const std::string& Hint() const { return hint_.Text(); }
     HMENU PopupMenu1() const { return popupMenu1_; }  // the tray menu
+    HWND Tooltip() const { return tooltip_; }
     // The tray icons and the tick; null before Create and after the window
     // is gone.
     MainTray* Tray() { return tray_.get(); }
@@ -150,6 +160,9 @@ public:
     HWND Child(MainWindowControl id) const { return GetDlgItem(hwnd_, id); }
     // The month schedule view while it is open, else null.
     TfrmMemo* MonthSchedule() const { return memo_ && memo_->Handle() ? memo_.get() : nullptr; }
+    // The theme as last read; a change of the system's settings or colours
+    // reads it again and applies what changed.
+    const ThemeState& Theme() const { return theme_->State(); }
 
 private:
     // A window timer that fires again and again.
@@ -181,6 +194,7 @@ private:
     void OnCommand(int id, UINT code, HWND control) override;
     LRESULT OnNotify(NMHDR& header) override;
     void OnTimer(UINT_PTR id) override;
+    void OnPaint(HDC dc) override { PaintFace(dc); }
     void OnClose() override;
     void OnDestroy() override { FormDestroy(); }
     void OnGone() override;
@@ -204,6 +218,12 @@ private:
     void RegisterCalendarHotKey();
     void RefreshMenuChecks();
     void RefreshCaption();
+    // The theme's colours, title bar and tray icon set, as far as the
+    // change reaches (main_window_theme_win.cpp).
+    void ApplyTheme(const ThemeChange& change);
+    void ApplyThemeToMonthSchedule();
+    void FollowThemeChange() { ApplyTheme(theme_->Refresh()); }
+    void PaintFace(HDC dc);
 
     // A menu item's or button's command; one the table lacks does nothing.
     void Command(int id);
@@ -224,6 +244,8 @@ private:
     void mnuYoubiClick();
     void I1Click();
     void RepositionFor(int screenWidth, int screenHeight);
+    // The tray icon the calendar opens beside, where the shell tells.
+    std::optional<RECT> TrayAnchor() const;
 
     // The buttons and menu items.
     void PanelButton1Click();
@@ -340,6 +362,13 @@ private:
     std::unique_ptr<HelpService> ownHelp_;  // when the services bring none
     std::unique_ptr<TPagesDlg> pagesDlg_;
     bool aboutShown_ = false;
+    // The icon whose press is showing the calendar, during that show.
+    const TTrayIcon* pressedIcon_ = nullptr;
+    SystemThemeSource systemTheme_;
+    std::optional<ThemeWatch> theme_;
+    // The window's face in the theme's colour, for its own background and
+    // the caption label's.
+    HBRUSH faceBrush_ = nullptr;
 };
 
 }  // namespace zenka

@@ -1,8 +1,8 @@
 #include "app/month_schedule.h"
 
+#include "calendar/day_description.h"
 #include "calendar/tolerant_day_kind.h"
 #include "calendar/julius.h"
-#include "controls/month_calendar.h"
 
 namespace zenka {
 
@@ -15,25 +15,20 @@ MonthSchedule FillMonthSchedule(const DayRuleSet& rules, int32_t year, uint8_t m
     for (int32_t julius = first; julius <= last; ++julius) {
         const uint8_t day = JuliusToDate(julius).day;
         TolerantDayKind kind = ClassifyTolerantly(rules, year, month, day);
-        schedule.lines.push_back({day, MonthScheduleLineText(day, JuliusDayOfWeek(julius), kind.names), kind.font});
+        const DescribedDay described{{year, month, day}, julius, JuliusDayOfWeek(julius), kind.names};
+        schedule.lines.push_back({day, DescribeDay(kScheduleLineParts, described, {}), kind.font});
         for (EDayRuleError& bad : kind.badLines) schedule.badLines.push_back(std::move(bad));
     }
     return schedule;
 }
 
-std::string MonthScheduleLineText(uint8_t day, uint8_t weekday, std::string_view names) {
-    std::string text = day < 10 ? " " : "";
-    text += std::to_string(day);
-    text += "(";
-    text += kWeekdayHeaderNames.at(weekday - 1);
-    text += ")";
-    text += names;
-    return text;
-}
-
-LineColors MonthScheduleLineColors(Color dayColor, bool selected) {
-    if (selected) return {dayColor, dayColor ^ 0xFFFFFF};
-    return {clWhite, dayColor};
+LineColors MonthScheduleLineColors(const Palette& palette, Color dayColor, bool selected) {
+    const Color ground = palette.ground.value_or(clWhite);
+    if (selected) {
+        const CellColors cell = palette.Selected(dayColor, ground);
+        return {cell.fill, cell.text};
+    }
+    return {ground, palette.DayText(dayColor, ground)};
 }
 
 }  // namespace zenka

@@ -10,6 +10,7 @@
 
 #include "calendar/day_classifier.h"
 #include "common/color.h"
+#include "common/palette.h"
 
 namespace zenka {
 
@@ -34,11 +35,6 @@ struct MonthSchedule {
 // The schedule of a month (1..12) over the day lists.
 MonthSchedule FillMonthSchedule(const DayRuleSet& rules, int32_t year, uint8_t month);
 
-// " 1(日)元旦", "23(木)勤労感謝の日", "14(火)": the day, right-aligned in
-// two places, its weekday (1 = Sunday .. 7 = Saturday) and its names as
-// they stand.
-std::string MonthScheduleLineText(uint8_t day, uint8_t weekday, std::string_view names);
-
 struct LineColors {
     Color background = clWhite;
     Color text = clBlack;
@@ -46,9 +42,10 @@ struct LineColors {
     friend bool operator==(const LineColors&, const LineColors&) = default;
 };
 
-// A line is drawn in its day's colour (red, green and blue, not a system
-// colour) on white; selected, the colour fills the line and the text takes
-// the inverted colour.
-LineColors MonthScheduleLineColors(Color dayColor, bool selected);
+// A line is drawn in the palette's shade of its day's colour (red, green
+// and blue, not a system colour) on the palette's ground, white in the
+// light scheme; selected, the shade fills the line and the text takes the
+// ground, as the calendar's selected day does.
+LineColors MonthScheduleLineColors(const Palette& palette, Color dayColor, bool selected);
 
 }  // namespace zenka

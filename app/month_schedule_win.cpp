@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/calendar_window_position.h"
+#include "app/screen_layout_win.h"
 #include "app/dpi_win.h"
 #include "controls/panel_button_win.h"
 #include "app/registry_key_store_win.h"
@@ -37,13 +38,65 @@ HFONT ReplaceFont(HFONT old, const FontDescription& font) {
 }  // namespace
 
 TfrmMemo::TfrmMemo(const TCustomCalendarEx2k& calendar, MonthScheduleHost& host, BadLineReport& reports)
-    : calendar_(calendar), host_(host), reports_(reports) {}
+    : calendar_(calendar), host_(host), reports_(reports) {
+    ReplaceBrushes();
+}
 
 TfrmMemo::~TfrmMemo() {
     if (hwnd_) DestroyWindow(hwnd_);
     for (HFONT font : {listFont_, labelFont_, statusFont_}) {
         if (font) DeleteObject(font);
     }
+    for (HBRUSH brush : {faceBrush_, groundBrush_}) {
+        if (brush) DeleteObject(brush);
+    }
+}
+
+void TfrmMemo::ReplaceBrushes() {
+    for (HBRUSH brush : {faceBrush_, groundBrush_}) {
+        if (brush) DeleteObject(brush);
+    }
+    faceBrush_ = CreateSolidBrush(ColorRefOf(palette_.face));
+    groundBrush_ = CreateSolidBrush(ColorRefOf(palette_.ground.value_or(clWhite)));
+}
+
+void TfrmMemo::SetPalette(const Palette& palette) {
+    palette_ = palette;
+    ReplaceBrushes();
+    markedFonts_.Clear();
+    if (!hwnd_) return;
+    SetPanelColors(Child(idMemoPanelButton7), {ColorRefOf(palette_.face), ColorRefOf(palette_.faceText),
+                                               ColorRefOf(palette_.faceLight), ColorRefOf(palette_.faceShadow)});
+    ShowStatusText();
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+// The status bar draws its text in the system's colours; in another
+// scheme the view draws it.
+void TfrmMemo::ShowStatusText() {
+    HWND status = Child(idMemoStatusBar1);
+    if (!status) return;
+    const bool system = palette_.scheme == DrawingScheme::Light;
+    SendMessageW(status, SB_SETBKCOLOR, 0, system ? CLR_DEFAULT : ColorRefOf(palette_.face));
+    if (system) {
+        SendMessageW(status, SB_SETTEXTW, SBT_NOBORDERS, reinterpret_cast<LPARAM>(Widen(kStatusText).c_str()));
+    } else {
+        SendMessageW(status, SB_SETTEXTW, SBT_NOBORDERS | SBT_OWNERDRAW, 0);
+    }
+}
+
+void TfrmMemo::DrawStatus(const DRAWITEMSTRUCT& item) {
+    const std::wstring text = Widen(kStatusText);
+    RECT rect = item.rcItem;
+    FillRect(item.hDC, &rect, faceBrush_);
+    const HGDIOBJ oldFont = SelectObject(item.hDC, statusFont_);
+    const COLORREF oldColor = SetTextColor(item.hDC, ColorRefOf(palette_.faceText));
+    const int oldMode = SetBkMode(item.hDC, TRANSPARENT);
+    DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &rect,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    SetBkMode(item.hDC, oldMode);
+    SetTextColor(item.hDC, oldColor);
+    SelectObject(item.hDC, oldFont);
 }
 
 bool TfrmMemo::Create(HWND owner) {
@@ -60,13 +113,12 @@ bool TfrmMemo::Create(HWND owner) {
     // its pixels. A place kept from a larger screen is pulled back onto this
     // one, as the calendar window's is.
     const MemoBounds bounds = BoundsOnScreen(stored, DpiOfWindow(hwnd_));
-    RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const WindowPosition place = ClampIntoWorkArea({bounds.left, bounds.top}, {bounds.width, bounds.height},
-                                                   {work.right - work.left, work.bottom - work.top});
+    const WindowPosition place = ClampOntoMonitors({bounds.left, bounds.top}, {bounds.width, bounds.height},
+                                                   CurrentScreenLayout().monitors);
     SetWindowPos(hwnd_, nullptr, place.left, place.top, bounds.width, bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
     CreateChildren();
     ApplyLayout();
+    SetPalette(palette_);
     return true;
 }
 
@@ -87,7 +139,6 @@ void TfrmMemo::CreateChildren() {
                                   hwnd_, id(idMemoStatusBar1), instance, nullptr);
     int part = -1;
     SendMessageW(status, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&part));
-    SendMessageW(status, SB_SETTEXTW, SBT_NOBORDERS, reinterpret_cast<LPARAM>(Widen(kStatusText).c_str()));
 
     // The tooltip has no owner, like the calendar window's, so that it
     // shows above a window kept on top; it goes with the view.
@@ -111,6 +162,8 @@ void TfrmMemo::ApplyFonts() {
     list.face = kListFace;
     list.height = sizes.listFontHeight;
     listFont_ = ReplaceFont(listFont_, list);
+    listFontDescription_ = list;
+    markedFonts_.Clear();
     FontDescription label;
     label.height = sizes.labelFontHeight;
     labelFont_ = ReplaceFont(labelFont_, label);
@@ -182,11 +235,13 @@ void TfrmMemo::DrawItem(const DRAWITEMSTRUCT& item) {
     if (item.itemID >= schedule_.lines.size()) return;
     const MonthScheduleLine& line = schedule_.lines[item.itemID];
     const Color dayColor = ColorRefOf(calendar_.Fonts().Font(line.font).color);
-    const LineColors colors = MonthScheduleLineColors(dayColor, (item.itemState & ODS_SELECTED) != 0);
+    const LineColors colors = MonthScheduleLineColors(palette_, dayColor, (item.itemState & ODS_SELECTED) != 0);
     HBRUSH brush = CreateSolidBrush(colors.background);
     FillRect(item.hDC, &item.rcItem, brush);
     DeleteObject(brush);
-    const HGDIOBJ oldFont = SelectObject(item.hDC, listFont_);
+    // The kinds of day lettered apart, where the palette says so.
+    const FontDescription marked = palette_.MarkKind(line.font, listFontDescription_);
+    const HGDIOBJ oldFont = SelectObject(item.hDC, marked == listFontDescription_ ? listFont_ : markedFonts_.Get(marked));
     const COLORREF oldColor = SetTextColor(item.hDC, colors.text);
     const int oldMode = SetBkMode(item.hDC, TRANSPARENT);
     const std::wstring text = Widen(line.text);
@@ -237,13 +292,20 @@ LRESULT TfrmMemo::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_DRAWITEM:
             if (wParam == idMemoListBox1) DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            if (wParam == idMemoStatusBar1) DrawStatus(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
+        case WM_ERASEBKGND: {
+            RECT client{};
+            GetClientRect(hwnd_, &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, faceBrush_);
+            return 1;
+        }
         case WM_CTLCOLORLISTBOX:
-            return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+            return reinterpret_cast<LRESULT>(groundBrush_);
         case WM_CTLCOLORSTATIC:
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+            SetTextColor(reinterpret_cast<HDC>(wParam), ColorRefOf(palette_.faceText));
+            return reinterpret_cast<LRESULT>(faceBrush_);
         case WM_VKEYTOITEM:
             // Enter closes; the list is in the middle of its key, so the
             // close waits until it is done.

@@ -14,6 +14,8 @@
 #include "app/month_schedule_layout.h"
 #include "app/bad_line_report.h"
 #include "calendar/tolerant_day_kind.h"
+#include "common/palette.h"
+#include "controls/gdi_canvas_win.h"
 #include "controls/month_calendar.h"
 #include "controls/window_base_win.h"
 
@@ -59,6 +61,9 @@ public:
     void Fill();
     // Writes the place and size, then destroys the window.
     void Close();
+    // Draws in the theme's colours from now on.
+    void SetPalette(const Palette& palette);
+    const Palette& CurrentPalette() const { return palette_; }
 
     HWND Child(MonthScheduleControl id) const { return GetDlgItem(hwnd_, id); }
     const MonthSchedule& Schedule() const { return schedule_; }
@@ -75,6 +80,9 @@ private:
     void ApplyLayout();
     void ApplyFonts();
     void DrawItem(const DRAWITEMSTRUCT& item);
+    void DrawStatus(const DRAWITEMSTRUCT& item);
+    void ShowStatusText();
+    void ReplaceBrushes();
     void ListBox1DblClick();
     void FormDestroy();
 
@@ -88,6 +96,13 @@ private:
     HFONT labelFont_ = nullptr;
     HFONT statusFont_ = nullptr;
     int fontsDpi_ = 0;  // the DPI the fonts were made for
+    Palette palette_ = PaletteFor(ThemeState{});
+    HBRUSH faceBrush_ = nullptr;
+    HBRUSH groundBrush_ = nullptr;
+    // The list's font as each kind of day is lettered, where the palette
+    // marks the kinds.
+    FontCache markedFonts_;
+    FontDescription listFontDescription_;
 };
 
 }  // namespace zenka

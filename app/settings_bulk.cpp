@@ -103,6 +103,7 @@ void LoadAllSettings(SettingsStore& store, std::string_view resolutionTag, AppSe
                      const ShowMessage& show) {
     ReadRowsAt(store, resolutionTag, settings, ReadAt::kStart);
     ReadRowsAt(store, resolutionTag, settings, ReadAt::kStartLast);
+    settings.posKept = LoadWindowPosition(store, resolutionTag).has_value();
     lists = LoadDayLists(store.Keys(), show);
 }
 
@@ -125,11 +126,16 @@ void SaveAllSettings(SettingsStore& store, std::string_view resolutionTag, const
     // Written back as stored, so that an exit during the start-up wait, the
     // first run's too, leaves every value.
     if (!saved.icon.loaded) LoadTrayChecks(store, saved);
-    WriteRows(store, resolutionTag, saved, [](const SettingRow& row) { return row.writeAt == WriteAt::kExit; });
+    WriteRows(store, resolutionTag, saved, [&saved](const SettingRow& row) {
+        return row.writeAt == WriteAt::kExit && (saved.posKept || !IsWindowPosition(row));
+    });
     SaveDayLists(store.Keys(), lists);
 }
 
-WindowPosition LoadWindowPosition(SettingsStore& store, std::string_view resolutionTag) {
+std::optional<WindowPosition> LoadWindowPosition(SettingsStore& store, std::string_view resolutionTag) {
+    for (const SettingRow& row : SettingsTable()) {
+        if (IsWindowPosition(row) && !store.Keys().ReadText(SectionOf(row, resolutionTag), row.name)) return {};
+    }
     AppSettings settings;
     ReadRows(store, resolutionTag, settings, IsWindowPosition);
     return settings.pos;

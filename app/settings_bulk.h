@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,12 +34,14 @@ void LoadStartupWait(SettingsStore& store, AppSettings& settings);
 void LoadTrayChecks(SettingsStore& store, AppSettings& settings);
 
 // Every setting but the synchronisation day stamp, then the three day lists.
-// Tray check marks not loaded yet are saved as they stand in the store.
+// Tray check marks not loaded yet are saved as they stand in the store; the
+// window position only when the window has one of its own (posKept).
 void SaveAllSettings(SettingsStore& store, std::string_view resolutionTag, const AppSettings& settings,
                      const DayLists& lists);
 
-// The calendar window's position at one resolution; 0,0 when none is kept.
-WindowPosition LoadWindowPosition(SettingsStore& store, std::string_view resolutionTag);
+// The calendar window's position at one resolution; none unless both its
+// values are kept.
+std::optional<WindowPosition> LoadWindowPosition(SettingsStore& store, std::string_view resolutionTag);
 void SaveWindowPosition(SettingsStore& store, std::string_view resolutionTag, const WindowPosition& position);
 
 // The date of the last synchronisation attempt, written after each attempt.

@@ -28,10 +28,15 @@ HANDLE ClaimSingleInstance() {
     return mutex;
 }
 
-void BringFirstInstanceForward() {
+void ShowFirstInstancesCalendar() {
     HWND window = FindWindowW(kMainWindowClass, nullptr);
     if (!window) return;
-    SetForegroundWindow(window);
+    // This start is what the user just did, so it may hand the foreground
+    // on; the running instance brings its window forward when it shows it.
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    AllowSetForegroundWindow(processId);
+    PostMessageW(window, kShowCalendarMessage, 0, 0);
     HWND owner = GetWindow(window, GW_OWNER);
     if (owner && IsIconic(owner)) SendMessageW(owner, WM_SYSCOMMAND, SC_RESTORE, -1);
 }

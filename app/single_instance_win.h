@@ -1,5 +1,5 @@
 // One Zenka per user session: the first process holds a named mutex; a
-// second start only brings the first one's window forward and ends.
+// second start only has the first one show its calendar, and ends.
 #pragma once
 
 #include <windows.h>
@@ -13,9 +13,10 @@ extern const wchar_t* const kInstanceMutexName;  // "ZenkaMutex"
 // cannot both get it.
 HANDLE ClaimSingleInstance();
 
-// Brings the running instance's main window to the foreground, and
-// restores its owner if that is minimised.
-void BringFirstInstanceForward();
+// Asks the running instance to show its calendar window (or bring it
+// forward) and lets it take the foreground; restores its owner if that is
+// minimised.
+void ShowFirstInstancesCalendar();
 
 // The program's hidden top-level window, owner of the main window. It is
 // never shown and has the tool-window style, so the program has no taskbar

@@ -1,35 +1,20 @@
 #include "app/tick.h"
 
-#include <array>
-
 #include "calendar/tolerant_day_kind.h"
-#include "calendar/era.h"
+#include "calendar/day_description.h"
 #include "calendar/julius.h"
-#include "calendar/old_calendar.h"
 
 namespace zenka {
 
-namespace {
-
-constexpr std::array<const char*, 7> kWeekdayTexts = {"(日)", "(月)", "(火)", "(水)", "(木)", "(金)", "(土)"};
-
-std::string RokuyoText(int32_t julius) {
-    const uint8_t index = RokuyoIndex(julius);
-    if (index < 1 || index > 6) return {};
-    return std::string(RokuyoNames(index)) + " ";
-}
-
-}  // namespace
-
 std::string TickTimeText(uint8_t hour, uint8_t minute) { return std::to_string(hour) + ":" + std::to_string(minute); }
 
-std::string IconFolderOf(Color color) {
+std::string IconColorFolder(Color color) {
     switch (color) {
-        case RgbColor(0, 0, 0): return "Icon\\Black\\";
-        case RgbColor(255, 0, 0): return "Icon\\Red\\";
-        case RgbColor(0, 255, 0): return "Icon\\Green\\";
-        case RgbColor(0, 0, 255): return "Icon\\Blue\\";
-        case RgbColor(255, 0, 255): return "Icon\\Pink\\";
+        case RgbColor(0, 0, 0): return "Black\\";
+        case RgbColor(255, 0, 0): return "Red\\";
+        case RgbColor(0, 255, 0): return "Green\\";
+        case RgbColor(0, 0, 255): return "Blue\\";
+        case RgbColor(255, 0, 255): return "Pink\\";
         default: return {};
     }
 }
@@ -41,15 +26,6 @@ std::string TrimBlanks(const std::string& text) {
     while (begin < end && blank(text[begin])) ++begin;
     while (end > begin && blank(text[end - 1])) --end;
     return text.substr(begin, end - begin);
-}
-
-std::string TrayTooltipText(int32_t year, uint8_t month, uint8_t day, bool japanese, bool rokuyo,
-                            const std::string& names) {
-    const int32_t julius = DateToJulius(year, month, day);
-    std::string text = TooltipEraText(year, japanese) + std::to_string(month) + "月" + std::to_string(day) + "日" +
-                       kWeekdayTexts.at(JuliusDayOfWeek(julius) - 1);
-    if (rokuyo) text += RokuyoText(julius);
-    return TrimBlanks(text + names);
 }
 
 void PeriodicTick::ClearAlarmAndChimeFlags() {
@@ -136,6 +112,28 @@ bool PeriodicTick::StartDailySync(const DateTime& now, uint64_t tick) {
     return true;
 }
 
+void PeriodicTick::LoadDateIcons(const std::string& colorFolder, uint8_t month, uint8_t day, uint8_t weekday) {
+    TrayImages& tray = services_.tray;
+    // The first file that does not load ends the loading; the icons before
+    // it keep their new images. Answers whether the month's picture loaded.
+    const auto loadFrom = [&](const std::string& path) {
+        if (!tray.LoadTrayIcon(TrayIconKind::Month, path + std::to_string(month) + ".ico")) return false;
+        if (tray.LoadTrayIcon(TrayIconKind::Day, path + std::to_string(day) + ".ico")) {
+            tray.LoadTrayIcon(TrayIconKind::Weekday, path + "w" + std::to_string(weekday) + ".ico");
+        }
+        return true;
+    };
+    // A colour without a folder leaves bare file names, which normally load
+    // nothing, so the icons keep the images they have.
+    if (colorFolder.empty()) {
+        loadFrom({});
+        return;
+    }
+    for (const std::string& set : iconSets_) {
+        if (loadFrom(services_.appDir + set + colorFolder)) return;
+    }
+}
+
 void PeriodicTick::ChangeDate(const DateTime& now) {
     const int32_t y = now.year;
     const uint8_t m = now.month;
@@ -162,21 +160,13 @@ void PeriodicTick::ChangeDate(const DateTime& now) {
     }
 
     const TolerantDayKind kind = ClassifyTolerantly(services_.calendar.Rules(), y, m, d);
-    const std::string folder = IconFolderOf(services_.calendar.Fonts().Font(kind.font).color);
-    // A colour without a folder leaves bare file names, which normally load
-    // nothing, so the icons keep the images they have.
-    const std::string path = folder.empty() ? std::string() : services_.appDir + folder;
-    const uint8_t weekday = JuliusDayOfWeek(DateToJulius(y, m, d));
+    LoadDateIcons(IconColorFolder(services_.calendar.Fonts().Font(kind.font).color), m, d,
+                  JuliusDayOfWeek(DateToJulius(y, m, d)));
     TrayImages& tray = services_.tray;
-    // The first file that does not load ends the loading; the icons before it
-    // keep their new images.
-    if (tray.LoadTrayIcon(TrayIconKind::Month, path + std::to_string(m) + ".ico") &&
-        tray.LoadTrayIcon(TrayIconKind::Day, path + std::to_string(d) + ".ico")) {
-        tray.LoadTrayIcon(TrayIconKind::Weekday, path + "w" + std::to_string(weekday) + ".ico");
-    }
 
     const AppSettings::Form& form = services_.settings.form;
-    const std::string tip = TrayTooltipText(y, m, d, form.japanese, form.rokuyo, kind.names);
+    const std::string tip = DescribeDay(kTrayTooltipParts, DescribedDayOf({y, m, d}, kind.names),
+                                        {.eraFirst = form.japanese, .rokuyo = form.rokuyo});
     tray.SetTrayTip(TrayIconKind::Day, tip);
     tray.SetTrayTip(TrayIconKind::Month, tip);
     tray.SetTrayTip(TrayIconKind::Weekday, tip);

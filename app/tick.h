@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "app/bad_line_report.h"
 #include "common/app_settings.h"
@@ -79,6 +80,10 @@ public:
     void RedrawIcons() { state_.quietRedrawDay = std::exchange(state_.iconDateCache, {}); }
     // Start-up forgets alarms and chimes of an earlier run.
     void ClearAlarmAndChimeFlags();
+    // The icon sets the pictures come from, best first, as TrayIconSets
+    // gives them; "Icon\" alone until told otherwise. Takes effect at the
+    // next redraw of the icons.
+    void SetIconSets(std::vector<std::string> sets) { iconSets_ = std::move(sets); }
 
 private:
     // Each returns false when a tick nested in one of its notices or sounds
@@ -92,22 +97,22 @@ private:
     bool TryPlay(const std::string& fileName);
     bool StillCurrent(uint64_t tick) const { return tick == ticks_; }
 
+    // Loads the three pictures of the day from the first set that has the
+    // month's picture.
+    void LoadDateIcons(const std::string& colorFolder, uint8_t month, uint8_t day, uint8_t weekday);
+
     TickServices services_;
     TickState state_;
     uint64_t ticks_ = 0;  // ticks begun so far
+    std::vector<std::string> iconSets_{"Icon\\"};
 };
 
 // "7:5" for 7:05: hour and minute without leading zeros.
 std::string TickTimeText(uint8_t hour, uint8_t minute);
 
-// The icon folder of a day font colour, "Icon\Red\" and so on, or empty for
-// a colour that has no folder.
-std::string IconFolderOf(Color color);
-
-// "平成18年(2006年)1月1日(日)元旦": era, date, weekday, rokuyo (when
-// wanted) and names, without blanks or control characters at the ends.
-std::string TrayTooltipText(int32_t year, uint8_t month, uint8_t day, bool japanese, bool rokuyo,
-                            const std::string& names);
+// The folder of a day font colour within an icon set, "Red\" and so on,
+// or empty for a colour that has no folder.
+std::string IconColorFolder(Color color);
 
 // Blanks and control characters (every byte up to 0x20) off both ends.
 std::string TrimBlanks(const std::string& text);

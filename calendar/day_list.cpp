@@ -1,5 +1,7 @@
 #include "calendar/day_list.h"
 
+#include <algorithm>
+
 namespace zenka {
 
 std::string_view DayListName(DayListKind kind) {
@@ -20,18 +22,28 @@ void DayList::Assign(std::vector<std::string> lines) {
     lines_ = std::move(lines);
     rules_.clear();
     rules_.reserve(lines_.size());
-    for (auto& bucket : byMonth_) bucket.clear();
+    for (auto& bucket : byMonth_) bucket = {};
+    const auto file = [this](int month, uint32_t index, const DayRule::YearSpan& years) {
+        MonthLines& bucket = byMonth_[month];
+        if (years.first == years.last) {
+            bucket.oneYear.push_back({years.first, index});
+        } else {
+            bucket.spans.push_back({index, years});
+        }
+    };
     for (size_t i = 0; i < lines_.size(); ++i) {
         rules_.emplace_back(lines_[i]);
         const DayRule::MonthField month = rules_.back().Month();
         if (!month.present) continue;
         const auto index = static_cast<uint32_t>(i);
+        const DayRule::YearSpan years = rules_.back().Years();
         if (!month.isNumber) {
-            for (int m = 1; m <= 12; ++m) byMonth_[m].push_back(index);
+            for (int m = 1; m <= 12; ++m) file(m, index, years);
         } else if (month.value >= 1 && month.value <= 12) {
-            byMonth_[month.value].push_back(index);
+            file(month.value, index, years);
         }
     }
+    for (MonthLines& bucket : byMonth_) std::sort(bucket.oneYear.begin(), bucket.oneYear.end());
 }
 
 void DayList::ForEachMatch(int32_t year, uint8_t month, uint8_t day,
@@ -46,7 +58,19 @@ void DayList::ForEachMatch(int32_t year, uint8_t month, uint8_t day,
         if (matches) onMatch(i, rules_[i].Name());
     };
     if (month >= 1 && month <= 12) {
-        for (uint32_t i : byMonth_[month]) visit(i);
+        const MonthLines& lines = byMonth_[month];
+        auto span = lines.spans.begin();
+        auto one = std::lower_bound(lines.oneYear.begin(), lines.oneYear.end(), OneYearLine{year, 0});
+        for (;;) {
+            while (span != lines.spans.end() && (year < span->years.first || year > span->years.last)) ++span;
+            const bool oneLeft = one != lines.oneYear.end() && one->year == year;
+            if (span == lines.spans.end() && !oneLeft) break;
+            if (!oneLeft || (span != lines.spans.end() && span->index < one->index)) {
+                visit((span++)->index);
+            } else {
+                visit((one++)->index);
+            }
+        }
     } else {
         // Not a date the calendar produces: look at every line.
         for (size_t i = 0; i < rules_.size(); ++i) visit(i);

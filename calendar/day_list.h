@@ -45,10 +45,27 @@ private:
     DayListKind kind_;
     std::vector<std::string> lines_;
     std::vector<DayRule> rules_;
-    // Per month 1..12, the lines that a query of that month must look at, in
-    // list order: those naming the month and those whose month field is not a
-    // number (they raise whenever asked).
-    std::array<std::vector<uint32_t>, 13> byMonth_;
+    // Per month 1..12, the lines that a query of that month must look at:
+    // those naming the month and those whose month field is not a number
+    // (they raise whenever asked). The lines for one year only are kept by
+    // year, to be found by a search, the others in list order with the
+    // years they can apply in; a query visits both in list order. So a long
+    // list of single years costs a query little more than its lines of that
+    // year.
+    struct SpanLine {
+        uint32_t index;
+        DayRule::YearSpan years;
+    };
+    struct OneYearLine {
+        int32_t year;
+        uint32_t index;
+        friend auto operator<=>(const OneYearLine&, const OneYearLine&) = default;
+    };
+    struct MonthLines {
+        std::vector<SpanLine> spans;
+        std::vector<OneYearLine> oneYear;  // by year, then index
+    };
+    std::array<MonthLines, 13> byMonth_;
 };
 
 }  // namespace zenka

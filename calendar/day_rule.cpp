@@ -113,6 +113,22 @@ DayRule::MonthField DayRule::Month() const {
     return field;
 }
 
+DayRule::YearSpan DayRule::Years() const {
+    if (fieldCount_ != 5 && fieldCount_ != 6) return {};
+    // A field that is no number raises when it is read, so the line must be
+    // looked at whatever the year.
+    const Number& year = numbers_[0];
+    const Number& mode = numbers_[1];
+    const Number& month = numbers_[2];
+    if (!month.ok || !mode.ok || !year.ok) return {};
+    switch (mode.value) {
+        case kOnlyThatYear: return {year.value, year.value};
+        case kThatYearAndEarlier: return {INT32_MIN, year.value};
+        case kThatYearAndLater: return {year.value, INT32_MAX};
+        default: return {};
+    }
+}
+
 std::optional<std::string> DayRule::FirstBadField() const {
     if (fieldCount_ < 3 || fieldCount_ > 6) return std::nullopt;
     std::vector<size_t> order;

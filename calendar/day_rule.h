@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -56,6 +57,15 @@ public:
         int32_t value = 0;
     };
     MonthField Month() const;
+
+    // The years in which a resolution can apply: all of them for a line
+    // without a year limit, and for one whose resolution raises before it
+    // reaches the year test.
+    struct YearSpan {
+        int32_t first = INT32_MIN;
+        int32_t last = INT32_MAX;
+    };
+    YearSpan Years() const;
 
     // The first field a full resolution of some date could fail to convert,
     // or nullopt when the line can never raise.

@@ -175,7 +175,7 @@ void CheckListLines(const DayList& list, std::string_view source) {
 
 std::string RenderMonth(const DayRuleSet& rules, int32_t year, uint8_t month, const CalOptions& options,
                         bool color) {
-    std::string out = CalendarCaption(year, month, true) + "\n";
+    std::string out = MonthCaption(year, month) + "\n";
     const int firstColumn = options.mondayFirst ? 2 : 1;  // weekday number of the first column
     // A weekday letter is two columns wide, as is a day number.
     for (int c = 0; c < 7; ++c) out += std::string(c ? " " : "") + kWeekdayLetters[(firstColumn - 1 + c) % 7 + 1];

@@ -56,6 +56,10 @@ struct AppSettings {
 
     // The calendar window's position at the current resolution.
     WindowPosition pos;
+    // pos is the window's own: kept in the store, or given by a show. Until
+    // then nothing saves it, so that the first show finds no position and
+    // opens beside the notification area.
+    bool posKept = false;
 
     bool koyomiJulius = true;  // equinox days as holidays
 

@@ -214,16 +214,16 @@ std::optional<GridCell> TMonthlyCalendar::CellFromPoint(int x, int y) const {
 }
 
 void TMonthlyCalendar::DrawGrid(CalendarCanvas& canvas) const {
-    canvas.FillRect({0, 0, ClientWidth(), ClientHeight()}, Color());
+    canvas.FillRect({0, 0, ClientWidth(), ClientHeight()}, palette_.ground.value_or(Color()));
     const int rows = RowCount();
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < 7; ++column) DrawCell(canvas, column, row, CellRect(column, row));
     }
 }
 
-const FontDescription& TMonthlyCalendar::CellFont(const CivilDate& date) const {
+DayFontIndex TMonthlyCalendar::CellFontIndex(const CivilDate& date) const {
     try {
-        return GetDayFont(date.year, date.month, date.day);
+        return GetDayFontIndex(date.year, date.month, date.day);
     } catch (const EDayRuleError&) {
         TolerantDayKind kind = ClassifyTolerantly(Rules(), date.year, date.month, date.day);
         for (EDayRuleError& bad : kind.badLines) {
@@ -235,8 +235,13 @@ const FontDescription& TMonthlyCalendar::CellFont(const CivilDate& date) const {
                 unreadableLines_.push_back(std::move(bad));
             }
         }
-        return Fonts().Font(kind.font);
+        return kind.font;
     }
+}
+
+double TMonthlyCalendar::NeighbourFade() const {
+    const zenka::Color c = neighborColor_;
+    return (RedOf(c) + GreenOf(c) + BlueOf(c)) / (3 * 255.0);
 }
 
 std::vector<EDayRuleError> TMonthlyCalendar::TakeUnreadableLines() { return std::exchange(unreadableLines_, {}); }
@@ -244,46 +249,53 @@ std::vector<EDayRuleError> TMonthlyCalendar::TakeUnreadableLines() { return std:
 void TMonthlyCalendar::DrawCell(CalendarCanvas& canvas, int column, int row, const Rect& rect) const {
     if (row == 0) {
         const FontDescription& font = Fonts().DayOfWeek();
-        canvas.FillRect(rect, dayOfWeekBkColor_);
-        canvas.CenteredText(rect, kWeekdayHeaderNames[(firstDayOfWeek_ + column) % 7], font, font.color, false);
+        canvas.FillRect(rect, palette_.header.value_or(dayOfWeekBkColor_));
+        canvas.CenteredText(rect, kWeekdayHeaderNames[(firstDayOfWeek_ + column) % 7], font,
+                            palette_.headerText.value_or(font.color), false);
         return;
     }
 
     // Each cell draws only its left and top edges, so the grid has no line
     // along its outer right and bottom edges.
     if (showLine_) {
-        canvas.Line(rect.left, rect.top, rect.left, rect.bottom, clSilver);
-        canvas.Line(rect.left, rect.top, rect.right, rect.top, clSilver);
+        const zenka::Color line = palette_.line.value_or(clSilver);
+        canvas.Line(rect.left, rect.top, rect.left, rect.bottom, line);
+        canvas.Line(rect.left, rect.top, rect.right, rect.top, line);
     }
 
     const int32_t julius = CellDay(column, row);
     const CivilDate date = JuliusToDate(julius);
     const std::string text = std::to_string(date.day);
-    const FontDescription& font = CellFont(date);
+    const DayFontIndex kind = CellFontIndex(date);
+    const FontDescription font = palette_.MarkKind(kind, Fonts().Font(kind));
     const bool neighbour = date.month != Month();
     const bool selected = !neighbour && date.year == Year() && date.day == Day();
-    // A neighbour day is the day's colour washed out towards NeighborColor;
-    // the selected day is inverted: its colour fills the cell and the text
-    // takes the background colour.
-    const auto textColorOf = [&](const FontDescription& f) {
-        if (neighbour) return canvas.ToRgb(f.color) | canvas.ToRgb(neighborColor_);
-        return selected ? Color() : f.color;
-    };
     if (neighbour && !showNeighbor_) return;
-    if (selected) canvas.FillRect(rect, font.color);
+    // Every colour is drawn in the palette's shade of it on the ground: a
+    // neighbour day faded into the ground, the selected day inverted (its
+    // shade fills the cell and the text takes the ground).
+    const zenka::Color ground = canvas.ToRgb(palette_.ground.value_or(Color()));
+    const auto colorsOf = [&](const FontDescription& f) {
+        const zenka::Color chosen = canvas.ToRgb(f.color);
+        if (neighbour) return CellColors{ground, palette_.NeighbourText(chosen, ground, NeighbourFade())};
+        if (selected) return palette_.Selected(chosen, ground);
+        return CellColors{ground, palette_.DayText(chosen, ground)};
+    };
+    const CellColors day = colorsOf(font);
+    if (selected) canvas.FillRect(rect, day.fill);
 
     const uint8_t rokuyo = showRokuyo_ ? RokuyoIndex(julius) : 0;
     if (rokuyo == 0) {
-        canvas.CenteredText(rect, text, font, textColorOf(font), true);
+        canvas.CenteredText(rect, text, font, day.text, true);
         return;
     }
     const FontDescription& rokuyoFont = Fonts().Rokuyo();
     const int stripHeight = std::abs(rokuyoFont.height);
     const Rect numberArea{rect.left, rect.top, rect.right, rect.bottom - stripHeight};
     const Rect strip{rect.left, rect.bottom - stripHeight, rect.right, rect.bottom};
-    canvas.CenteredText(numberArea, text, font, textColorOf(font), true);
-    if (selected) canvas.FillRect(strip, font.color);
-    canvas.CenteredText(strip, RokuyoNames(rokuyo), rokuyoFont, textColorOf(rokuyoFont), true);
+    canvas.CenteredText(numberArea, text, font, day.text, true);
+    if (selected) canvas.FillRect(strip, day.fill);
+    canvas.CenteredText(strip, RokuyoNames(rokuyo), rokuyoFont, colorsOf(rokuyoFont).text, true);
 }
 
 bool TMonthlyCalendar::KeyDown(CalendarKey key) {

@@ -18,6 +18,7 @@
 #include "calendar/day_rule.h"
 #include "common/color.h"
 #include "common/font.h"
+#include "common/palette.h"
 #include "common/rect.h"
 
 namespace zenka {
@@ -224,6 +225,10 @@ public:
     void SetLastRowLastDay(bool value) { ChangeOption(lastRowLastDay_, value); }
     bool ShowRokuyo() const { return showRokuyo_; }
     void SetShowRokuyo(bool value) { ChangeOption(showRokuyo_, value); }
+    // The theme's colours, drawn over the ones set up above where the
+    // theme has its own; the light palette until told otherwise.
+    const zenka::Palette& Palette() const { return palette_; }
+    void SetPalette(const zenka::Palette& value) { ChangeOption(palette_, value); }
 
     // Rows including the header: 5..7 when following the month, else 7.
     virtual int RowCount() const;
@@ -259,7 +264,10 @@ private:
 
     // The day's font; a line that cannot be read counts as not matching and
     // is kept for TakeUnreadableLines.
-    const FontDescription& CellFont(const CivilDate& date) const;
+    DayFontIndex CellFontIndex(const CivilDate& date) const;
+    // How far a neighbour day fades into the ground: as far as NeighborColor
+    // lies from black (silver: three quarters of the way).
+    double NeighbourFade() const;
 
     mutable std::vector<EDayRuleError> unreadableLines_;
     TDayOfWeek firstDayOfWeek_ = dowSun;
@@ -272,6 +280,7 @@ private:
     bool firstRowFirstDay_ = false;
     bool lastRowLastDay_ = false;
     bool showRokuyo_ = false;
+    zenka::Palette palette_ = PaletteFor(ThemeState{});
 };
 
 }  // namespace zenka

@@ -51,6 +51,10 @@ LRESULT MonthCalendarControl::OnMessage(UINT message, WPARAM wParam, LPARAM lPar
     switch (message) {
         case WM_ERASEBKGND:
             return 1;
+        case WM_NCPAINT:
+            if (Palette().scheme == DrawingScheme::Light) break;
+            PaintEdge();
+            return 0;
         case WM_GETDLGCODE:
             return DLGC_WANTARROWS | DLGC_WANTCHARS;
         case WM_KEYDOWN:
@@ -94,6 +98,25 @@ LRESULT MonthCalendarControl::OnMessage(UINT message, WPARAM wParam, LPARAM lPar
             return 0;
     }
     return DefaultProcessing(message, wParam, lParam);
+}
+
+// The sunken edge in the system's colours would be a light frame around a
+// dark grid: the palette's line and ground draw it instead.
+void MonthCalendarControl::PaintEdge() {
+    HDC dc = GetWindowDC(hwnd_);
+    if (!dc) return;
+    RECT outer;
+    GetWindowRect(hwnd_, &outer);
+    OffsetRect(&outer, -outer.left, -outer.top);
+    const zenka::Palette& palette = Palette();
+    const COLORREF rings[] = {ColorRefOf(palette.line.value_or(clSilver)), ColorRefOf(palette.ground.value_or(Color()))};
+    const int width = GetSystemMetrics(SM_CXEDGE);
+    for (int i = 0; i < width; ++i) {
+        SetDCBrushColor(dc, rings[i == 0 ? 0 : 1]);
+        FrameRect(dc, &outer, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+        InflateRect(&outer, -1, -1);
+    }
+    ReleaseDC(hwnd_, dc);
 }
 
 bool MonthCalendarControl::KeyPressed(WORD key) {

@@ -54,6 +54,7 @@ private:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Resize(int width, int height);
     void ReleaseBitmap();
+    void PaintEdge();
     bool KeyPressed(WORD key);
     void MousePressed(LPARAM point);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -162,6 +163,10 @@ public:
         glyph_ = glyph;
         InvalidateRect(hwnd_, nullptr, FALSE);
     }
+    void SetColors(const PanelColors& colors) {
+        colors_ = colors;
+        InvalidateRect(hwnd_, nullptr, FALSE);
+    }
 
 private:
     void OnPaint(HDC dc) override;
@@ -177,28 +182,51 @@ private:
     }
 
     PanelGlyph glyph_ = PanelGlyph::Text;
+    std::optional<PanelColors> colors_;  // none: the system's, as they are now
     bool hot_ = false;       // the pointer is over the button
     bool pressed_ = false;   // the left button went down on it
     bool tracking_ = false;  // asked to hear when the pointer leaves
 };
 
+// A one-pixel edge: topLeft along the top and left, bottomRight along the
+// bottom and right.
+void DrawEdges(HDC dc, const RECT& r, COLORREF topLeft, COLORREF bottomRight) {
+    const auto fill = [dc](int left, int top, int right, int bottom, COLORREF color) {
+        SetDCBrushColor(dc, color);
+        const RECT part{left, top, right, bottom};
+        FillRect(dc, &part, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    };
+    fill(r.left, r.top, r.right, r.top + 1, topLeft);
+    fill(r.left, r.top, r.left + 1, r.bottom, topLeft);
+    fill(r.left, r.bottom - 1, r.right, r.bottom, bottomRight);
+    fill(r.right - 1, r.top, r.right, r.bottom, bottomRight);
+}
+
 void PanelButton::OnPaint(HDC dc) {
     RECT rect;
     GetClientRect(hwnd_, &rect);
-    FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
+    const PanelColors colors = colors_.value_or(SystemPanelColors());
+    SetDCBrushColor(dc, colors.face);
+    FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     const bool down = (pressed_ && hot_) || glyph_ == PanelGlyph::PinPushed;
     if (down) {
-        DrawEdge(dc, &rect, BDR_SUNKENOUTER, BF_RECT);
+        DrawEdges(dc, rect, colors.shadow, colors.light);
     } else if (hot_) {
-        DrawEdge(dc, &rect, BDR_RAISEDINNER, BF_RECT);
+        DrawEdges(dc, rect, colors.light, colors.shadow);
     }
     RECT inner = rect;
     if (down) OffsetRect(&inner, 1, 1);
-    const COLORREF color = GetSysColor(IsWindowEnabled(hwnd_) ? COLOR_BTNTEXT : COLOR_GRAYTEXT);
+    COLORREF color = colors.text;
+    if (!IsWindowEnabled(hwnd_)) {
+        color = colors_ ? RGB((GetRValue(colors.text) + GetRValue(colors.face)) / 2,
+                              (GetGValue(colors.text) + GetGValue(colors.face)) / 2,
+                              (GetBValue(colors.text) + GetBValue(colors.face)) / 2)
+                        : GetSysColor(COLOR_GRAYTEXT);
+    }
     if (glyph_ == PanelGlyph::Text) {
         DrawText(hwnd_, dc, inner, color);
     } else {
-        DrawPanelGlyph(dc, inner, glyph_, color, GetSysColor(COLOR_BTNFACE));
+        DrawPanelGlyph(dc, inner, glyph_, color, colors.face);
     }
 }
 
@@ -287,6 +315,15 @@ HWND CreatePanelButton(HWND parent, int id, PanelGlyph glyph, const wchar_t* tex
 }
 
 void RegisterPanelButtonClass() { RegisterClassOnce(); }
+
+PanelColors SystemPanelColors() {
+    return {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_BTNHIGHLIGHT),
+            GetSysColor(COLOR_BTNSHADOW)};
+}
+
+void SetPanelColors(HWND button, const PanelColors& colors) {
+    if (PanelButton* object = WindowBase::ObjectOf<PanelButton>(button)) object->SetColors(colors);
+}
 
 void SetPanelGlyph(HWND button, PanelGlyph glyph) {
     if (PanelButton* object = WindowBase::ObjectOf<PanelButton>(button)) object->SetGlyph(glyph);

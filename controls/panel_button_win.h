@@ -29,6 +29,19 @@ enum class PanelGlyph {
 
 HWND CreatePanelButton(HWND parent, int id, PanelGlyph glyph, const wchar_t* text = L"");
 
+// A button's colours: its face, its text and picture, and the light and
+// dark edges it shows raised under the pointer and pressed.
+struct PanelColors {
+    COLORREF face;
+    COLORREF text;
+    COLORREF light;
+    COLORREF shadow;
+};
+
+// The system's button colours, which a button has until given others.
+PanelColors SystemPanelColors();
+void SetPanelColors(HWND button, const PanelColors& colors);
+
 // Registers the class, so that dialog templates may hold the buttons; they
 // show their text until given a picture.
 void RegisterPanelButtonClass();

@@ -175,6 +175,25 @@ NOTIFYICONDATAW TTrayIcon::Record(TrayIdentity identity) const {
     return data;
 }
 
+std::optional<RECT> TTrayIcon::ScreenRect() const {
+    // Looked up: older systems lack it.
+    using GetRectFn = HRESULT(WINAPI*)(const NOTIFYICONIDENTIFIER*, RECT*);
+    static const auto getRect = reinterpret_cast<GetRectFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"shell32.dll"), "Shell_NotifyIconGetRect")));
+    if (!getRect || !shell_.Added()) return std::nullopt;
+    NOTIFYICONIDENTIFIER identifier{};
+    identifier.cbSize = sizeof(identifier);
+    if (Identity() == TrayIdentity::Guid) {
+        identifier.guidItem = guid_;
+    } else {
+        identifier.hWnd = SharedWindow();
+        identifier.uID = static_cast<UINT>(id_);
+    }
+    RECT rect{};
+    if (FAILED(getRect(&identifier, &rect)) || rect.right <= rect.left || rect.bottom <= rect.top) return std::nullopt;
+    return rect;
+}
+
 void TTrayIcon::Call(TrayShellCall call) {
     if (call == TrayShellCall::None) return;
     const bool accepted = identity_.Call(call, [this](TrayShellCall each, TrayIdentity identity) {

@@ -7,6 +7,7 @@
 #include <shellapi.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -64,6 +65,9 @@ public:
     void SetGuid(const GUID& guid);
     // How the shell knows the icon now.
     TrayIdentity Identity() const { return identity_.Current(); }
+    // Where the icon is on the screen, while the shell has it and can tell
+    // (from Windows 7 on).
+    std::optional<RECT> ScreenRect() const;
 
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool value) { enabled_ = value; }

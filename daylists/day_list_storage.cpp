@@ -228,6 +228,10 @@ bool SaveDayLists(KeyStore& keys, const DayLists& lists) {
     return saved;
 }
 
+bool SaveHolidayList(KeyStore& keys, const std::vector<std::string>& lines) {
+    return SaveList(keys, kHolidayListPlace, lines);
+}
+
 std::string BackupPathFor(std::string_view executablePath) {
     const size_t nameStart = executablePath.find_last_of("\\/") + 1;  // npos + 1 == 0
     const size_t dot = executablePath.rfind('.');

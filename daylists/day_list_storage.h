@@ -74,6 +74,8 @@ DayLists LoadDayLists(KeyStore& keys, const ShowMessage& show = nullptr);
 // failed write ends that list's save; the other lists are still saved.
 // Returns false when some list kept its old contents.
 bool SaveDayLists(KeyStore& keys, const DayLists& lists);
+// The holiday list alone, replaced as a whole in the same way.
+bool SaveHolidayList(KeyStore& keys, const std::vector<std::string>& lines);
 
 // The executable's path with its extension replaced by ".bak".
 std::string BackupPathFor(std::string_view executablePath);

@@ -4,6 +4,7 @@
 // list check passes never raises.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,28 @@ namespace {
 
 constexpr size_t kLinesClassified = 32;
 
+// A list looks only at the lines of the month and year asked about: it
+// finds what a look at every line finds and raises at the same line.
+void CheckListIndex(const DayList& list, int32_t y, uint8_t m, uint8_t d) {
+    std::vector<size_t> everyLine, indexed;
+    std::optional<size_t> everyLineRaisedAt, indexedRaisedAt;
+    for (size_t i = 0; i < list.Lines().size(); ++i) {
+        try {
+            if (DayRule(list.Lines()[i]).Matches(y, m, d)) everyLine.push_back(i);
+        } catch (const EConvertError&) {
+            everyLineRaisedAt = i;
+            break;
+        }
+    }
+    try {
+        list.ForEachMatch(y, m, d, [&indexed](size_t i, const std::string&) { indexed.push_back(i); });
+    } catch (const EDayRuleError& e) {
+        indexedRaisedAt = e.lineIndex;
+    }
+    FUZZ_CHECK(everyLine == indexed);
+    FUZZ_CHECK(everyLineRaisedAt == indexedRaisedAt);
+}
+
 // Classifies a date the way the grid, the tooltip and the notice do, and
 // the way a walk over the days does: both give the same answer.
 void Classify(const DayRuleSet& rules, int32_t y, uint8_t m, uint8_t d) {
@@ -29,6 +52,7 @@ void Classify(const DayRuleSet& rules, int32_t y, uint8_t m, uint8_t d) {
     } catch (const EJuliusError&) {
         return;
     }
+    CheckListIndex(rules.HolidayList, y, m, d);
     const WalkDay day = WalkDayOf(DateToJulius(y, m, d));
     bool raised = false;
     DayClassification walked;

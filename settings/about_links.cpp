@@ -34,7 +34,7 @@ AboutLink MailLink(std::string_view address, std::string_view productAndVersion)
 
 AboutLink WebLink(std::string_view webPage, std::string_view programFolder) {
     if (!webPage.empty()) return {std::string(webPage), std::string(webPage), kWebLinkHint};
-    return {std::string(programFolder), std::string(programFolder), kProgramFolderLinkHint};
+    return {kProgramFolderLinkText, std::string(programFolder), std::string(programFolder)};
 }
 
 }  // namespace zenka

@@ -19,7 +19,8 @@ struct AboutLink {
 AboutLink MailLink(std::string_view address, std::string_view productAndVersion);
 
 // The maker's web page; without one, the folder the program lies in, with
-// its help file and icons.
+// its help file and icons: the link says what it does, not where (a local
+// path means nothing as a web address), and its hint names the folder.
 AboutLink WebLink(std::string_view webPage, std::string_view programFolder);
 
 }  // namespace zenka

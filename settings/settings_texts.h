@@ -27,7 +27,8 @@ inline constexpr const char* kColorResetItem = "初期状態に戻す(&R)";
 // The about box's link hints.
 inline constexpr const char* kMailLinkHint = "メールを出す";
 inline constexpr const char* kWebLinkHint = "Brindlexのホームページへ";
-// Where the maker has no web page yet, the link opens the program's folder.
-inline constexpr const char* kProgramFolderLinkHint = "Zenkaのフォルダーを開く";
+// Where the maker has no web page yet, the link opens the program's folder:
+// it says so, and its hint names the folder.
+inline constexpr const char* kProgramFolderLinkText = "Zenkaのフォルダーを開く";
 
 }  // namespace zenka

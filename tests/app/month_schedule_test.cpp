@@ -32,7 +32,7 @@ TEST(MonthSchedule, January2006ListsEveryDayWithWeekdayNamesAndFont) {
     EXPECT_EQ(january.month, 1);
     ASSERT_EQ(january.lines.size(), 31u);
     const std::vector<MonthScheduleLine> expected = {
-        {1, " 1(日)元旦", kFontHoliday},     {2, " 2(月)振替休日", kFontHoliday},
+        {1, " 1(日)元日", kFontHoliday},     {2, " 2(月)振替休日", kFontHoliday},
         {3, " 3(火)", kFontWeekday},         {7, " 7(土)", kFontSaturday},
         {8, " 8(日)", kFontSunday},          {9, " 9(月)成人の日", kFontHoliday},
         {10, "10(火)", kFontWeekday},        {31, "31(火)", kFontWeekday},
@@ -64,7 +64,7 @@ TEST(MonthSchedule, AScheduledHolidayTakesTheScheduledColourAndNameFirst) {
     DayRuleSet rules = DefaultRules();
     rules.YoteiDayList.Assign({"1,1,初詣"});
     const MonthSchedule january = FillMonthSchedule(rules, 2006, 1);
-    EXPECT_EQ(january.lines.at(0), (MonthScheduleLine{1, " 1(日)初詣,元旦", kFontYoteiDay}));
+    EXPECT_EQ(january.lines.at(0), (MonthScheduleLine{1, " 1(日)初詣,元日", kFontYoteiDay}));
 }
 
 TEST(MonthSchedule, October1582ListsItsTwentyOneDaysAcrossTheGap) {
@@ -86,7 +86,7 @@ TEST(MonthSchedule, AMalformedLineCountsAsNotMatchingAndIsToldOnce) {
     const MonthSchedule january = FillMonthSchedule(rules, 2006, 1);
     ASSERT_EQ(january.lines.size(), 31u) << "the fill goes on past the bad line";
     EXPECT_EQ(january.lines.at(19), (MonthScheduleLine{20, "20(金)散髪", kFontYoteiDay}));
-    EXPECT_EQ(january.lines.at(0), (MonthScheduleLine{1, " 1(日)元旦", kFontHoliday}));
+    EXPECT_EQ(january.lines.at(0), (MonthScheduleLine{1, " 1(日)元日", kFontHoliday}));
     ASSERT_FALSE(january.badLines.empty());
 
     // The tick and the view tell through one record: a line told once is
@@ -100,20 +100,29 @@ TEST(MonthSchedule, AMalformedLineCountsAsNotMatchingAndIsToldOnce) {
                              "この行は該当しない行として扱います。"}));
 }
 
-TEST(MonthSchedule, LinesAreTheirDaysColourOnWhiteOrInvertedWhenSelected) {
+TEST(MonthSchedule, LinesAreTheirDaysShadeOnTheGroundOrInvertedWhenSelected) {
+    ThemeState dark;
+    dark.appsLight = false;
     struct Case {
+        ThemeState theme;
         Color day;
         bool selected;
         LineColors colors;
     };
+    const Palette light = PaletteFor(ThemeState{});
+    const Color ground = *PaletteFor(dark).ground;
+    const Color lime = light.DayText(clLime, clWhite);
     for (const Case& c : {
-             Case{clRed, false, {clWhite, clRed}},
-             Case{clRed, true, {clRed, clAqua}},
-             Case{clBlack, true, {clBlack, clWhite}},
-             Case{clFuchsia, true, {clFuchsia, clLime}},
-             Case{RgbColor(0x12, 0x34, 0x56), true, {RgbColor(0x12, 0x34, 0x56), RgbColor(0xED, 0xCB, 0xA9)}},
+             Case{ThemeState{}, clBlack, false, {clWhite, clBlack}},
+             Case{ThemeState{}, clBlack, true, {clBlack, clWhite}},
+             Case{ThemeState{}, clLime, false, {clWhite, lime}},
+             Case{ThemeState{}, clLime, true, {lime, clWhite}},
+             Case{dark, clBlack, false, {ground, clWhite}},
+             Case{dark, clBlack, true, {clWhite, ground}},
+             Case{dark, clLime, true, {clLime, ground}},
          }) {
-        EXPECT_EQ(MonthScheduleLineColors(c.day, c.selected), c.colors) << std::hex << c.day << " " << c.selected;
+        EXPECT_EQ(MonthScheduleLineColors(PaletteFor(c.theme), c.day, c.selected), c.colors)
+            << std::hex << c.day << " " << c.selected << " " << c.theme.appsLight;
     }
 }
 

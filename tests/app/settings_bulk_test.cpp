@@ -75,6 +75,16 @@ TEST(LoadAllSettings, ReadsTheRowsOfEachMomentOfTheStartUpInTableOrder) {
         EXPECT_FALSE(keys.Log().empty());
     }
     EXPECT_TRUE(s.icon.loaded);
+
+    // The window has a position of its own only when both values are kept.
+    EXPECT_FALSE(s.posKept);
+    keys.Data()["Pos800\u00D7600"]["Left"] = "5";
+    LoadAllSettings(store, kTag, s, lists);
+    EXPECT_FALSE(s.posKept) << "half a position is none";
+    keys.Data()["Pos800\u00D7600"]["Top"] = "6";
+    LoadAllSettings(store, kTag, s, lists);
+    EXPECT_TRUE(s.posKept);
+    EXPECT_EQ(s.pos, (WindowPosition{5, 6}));
 }
 
 TEST(SaveAllSettings, WritesTheExitsRowsInTableOrderThenTheLists) {
@@ -82,6 +92,7 @@ TEST(SaveAllSettings, WritesTheExitsRowsInTableOrderThenTheLists) {
     SettingsStore store(keys);
     AppSettings s;
     s.icon.loaded = true;
+    s.posKept = true;
     SaveAllSettings(store, kTag, s, {});
 
     const std::vector<std::string> expected =
@@ -166,6 +177,7 @@ AppSettings EveryValueChanged() {
     s.form = {100, false, false, false, 30, true, true, true, true, true, false, true, true,
               Shortcut{vk::kF1 + 11, false, true, true}};
     s.pos = {-1200, 345};
+    s.posKept = true;
     s.koyomiJulius = false;
     s.icon = {true, true, true};
     s.jiho = {true, true, "0", "C:\\音\\時報.wav", "C:\\音\\半.mid"};
@@ -215,7 +227,7 @@ TEST(SaveAllSettings, WritesTheSameTextsAsEveryEarlierVersion) {
         MemoryKeyStore keys;
         SettingsStore store(keys);
         SaveAllSettings(store, "1024\u00D7768", AppSettings{}, {});
-        saved += "[the defaults, tray check marks not loaded]\n" + Writes(keys);
+        saved += "[the defaults, tray check marks not loaded, no window position of its own]\n" + Writes(keys);
     }
     EXPECT_EQ(saved, kSavedGolden.substr(1));  // the file's first line break belongs to its frame
 }

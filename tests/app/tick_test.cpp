@@ -376,7 +376,7 @@ TEST_F(TickTest, EachNewDayDrawsIconsFromTheFolderOfItsColour) {
         const char* weekday;
     };
     const Day days[] = {
-        {1, "Red", "1"},     // 元旦, a Sunday
+        {1, "Red", "1"},     // 元日, a Sunday
         {2, "Red", "2"},     // 振替休日
         {3, "Black", "3"},   // an ordinary Tuesday
         {7, "Blue", "7"},    // Saturday
@@ -426,6 +426,33 @@ TEST_F(TickTest, IconsAndTooltipsSurviveFilesThatDoNotLoad) {
     EXPECT_EQ(Only({"tip day:"}), (EventLog{"tip day:平成18年(2006年)1月17日(火)大安"}));
 }
 
+// On a dark taskbar the pictures come from the dark set; a user who put
+// their own pictures into the light set and has no dark one keeps them.
+TEST_F(TickTest, IconsComeFromTheFirstSetThatHasThem) {
+    tick.SetIconSets({"Icon\\Dark\\", "Icon\\"});
+    Tick();
+    EXPECT_EQ(Loads(), (EventLog{"load month:C:\\Zenka\\Icon\\Dark\\Black\\1.ico",
+                                 "load day:C:\\Zenka\\Icon\\Dark\\Black\\11.ico",
+                                 "load weekday:C:\\Zenka\\Icon\\Dark\\Black\\w4.ico"}));
+
+    log.clear();
+    tray.missing = {"C:\\Zenka\\Icon\\Dark\\Red\\1.ico"};
+    At(2006, 1, 15, 0, 0);
+    Tick();
+    EXPECT_EQ(Loads(), (EventLog{"no icon month:C:\\Zenka\\Icon\\Dark\\Red\\1.ico",
+                                 "load month:C:\\Zenka\\Icon\\Red\\1.ico", "load day:C:\\Zenka\\Icon\\Red\\15.ico",
+                                 "load weekday:C:\\Zenka\\Icon\\Red\\w1.ico"}))
+        << "all three from the light set";
+
+    // The sets change with the taskbar; the redraw takes the new one.
+    log.clear();
+    tick.SetIconSets({"Icon\\"});
+    tick.RedrawIcons();
+    Tick();
+    EXPECT_EQ(Loads().front(), "load month:C:\\Zenka\\Icon\\Red\\1.ico");
+    EXPECT_TRUE(Notices().empty()) << "a redraw of the same day shows no notice";
+}
+
 TEST_F(TickTest, TheScheduleNoticeNamesTheDayAndMayPlayASound) {
     Settle();
     settings.keikoku.onOff = true;
@@ -461,7 +488,7 @@ TEST_F(TickTest, ClearingTheCacheRedrawsAndTheSuppressFlagWithholdsOneNotice) {
     At(2006, 1, 1, 8, 0);
     Tick();
     EXPECT_EQ(Notices().size(), 1u) << "the start-up tick shows today's schedule";
-    EXPECT_EQ(tray.tips[1], "平成18年(2006年)1月1日(日)先勝 元旦");
+    EXPECT_EQ(tray.tips[1], "平成18年(2006年)1月1日(日)先勝 元日");
 
     // The era display toggle clears the cache only: the next tick shows the
     // notice again, with tooltips in the new form, and leaves the calendar's
@@ -472,7 +499,7 @@ TEST_F(TickTest, ClearingTheCacheRedrawsAndTheSuppressFlagWithholdsOneNotice) {
     tick.ClearIconDateCache();
     Tick();
     EXPECT_EQ(Notices().size(), 1u);
-    EXPECT_EQ(tray.tips[0], "2006年(平成18年)1月1日(日)先勝 元旦");
+    EXPECT_EQ(tray.tips[0], "2006年(平成18年)1月1日(日)先勝 元日");
     EXPECT_EQ(calendar.Month(), 3) << "an emptied cache is no new day";
 
     // Applying the settings dialog also sets the suppress flag: a redraw
@@ -596,34 +623,17 @@ TEST_F(TickTest, AMalformedLineMetFirstByTheCalendarHintAtMidnightIsToldOnceWith
     EXPECT_EQ(Notices().size(), 1u);
 }
 
-TEST(TrayTooltipText, EraDateWeekdayRokuyoAndNames) {
-    EXPECT_EQ(TrayTooltipText(2006, 1, 1, true, false, "元旦"), "平成18年(2006年)1月1日(日)元旦");
-    EXPECT_EQ(TrayTooltipText(2006, 1, 1, true, true, "元旦"), "平成18年(2006年)1月1日(日)先勝 元旦");
-    EXPECT_EQ(TrayTooltipText(2006, 1, 1, false, true, "元旦"), "2006年(平成18年)1月1日(日)先勝 元旦");
-    EXPECT_EQ(TrayTooltipText(2026, 1, 1, true, true, "元旦"), "令和8年(2026年)1月1日(木)大安 元旦");
-    EXPECT_EQ(TrayTooltipText(2026, 1, 1, false, false, "元旦"), "2026年(令和8年)1月1日(木)元旦");
-    EXPECT_EQ(TrayTooltipText(2019, 5, 1, true, true, "即位の日"), "令和元年(2019年)5月1日(水)大安 即位の日");
-    EXPECT_EQ(TrayTooltipText(1989, 1, 8, true, false, ""), "平成元年(1989年)1月8日(日)");
-    EXPECT_EQ(TrayTooltipText(1926, 12, 25, false, false, ""), "1926年(昭和元年)12月25日(土)");
-    EXPECT_EQ(TrayTooltipText(1925, 5, 5, true, false, ""), "1925年5月5日(火)");
-    // Without names the rokuyo's blank goes; blanks around names too.
-    EXPECT_EQ(TrayTooltipText(2006, 1, 7, true, true, ""), "平成18年(2006年)1月7日(土)先勝");
-    EXPECT_EQ(TrayTooltipText(2006, 1, 7, true, false, " \t散髪\r\n"), "平成18年(2006年)1月7日(土) \t散髪");
-    // Outside the old-calendar table there is no rokuyo.
-    EXPECT_EQ(TrayTooltipText(2300, 1, 1, false, true, ""), "2300年(令和282年)1月1日(月)");
-}
-
 TEST(TickHelpers, TimeTextFolderAndTrim) {
     EXPECT_EQ(TickTimeText(7, 5), "7:5");
     EXPECT_EQ(TickTimeText(0, 0), "0:0");
     EXPECT_EQ(TickTimeText(23, 59), "23:59");
-    EXPECT_EQ(IconFolderOf(clBlack), "Icon\\Black\\");
-    EXPECT_EQ(IconFolderOf(clRed), "Icon\\Red\\");
-    EXPECT_EQ(IconFolderOf(clLime), "Icon\\Green\\");
-    EXPECT_EQ(IconFolderOf(clBlue), "Icon\\Blue\\");
-    EXPECT_EQ(IconFolderOf(clFuchsia), "Icon\\Pink\\");
-    EXPECT_EQ(IconFolderOf(clGreen), "") << "dark green is not the green folder";
-    EXPECT_EQ(IconFolderOf(clWindow), "");
+    EXPECT_EQ(IconColorFolder(clBlack), "Black\\");
+    EXPECT_EQ(IconColorFolder(clRed), "Red\\");
+    EXPECT_EQ(IconColorFolder(clLime), "Green\\");
+    EXPECT_EQ(IconColorFolder(clBlue), "Blue\\");
+    EXPECT_EQ(IconColorFolder(clFuchsia), "Pink\\");
+    EXPECT_EQ(IconColorFolder(clGreen), "") << "dark green is not the green folder";
+    EXPECT_EQ(IconColorFolder(clWindow), "");
     EXPECT_EQ(TrimBlanks("\x01 a b \x1f"), "a b");
     EXPECT_EQ(TrimBlanks("\xe3\x80\x80全角\xe3\x80\x80"), "\xe3\x80\x80全角\xe3\x80\x80") << "ideographic blanks stay";
     EXPECT_EQ(TrimBlanks(" \r\n"), "");

@@ -20,7 +20,7 @@ DayRuleSet DefaultRules() {
 TEST(DayClassifier, NewYearOnASundayAndItsSubstitute) {
     const DayRuleSet rules = DefaultRules();
     EXPECT_EQ(GetDayAttributes(rules, 2006, 1, 1), dfSunday | dfHoliday);
-    EXPECT_EQ(GetDayNames(rules, 2006, 1, 1), "元旦");
+    EXPECT_EQ(GetDayNames(rules, 2006, 1, 1), "元日");
     EXPECT_EQ(GetDayFont(rules, 2006, 1, 1), kFontHoliday);
     EXPECT_EQ(GetDayAttributes(rules, 2006, 1, 2), dfFurikae);
     EXPECT_EQ(GetDayNames(rules, 2006, 1, 2), "振替休日");
@@ -148,7 +148,7 @@ TEST(DayClassifier, ScheduledDaysComeFirst) {
     rules.SpecialDayList.Assign({"1,1,誕生日"});
     EXPECT_EQ(GetDayAttributes(rules, 2006, 1, 1), dfSunday | dfHoliday | dfSpecialDay | dfYoteiDay);
     EXPECT_EQ(GetDayFont(rules, 2006, 1, 1), kFontYoteiDay);
-    EXPECT_EQ(GetDayNames(rules, 2006, 1, 1), "\"初詣 神社\",誕生日,元旦");
+    EXPECT_EQ(GetDayNames(rules, 2006, 1, 1), "\"初詣 神社\",誕生日,元日");
     rules.YoteiDayList.Assign({});
     EXPECT_EQ(GetDayFont(rules, 2006, 1, 1), kFontSpecialDay);
 }
@@ -188,6 +188,32 @@ TEST(DayClassifier, MalformedLinesRaiseWithTheirPlace) {
     } catch (const EDayRuleError& e) {
         EXPECT_EQ(e.list, DayListKind::Holiday);
         EXPECT_EQ(e.lineIndex, 1u);
+    }
+}
+
+// A list looks only at the lines of the month and year asked about, yet a
+// line that would raise when read still raises.
+TEST(DayClassifier, LinesOfOtherYearsAreSkippedUnlessReadingThemRaises) {
+    struct Case {
+        const char* line;
+        bool raises;
+        bool matches;  // 2007-01-01
+    };
+    const Case cases[] = {
+        {"2006,0,1,1,A", false, false}, {"2007,0,1,1,A", false, true},  {"2006,1,1,1,A", false, false},
+        {"2008,1,1,1,A", false, true},  {"2008,2,1,1,A", false, false}, {"2006,2,1,1,A", false, true},
+        {"2006,5,1,1,A", false, true},  {"y,5,1,1,A", false, true},     {"y,0,1,1,A", true, false},
+        {"2006,m,1,1,A", true, false},  {"2006,0,x,1,A", true, false},  {"2006,0,1,x,A", false, false},
+        {"2007,0,1,x,A", true, false},  {"2006,0,1,1,x,A", false, false}, {"2007,0,1,1,x,A", true, false},
+    };
+    for (const Case& c : cases) {
+        DayRuleSet rules;
+        rules.SpecialDayList.Assign({"1,1,元日", c.line});
+        if (c.raises) {
+            EXPECT_THROW(GetDayAttributes(rules, 2007, 1, 1), EDayRuleError) << c.line;
+        } else {
+            EXPECT_EQ(GetDayNames(rules, 2007, 1, 1), c.matches ? "元日,A" : "元日") << c.line;
+        }
     }
 }
 

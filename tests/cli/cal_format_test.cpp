@@ -129,10 +129,22 @@ TEST(CalMonth, January2006) {
               "平成18年1月\n"
               "日 月 火 水 木 金 土\n"
               " 1  2  3  4  5  6  7");
-    EXPECT_NE(text.find("\n 1(日)元旦\n"), std::string::npos);
+    EXPECT_NE(text.find("\n 1(日)元日\n"), std::string::npos);
     EXPECT_NE(text.find("\n 2(月)振替休日\n"), std::string::npos);
     EXPECT_NE(text.find("\n 9(月)成人の日\n"), std::string::npos);
     EXPECT_NE(text.find("\n31(火)\n"), std::string::npos);
+}
+
+// A month's caption names each era that is in force on one of its days.
+TEST(CalMonth, TheCaptionNamesTheErasOfTheMonth) {
+    const auto caption = [](int32_t year, uint8_t month) {
+        const std::string text = RenderMonth(DefaultRules(), year, month, CalOptions{}, false);
+        return text.substr(0, text.find('\n'));
+    };
+    EXPECT_EQ(caption(1988, 12), "昭和63年12月");
+    EXPECT_EQ(caption(1989, 1), "昭和64年・平成元年1月");
+    EXPECT_EQ(caption(2019, 4), "平成31年4月");
+    EXPECT_EQ(caption(2019, 5), "令和元年5月");
 }
 
 TEST(CalMonth, MondayFirstRokuyoAndColour) {
@@ -168,7 +180,7 @@ TEST(CalMonth, October1582SkipsTheDroppedDays) {
 TEST(CalTsv, OneRecordPerDay) {
     const int32_t from = DateToJulius(2006, 1, 1);
     const std::string text = RenderTsv(DefaultRules(), from, from + 1);
-    EXPECT_EQ(text, "2006-01-01\t1\t5\t4\t12\t2\t1\t元旦\t\n2006-01-02\t2\t8\t4\t12\t3\t2\t振替休日\t\n");
+    EXPECT_EQ(text, "2006-01-01\t1\t5\t4\t12\t2\t1\t元日\t\n2006-01-02\t2\t8\t4\t12\t3\t2\t振替休日\t\n");
 }
 
 TEST(CalSekki, DayLinesAndTheNinthColumnNameTheSolarTermsAndZassetsu) {

@@ -36,6 +36,7 @@ inline AppSettings ChangedSettings() {
     s.form = {100, false, false, false, 30, true, true, true, true, true, false, true, true,
               Shortcut{vk::kF1 + 11, false, true, true}};
     s.pos = {-1200, 345};
+    s.posKept = true;
     s.koyomiJulius = false;
     s.icon = {true, true, true};
     s.jiho = {true, true, "0", "C:\\音\\時報.wav", "C:\\音\\半.mid"};
@@ -115,6 +116,7 @@ TYPED_TEST_P(KeyStoreContract, TheFirstExitWritesEveryValueOfTheTable) {
         AppSettings s;
         DayLists lists;
         LoadAllSettings(store, kTag, s, lists);
+        s.posKept = true;  // the calendar was shown, which gave the window its position
         SaveAllSettings(store, kTag, s, lists);  // tray checks not loaded yet: their stored (default) values
     }
     using Names = std::vector<std::string>;
@@ -260,7 +262,7 @@ TYPED_TEST_P(KeyStoreContract, TheWindowPositionIsKeptPerResolution) {
     const std::string wide = ResolutionTag(1280, 1024);
     EXPECT_EQ(wide, "1280\u00D71024");
     SaveWindowPosition(store, kTag, {10, 20});
-    EXPECT_EQ(LoadWindowPosition(store, wide), (WindowPosition{0, 0}));
+    EXPECT_EQ(LoadWindowPosition(store, wide), std::nullopt);
     SaveWindowPosition(store, wide, {300, 400});
     EXPECT_EQ(LoadWindowPosition(store, kTag), (WindowPosition{10, 20}));
     EXPECT_EQ(LoadWindowPosition(store, wide), (WindowPosition{300, 400}));

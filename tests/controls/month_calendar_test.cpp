@@ -12,6 +12,7 @@
 #include "calendar/default_holidays.h"
 #include "calendar/julius.h"
 #include "calendar/old_calendar.h"
+#include "common/contrast.h"
 #include "tests/fakes/fake_clock.h"
 
 namespace zenka {
@@ -447,7 +448,7 @@ TEST(MonthPainting, ALineThatCannotBeReadCountsAsNotMatchingAndIsHandedOn) {
         if (op.text == "20") twentieth = op.color;
     }
     EXPECT_EQ(days.size(), 31u) << "every day is drawn";
-    EXPECT_EQ(twentieth, clFuchsia) << "the good line still marks its day";
+    EXPECT_EQ(twentieth, c.Palette().DayText(clFuchsia, clWhite)) << "the good line still marks its day";
     const std::vector<EDayRuleError> unreadable = c.TakeUnreadableLines();
     ASSERT_EQ(unreadable.size(), 1u) << "met on every January day, kept once";
     EXPECT_EQ(unreadable.front().line, "1,x,壊れた行");
@@ -480,17 +481,19 @@ TEST(MonthPainting, HeaderSelectedDayNeighboursAndLines) {
     EXPECT_EQ(names, "月火水木金土日");
     c.SetFirstDayOfWeek(dowSun);
 
-    // 1 January 2006, a holiday on a Sunday, selected: filled red, its
-    // number in the background colour.
+    // 1 January 2006, a holiday on a Sunday, selected: filled with red in
+    // the shade that reads on white, its number in the background colour.
+    const Color red = c.Palette().DayText(clRed, clWhite);
+    EXPECT_TRUE(GreenOf(red) == 0 && BlueOf(red) == 0) << "still pure red";
     auto selected = DrawOne(c, 0, 2);
     ASSERT_EQ(selected.size(), 2u);
     EXPECT_EQ(selected[0].kind, Drawn::Fill);
     EXPECT_EQ(selected[0].rect, c.CellRect(0, 2));
-    EXPECT_EQ(selected[0].color, clRed);
+    EXPECT_EQ(selected[0].color, red);
     EXPECT_EQ(selected[1].text, "1");
     EXPECT_EQ(selected[1].color, clWhite);
     EXPECT_TRUE(selected[1].clip);
-    EXPECT_EQ(DrawOne(c, 1, 2)[0].color, clRed);    // the substitute holiday
+    EXPECT_EQ(DrawOne(c, 1, 2)[0].color, red);      // the substitute holiday
     EXPECT_EQ(DrawOne(c, 2, 2)[0].color, clBlack);  // an ordinary Tuesday
 
     EXPECT_TRUE(DrawOne(c, 0, 1).empty());  // 25 December, neighbours hidden
@@ -503,9 +506,84 @@ TEST(MonthPainting, HeaderSelectedDayNeighboursAndLines) {
     EXPECT_EQ(lined[1].color, clSilver);
     EXPECT_EQ(DrawOne(c, 3, 0).size(), 2u);  // the header has no lines
 
+    // Neighbours fade three quarters of the way into the ground, as far as
+    // NeighborColor (silver) lies from black.
     c.SetShowNeighbor(true);
-    EXPECT_EQ(DrawOne(c, 0, 1).back().color, RgbColor(255, 192, 192));  // Sunday 25 December
-    EXPECT_EQ(DrawOne(c, 1, 1).back().color, clSilver);                 // Monday 26 December
+    EXPECT_EQ(DrawOne(c, 0, 1).back().color, Mix(red, clWhite, 192 / 255.0));  // Sunday 25 December
+    EXPECT_EQ(DrawOne(c, 1, 1).back().color, clSilver);                        // Monday 26 December
+}
+
+// The theme's palette rules over the colours the calendar is set up with:
+// dark grounds and light text, or high contrast's system colours with the
+// kinds of day lettered apart.
+TEST(MonthPainting, APaletteColoursEveryPartOfTheGrid) {
+    ThemeState dark;
+    dark.appsLight = false;
+    ThemeState contrast;
+    contrast.highContrast = true;
+    contrast.system.window = clBlack;
+    contrast.system.windowText = clWhite;
+    contrast.system.buttonFace = clNavy;
+    contrast.system.buttonText = clYellow;
+    contrast.system.highlight = clAqua;
+    contrast.system.highlightText = clBlack;
+    contrast.system.grayText = clLime;
+    for (const ThemeState& state : {dark, contrast}) {
+        const Palette palette = PaletteFor(state);
+        SCOPED_TRACE(state.highContrast ? "high contrast" : "dark");
+        Fixture f(2006, 1, 1);
+        TestCalendar& c = f.calendar;
+        c.SetHolidayList(DefaultHolidayLines());
+        c.SetColor(clWhite);
+        c.SetClientSize(140, 112);
+        c.SetShowLine(true);
+        c.SetShowNeighbor(true);
+        f.Reset();
+        c.SetPalette(palette);
+        EXPECT_EQ(c.renders, 1);
+        c.SetPalette(palette);
+        EXPECT_EQ(c.renders, 1) << "the same palette draws nothing";
+
+        RecordingCanvas grid;
+        c.DrawGrid(grid);
+        EXPECT_EQ(grid.ops[0].color, *palette.ground);
+        const auto header = DrawOne(c, 0, 0);
+        EXPECT_EQ(header[0].color, *palette.header);
+        EXPECT_EQ(header[1].color, *palette.headerText);
+        const auto tuesday = DrawOne(c, 2, 2);  // with its two lines
+        ASSERT_EQ(tuesday.size(), 3u);
+        EXPECT_EQ(tuesday[0].color, *palette.line);
+        EXPECT_EQ(tuesday[2].color, clWhite) << "an ordinary day as ordinary text";
+        const auto selected = DrawOne(c, 0, 2);  // 1 January, a Sunday and holiday
+        ASSERT_EQ(selected.size(), 4u);
+        const CellColors cell = palette.Selected(clRed, *palette.ground);
+        EXPECT_EQ(selected[2].color, cell.fill);
+        EXPECT_EQ(selected[3].color, cell.text);
+        EXPECT_GE(ContrastRatio(cell.fill, cell.text), kDayTextContrast);
+        EXPECT_EQ(DrawOne(c, 1, 1).back().color, palette.NeighbourText(clBlack, *palette.ground, 192 / 255.0));
+    }
+
+    // Only high contrast letters the kinds: the records keep the face, so
+    // the canvas is asked for the marked font.
+    class FontCanvas : public RecordingCanvas {
+    public:
+        void CenteredText(const Rect&, std::string_view text, const FontDescription& font, Color, bool) override {
+            fonts.emplace_back(std::string(text), font);
+        }
+        std::vector<std::pair<std::string, FontDescription>> fonts;
+    };
+    Fixture f(2006, 1, 1);
+    f.calendar.SetHolidayList(DefaultHolidayLines());
+    f.calendar.SetClientSize(140, 112);
+    f.calendar.SetPalette(PaletteFor(contrast));
+    FontCanvas canvas;
+    f.calendar.DrawCell(canvas, 1, 2, f.calendar.CellRect(1, 2));  // 2 January, the substitute holiday
+    f.calendar.DrawCell(canvas, 6, 2, f.calendar.CellRect(6, 2));  // Saturday 7 January
+    f.calendar.DrawCell(canvas, 3, 2, f.calendar.CellRect(3, 2));  // Wednesday 4 January
+    ASSERT_EQ(canvas.fonts.size(), 3u);
+    EXPECT_TRUE(canvas.fonts[0].second.bold && canvas.fonts[0].second.underline);
+    EXPECT_TRUE(canvas.fonts[1].second.bold && !canvas.fonts[1].second.underline);
+    EXPECT_FALSE(canvas.fonts[2].second.bold || canvas.fonts[2].second.underline);
 }
 
 TEST(MonthPainting, RokuyoStripOnlyWhereTheOldCalendarIsKnown) {
@@ -525,8 +603,8 @@ TEST(MonthPainting, RokuyoStripOnlyWhereTheOldCalendarIsKnown) {
     auto selected = DrawOne(c, 0, 2);  // 1 January: the strip is filled too
     ASSERT_EQ(selected.size(), 4u);
     EXPECT_EQ(selected[2].kind, Drawn::Fill);
-    EXPECT_EQ(selected[2].color, clRed);
-    EXPECT_EQ(selected[3].color, clWindow);
+    EXPECT_EQ(selected[2].color, c.Palette().DayText(clRed, clWhite));
+    EXPECT_EQ(selected[3].color, clWhite) << "the ground, the window colour looked up";
 
     c.SetShowNeighbor(true);
     EXPECT_EQ(DrawOne(c, 1, 1)[1].color, clSilver);  // a neighbour's rokuyo is washed out too

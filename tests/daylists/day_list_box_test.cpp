@@ -194,7 +194,7 @@ TEST(DayListBox, TheDefaultHolidaysOfADateAreSelectedAndShown) {
     SelectLinesOfDate(list, 2006, 12, 23, kListRows);
     ASSERT_EQ(list.SelectedCount(), 1u);
     const int selected = static_cast<int>(std::find(list.selected.begin(), list.selected.end(), true) - list.selected.begin());
-    EXPECT_EQ(list.lines[selected], "2018,1,12,23,天皇誕生日");
+    EXPECT_EQ(list.lines[selected], "2006,0,12,23,天皇誕生日");
     EXPECT_TRUE(selected >= list.top && selected < list.top + kListRows) << "top " << list.top;
 
     SelectLinesOfDate(list, 2006, 7, 17, kListRows);  // the third Monday of July

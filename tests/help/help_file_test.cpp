@@ -200,5 +200,18 @@ TEST_F(HelpFile, ContentsAndIndexNameExistingPagesInCodePage932) {
     }
 }
 
+TEST_F(HelpFile, MenuItemsAreWrittenAsTheScreenShowsThem) {
+    ASSERT_TRUE(chm.Open()) << ZENKA_HELP_FILE;
+    // An access key's marker is not on screen: the menu shows "閉じる(X)",
+    // and "&amp;X" in a page would show the reader "&X".
+    const std::regex marker("(.{0,12}&(?:amp;)?[A-Za-z0-9]\\))");
+    for (const std::string& path : chm.Files()) {
+        if (!path.ends_with(".htm")) continue;
+        const std::string page = Cp932ToUtf8(*chm.Read(path));
+        for (const std::string& found : Matches(page, marker)) ADD_FAILURE() << path << " writes " << found;
+    }
+    EXPECT_NE(Cp932ToUtf8(*chm.Read("/tray.htm")).find("閉じる(X)"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace zenka

@@ -144,7 +144,7 @@ TEST(AboutLinks, TheMakersAddressesOrTheirStandIns) {
     EXPECT_EQ(WebLink("http://www.brindlex.example/", "C:\\Zenka\\"),
               (AboutLink{"http://www.brindlex.example/", "http://www.brindlex.example/", "Brindlexのホームページへ"}));
     EXPECT_EQ(WebLink("", "C:\\Program Files\\Zenka\\"),
-              (AboutLink{"C:\\Program Files\\Zenka\\", "C:\\Program Files\\Zenka\\", "Zenkaのフォルダーを開く"}));
+              (AboutLink{"Zenkaのフォルダーを開く", "C:\\Program Files\\Zenka\\", "C:\\Program Files\\Zenka\\"}));
 }
 
 }  // namespace

@@ -18,21 +18,21 @@ using std::chrono::milliseconds;
 
 constexpr char kUrl[] = "https://time.example.jp/";
 // 2026-03-01 12:00:00.250 UTC: the local second's phase matters as well.
-const LocalMoment kStart = LocalMoment(std::chrono::seconds(1'772'366'400)) + Micros(250'000);
-const SystemTime kBuiltOn = FromMilliseconds(int64_t{1'767'225'600} * 1000);  // 2026-01-01
+const LocalMoment kProbeStart = LocalMoment(std::chrono::seconds(1'772'366'400)) + Micros(250'000);
+const SystemTime kProbeBuiltOn = FromMilliseconds(int64_t{1'767'225'600} * 1000);  // 2026-01-01
 
 struct Probed {
     ServerMeasurement result;
     LocalMoment end;
 };
 
-Probed Probe(FakeTimeServer& server, LocalMoment start = kStart, Micros lateWake = Micros(0),
+Probed Probe(FakeTimeServer& server, LocalMoment start = kProbeStart, Micros lateWake = Micros(0),
              Micros timeLimit = std::chrono::seconds(20)) {
     FakeProbeClock clock(start);
     clock.lateWake = lateWake;
     FakeProbeConnection connection(server, clock);
     const ServerMeasurement result =
-        MeasureServer(kUrl, connection, clock, ProbePlan{start + timeLimit, kBuiltOn, 0x100, false});
+        MeasureServer(kUrl, connection, clock, ProbePlan{start + timeLimit, kProbeBuiltOn, 0x100, false});
     return {result, clock.Now()};
 }
 
@@ -57,7 +57,7 @@ TEST(ServerProbing, EveryPhaseAndRoundTripIsBoundWithinTenMillisecondsPlusHalfTh
                 server.out = Micros(static_cast<int64_t>(static_cast<double>(roundTrip.count()) * share));
                 server.back = roundTrip - server.out;
                 // The local second's phase at the start moves along too.
-                const Probed probed = Probe(server, kStart + Micros(static_cast<int64_t>(i) * 37'000));
+                const Probed probed = Probe(server, kProbeStart + Micros(static_cast<int64_t>(i) * 37'000));
                 const ServerMeasurement& m = probed.result;
                 const std::string what = "offset " + Ms(server.offset) + ", round trip " + Ms(roundTrip) +
                                          ", out " + Ms(server.out);
@@ -66,7 +66,7 @@ TEST(ServerProbing, EveryPhaseAndRoundTripIsBoundWithinTenMillisecondsPlusHalfTh
                 EXPECT_LE(m.bound, milliseconds(10) + roundTrip / 2) << what;
                 EXPECT_EQ(m.shortestRoundTrip, roundTrip) << what;
                 EXPECT_LE(m.answers, kMaxProbes) << what;
-                EXPECT_LE(probed.end - kStart, std::chrono::seconds(15)) << what;
+                EXPECT_LE(probed.end - kProbeStart, std::chrono::seconds(15)) << what;
             }
         }
     }
@@ -93,7 +93,7 @@ TEST(ServerProbing, ASlowFirstRequestJitterAndLateWakingsStillBoundTheOffset) {
             server.firstExtra = c.firstExtra;
             const int64_t size = c.jitterSize.count();
             if (size > 0) server.jitter = [size](int n) { return Micros((n * 7'919 + 13) % (size + 1)); };
-            const ServerMeasurement m = Probe(server, kStart, c.lateWake).result;
+            const ServerMeasurement m = Probe(server, kProbeStart, c.lateWake).result;
             ASSERT_TRUE(m.measured) << c.what;
             EXPECT_LE(std::chrono::abs(m.offset - server.offset), m.bound) << c.what << " at " << Ms(server.offset);
             EXPECT_LE(m.bound, milliseconds(10) + (milliseconds(21) + c.jitterSize) / 2)
@@ -119,7 +119,7 @@ TEST(ServerProbing, RequestsAreHeadUntilTheServerRefusesItWithFreshQueries) {
         EXPECT_EQ(m.answers, static_cast<int>(server.requests.size()) - (c.headStatus == 200 ? 0 : 1));
         EXPECT_EQ(server.requests[0].url, "https://time.example.jp/?_=100");
         EXPECT_EQ(server.requests[1].url, "https://time.example.jp/?_=101") << "each request a query of its own";
-        EXPECT_EQ(server.requests[0].deadline, kStart + std::chrono::seconds(20));
+        EXPECT_EQ(server.requests[0].deadline, kProbeStart + std::chrono::seconds(20));
     }
 }
 
@@ -147,7 +147,7 @@ TEST(ServerProbing, AFailingRequestEndsTheProbingAndAnUntrustworthyDateTheServer
         {"proxy wants credentials", HttpError::None, 0, 407, nullptr, sync_reason::kProxyRefused, 0},
         {"no Date", HttpError::None, 0, 200, dateFrom(0, {}), sync_reason::kNoDate, 0},
         {"year 1601", HttpError::None, 0, 200, dateFrom(0, {"Mon, 01 Jan 1601 00:00:00 GMT"}),
-         sync_reason::DateBeforeBuild(FromMilliseconds(-11'644'473'600'000LL), kBuiltOn), 0},
+         sync_reason::DateBeforeBuild(FromMilliseconds(-11'644'473'600'000LL), kProbeBuiltOn), 0},
         // After some answers: a failed request leaves them standing...
         {"a later time-out", HttpError::Timeout, 3, 200, nullptr, "", 3},
         {"a later closed connection", HttpError::CannotConnect, 1, 200, nullptr, "", 1},
@@ -185,22 +185,22 @@ TEST(ServerProbing, AFailingRequestEndsTheProbingAndAnUntrustworthyDateTheServer
 TEST(ServerProbing, TheDeadlineAndACancelledWaitEndTheProbing) {
     FakeTimeServer slow;
     slow.out = std::chrono::seconds(3);
-    const Probed timedOut = Probe(slow, kStart, Micros(0), std::chrono::seconds(2));
+    const Probed timedOut = Probe(slow, kProbeStart, Micros(0), std::chrono::seconds(2));
     EXPECT_EQ(timedOut.result.reason, sync_reason::kTimeout);
-    EXPECT_EQ(timedOut.end, kStart + std::chrono::seconds(2)) << "the request ends at the deadline";
+    EXPECT_EQ(timedOut.end, kProbeStart + std::chrono::seconds(2)) << "the request ends at the deadline";
 
     FakeTimeServer server;
     const int unhurried = Probe(server).result.answers;
-    const Probed hurried = Probe(server, kStart, Micros(0), std::chrono::milliseconds(1500));
+    const Probed hurried = Probe(server, kProbeStart, Micros(0), std::chrono::milliseconds(1500));
     EXPECT_TRUE(hurried.result.measured) << "what came before the deadline stands";
-    EXPECT_LE(hurried.end, kStart + std::chrono::milliseconds(1500));
+    EXPECT_LE(hurried.end, kProbeStart + std::chrono::milliseconds(1500));
     EXPECT_LT(hurried.result.answers, unhurried);
 
-    FakeProbeClock clock(kStart);
+    FakeProbeClock clock(kProbeStart);
     clock.cancelled = true;
     FakeProbeConnection connection(server, clock);
     const ServerMeasurement cancelled =
-        MeasureServer(kUrl, connection, clock, ProbePlan{kStart + std::chrono::seconds(20), kBuiltOn, 0, false});
+        MeasureServer(kUrl, connection, clock, ProbePlan{kProbeStart + std::chrono::seconds(20), kProbeBuiltOn, 0, false});
     EXPECT_FALSE(cancelled.measured);
     EXPECT_EQ(cancelled.reason, sync_reason::kCancelled);
 }

@@ -129,7 +129,7 @@ TEST(DateTrayIcons, ALeftPressOnAnyIconShowsTheCalendar) {
     AppendMenuW(trayMenu, MF_STRING, 1, L"閉じる(&X)");
     DateTrayIcons icons(nullptr, trayMenu, nullptr);
     int shown = 0;
-    icons.OnShowCalendar = [&] { ++shown; };
+    icons.OnShowCalendar = [&](TTrayIcon&) { ++shown; };
     for (TTrayIcon* icon : {&icons.TaskTray1, &icons.TaskTray2, &icons.TaskTray3}) {
         SendMessageW(TTrayIcon::CallbackWindow(), kTrayCallbackMessage, static_cast<WPARAM>(icon->Identifier()),
                      WM_LBUTTONDOWN);

@@ -267,7 +267,8 @@ TEST_F(MainWindow, TheAboutBoxShowsTheVersionAndOpensTheLinks) {
     Menu(cmdPopAbout);
     const std::string folder = ExecutableDirectory();
     EXPECT_EQ(texts, (std::vector<std::string>{"Zenka 2006", "Version 6.7", "Copyright (C) Brindlex", "新しいメールを作成",
-                                               folder, "バージョン情報"}));
+                                               "Zenkaのフォルダーを開く", "バージョン情報"}))
+        << "the web link says what it does, not a local path";
     EXPECT_EQ(owner, Hwnd()) << "modal over the main window";
     EXPECT_TRUE(hasIcon);
     EXPECT_TRUE(clipped.empty()) << ::testing::PrintToString(clipped);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cwchar>
+#include <functional>
 #include <memory>
 #include <set>
 #include <stdexcept>
@@ -131,7 +132,7 @@ TEST_F(MainWindow, CalendarOnlyStartShowsTheCalendarOnToday) {
     EXPECT_FALSE(window->Layered());
 
     EXPECT_EQ(Caption(), "平成18年1月");
-    EXPECT_EQ(window->Hint(), "先勝 元旦");
+    EXPECT_EQ(window->Hint(), "先勝 元日");
     EXPECT_EQ(Selected(), "2006-1-1");
     EXPECT_EQ(window->ResolutionTagInUse(),
               std::to_string(GetSystemMetrics(SM_CXSCREEN)) + "\u00D7" + std::to_string(GetSystemMetrics(SM_CYSCREEN)));
@@ -282,7 +283,7 @@ TEST_F(MainWindow, ViewTogglesChangeTheCalendarAndTheirSettingsAreSavedAtClose) 
     // The day rules are back, and so is the hint with rokuyo switched off.
     SetSetting("Form", "Rokuyo", "0");
     Start();
-    EXPECT_EQ(window->Hint(), "元旦");
+    EXPECT_EQ(window->Hint(), "元日");
     window->koyomi1.SetDate(2006, 1, 3);
     EXPECT_EQ(window->Hint(), "") << "no rokuyo and no names: no tooltip";
 }
@@ -438,6 +439,138 @@ TEST_F(MainWindow, ShowingClampsTheStoredPositionAndADisplayChangeSwitchesPositi
     EXPECT_EQ(Setting("Pos" + tag, "Left"), "40");
 }
 
+ScreenLayout Monitors(std::vector<MonitorArea> monitors) {
+    ScreenLayout layout;
+    layout.monitors = std::move(monitors);
+    return layout;
+}
+
+TEST_F(MainWindow, TheFirstShowOpensBesideTheTaskbarInsideTheWorkArea) {
+    const std::string tag = std::to_string(GetSystemMetrics(SM_CXSCREEN)) + "\u00D7" +
+                            std::to_string(GetSystemMetrics(SM_CYSCREEN));
+    // The screens as this system tells them: a corner of the primary
+    // monitor's work area.
+    StartCalendarOnly();
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    GetMonitorInfoW(MonitorFromWindow(Hwnd(), MONITOR_DEFAULTTOPRIMARY), &info);
+    RECT rect;
+    GetWindowRect(Hwnd(), &rect);
+    const RECT work = info.rcWork;
+    EXPECT_TRUE(rect.left >= work.left && rect.top >= work.top && rect.right <= work.right &&
+                rect.bottom <= work.bottom);
+    EXPECT_TRUE((rect.left == work.left || rect.right == work.right) &&
+                (rect.top == work.top || rect.bottom == work.bottom))
+        << rect.left << "," << rect.top << " in " << work.left << "," << work.top << "," << work.right << ","
+        << work.bottom;
+    SendMessageW(Hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(Setting("Pos" + tag, "Left"), std::to_string(rect.left))
+        << "a show gives the window its position, which the exit keeps";
+
+    // The taskbar on each edge, as the placement is told it.
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    const Rect screen{0, 0, 1024, 768};
+    const struct {
+        const char* edge;
+        Rect work;
+        POINT expected;
+    } cases[] = {
+        {"bottom", {0, 0, 1024, 738}, {1024 - width, 738 - height}},
+        {"top", {0, 30, 1024, 768}, {1024 - width, 30}},
+        {"left", {60, 0, 1024, 768}, {60, 768 - height}},
+        {"right", {0, 0, 964, 768}, {964 - width, 768 - height}},
+    };
+    for (const auto& c : cases) {
+        ClearSettings();
+        moreServices = [&](MainWindowServices& services) {
+            services.screens = [&](const std::optional<RECT>&) { return Monitors({{screen, c.work}}); };
+        };
+        StartCalendarOnly();
+        GetWindowRect(Hwnd(), &rect);
+        EXPECT_EQ(rect.left, c.expected.x) << c.edge;
+        EXPECT_EQ(rect.top, c.expected.y) << c.edge;
+    }
+
+    // Once moved, the stored position rules, on a monitor left of the
+    // primary one too; a position under a taskbar at the top is clamped
+    // below it.
+    const Rect left{-1280, 0, 0, 1024};
+    moreServices = [&](MainWindowServices& services) {
+        services.screens = [&](const std::optional<RECT>&) {
+            return Monitors({{screen, {0, 30, 1024, 768}}, {left, left}});
+        };
+    };
+    SetSetting("Pos" + tag, "Left", "-600");
+    SetSetting("Pos" + tag, "Top", "300");
+    StartCalendarOnly();
+    GetWindowRect(Hwnd(), &rect);
+    EXPECT_EQ(rect.left, -600);
+    EXPECT_EQ(rect.top, 300);
+    SetSetting("Pos" + tag, "Left", "100");
+    SetSetting("Pos" + tag, "Top", "0");
+    StartCalendarOnly();
+    GetWindowRect(Hwnd(), &rect);
+    EXPECT_EQ(rect.left, 100);
+    EXPECT_EQ(rect.top, 30);
+
+    // A run that never showed the calendar saves no position, so that the
+    // next start's first show still opens beside the taskbar.
+    ClearSettings();
+    Start();
+    SendMessageW(Hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(Setting("Pos" + tag, "Left"), std::nullopt);
+    EXPECT_NE(Setting("Form", "Style"), std::nullopt) << "the other settings are saved";
+}
+
+TEST_F(MainWindow, TheTooltipOnViewFollowsEveryChangeOfTheDate) {
+    SetSetting("Form", "Rokuyo", "1");
+    StartCalendarOnly();
+    HWND tip = window->Tooltip();
+    ASSERT_NE(tip, nullptr);
+    // The pointer rests on the calendar until its tip shows.
+    RECT calendar;
+    GetWindowRect(window->koyomi1.Handle(), &calendar);
+    SetForegroundWindow(Hwnd());
+    SetCursorPos((calendar.left + calendar.right) / 2, (calendar.top + calendar.bottom) / 2);
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dwFlags = MOUSEEVENTF_MOVE;
+    move.mi.dx = 1;
+    SendInput(1, &move, sizeof(move));
+    const auto shown = [&] {
+        const ULONGLONG end = GetTickCount64() + 3000;
+        while (GetTickCount64() < end && !IsWindowVisible(tip)) PumpMessages(20);
+        return IsWindowVisible(tip) != FALSE;
+    };
+    ASSERT_TRUE(shown()) << "the tooltip did not show";
+    EXPECT_EQ(WindowText(tip), window->Hint());
+    EXPECT_EQ(window->Hint(), "先勝 元日");
+
+    const struct {
+        const char* what;
+        std::function<void()> change;
+    } changes[] = {
+        {"N", [&] { Key('N'); }},
+        {"right arrow", [&] { Key(VK_RIGHT); }},
+        {"M", [&] { Key('M'); }},
+        {"down arrow", [&] { Key(VK_DOWN); }},
+        {"T", [&] { Key('T'); }},
+        {"B", [&] { Key('B'); }},
+        {"middle double click", [&] { SendMessageW(Hwnd(), WM_MBUTTONDBLCLK, 0, MAKELPARAM(5, 5)); }},
+    };
+    std::string before = window->Hint();
+    for (const auto& c : changes) {
+        c.change();
+        PumpMessages(50);
+        if (!IsWindowVisible(tip)) ASSERT_TRUE(shown()) << c.what;
+        EXPECT_NE(window->Hint(), before) << c.what << ": a change the tip can show";
+        EXPECT_EQ(WindowText(tip), window->Hint()) << c.what;
+        before = window->Hint();
+    }
+    EXPECT_TRUE(errors.empty());
+}
+
 TEST_F(MainWindow, AutoCloseHidesTheCalendarExceptInCalendarOnlyMode) {
     SetSetting("AutoClose", "OnOff", "1");
     SetSetting("AutoClose", "Interval", "300");
@@ -481,7 +614,7 @@ TEST_F(MainWindow, AListLineThatCannotBeReadIsToldOnceWhicheverPartMeetsIt) {
     StartCalendarOnly();
     EXPECT_EQ(errors, (std::vector<std::string>{"予定日リストの 1 行目 \"1,x,壊れた行\": 'x' は有効な整数ではありません\r\n"
                                                 "この行は該当しない行として扱います。"}));
-    EXPECT_EQ(window->Hint(), "先勝 初詣,元旦") << "the other lines still count";
+    EXPECT_EQ(window->Hint(), "先勝 初詣,元日") << "the other lines still count";
     for (MainWindowControl button : {idPanelButton3, idPanelButton2, idPanelButton4, idPanelButton1}) Click(button);
     EXPECT_EQ(Selected(), "2006-1-1");
     EXPECT_EQ(errors.size(), 1u) << "the grid, the hint and the tick tell it once between them";

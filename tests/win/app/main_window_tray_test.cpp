@@ -100,7 +100,7 @@ TEST_F(MainWindowTray, TheTickDrawsTheTooltipsAndFollowsTheDateAndTheEraToggle) 
     SetSetting("Icon", "Tsuki", "1");
     SetSetting("Icon", "Youbi", "1");
     Start();
-    const std::string newYear = "平成18年(2006年)1月1日(日)先勝 元旦";
+    const std::string newYear = "平成18年(2006年)1月1日(日)先勝 元日";
     EXPECT_EQ(Icons().TaskTray1.TipHelp(), newYear);
     EXPECT_EQ(Icons().TaskTray2.TipHelp(), newYear);
     EXPECT_EQ(Icons().TaskTray3.TipHelp(), newYear);
@@ -110,7 +110,7 @@ TEST_F(MainWindowTray, TheTickDrawsTheTooltipsAndFollowsTheDateAndTheEraToggle) 
     Menu(cmdPopWareki);
     EXPECT_EQ(Icons().TaskTray2.TipHelp(), newYear);
     Tick();
-    EXPECT_EQ(Icons().TaskTray2.TipHelp(), "2006年(平成18年)1月1日(日)先勝 元旦");
+    EXPECT_EQ(Icons().TaskTray2.TipHelp(), "2006年(平成18年)1月1日(日)先勝 元日");
 
     // A new day: the tooltips change and the calendar selects today.
     window->koyomi1.SetDate(2006, 3, 3);
@@ -118,6 +118,35 @@ TEST_F(MainWindowTray, TheTickDrawsTheTooltipsAndFollowsTheDateAndTheEraToggle) 
     Tick();
     EXPECT_EQ(Icons().TaskTray2.TipHelp(), "2006年(平成18年)1月2日(月)友引 振替休日");
     EXPECT_EQ(Selected(), "2006-1-2");
+    EXPECT_TRUE(errors.empty());
+}
+
+// The calendar's caption and both tooltips name the era in force on the day
+// itself, on the last day of an era and the first of the next.
+TEST_F(MainWindowTray, AtAChangeOfEraTheCaptionAndBothTooltipsTakeTheEraOfTheDay) {
+    struct Case {
+        int32_t year;
+        uint8_t month, day;
+        const char* caption;
+        const char* hint;
+        const char* tip;
+    };
+    const Case cases[] = {
+        {1989, 1, 7, "昭和64年1月", "仏滅", "昭和64年(1989年)1月7日(土)仏滅"},
+        {1989, 1, 8, "平成元年1月", "赤口", "平成元年(1989年)1月8日(日)赤口"},
+        {2019, 4, 30, "平成31年4月", "仏滅 国民の休日", "平成31年(2019年)4月30日(火)仏滅 国民の休日"},
+        {2019, 5, 1, "令和元年5月", "大安 即位の日", "令和元年(2019年)5月1日(水)大安 即位の日"},
+    };
+    clock.Set(1989, 1, 6);
+    Start();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.year << "-" << int{c.month} << "-" << int{c.day});
+        clock.Set(c.year, c.month, c.day);
+        Tick();
+        EXPECT_EQ(Caption(), c.caption);
+        EXPECT_EQ(window->Hint(), c.hint);
+        EXPECT_EQ(Icons().TaskTray2.TipHelp(), c.tip);
+    }
     EXPECT_TRUE(errors.empty());
 }
 
@@ -140,6 +169,71 @@ TEST_F(MainWindowTray, ALeftPressShowsTheCalendarAndClosingOnlyHidesItWhileTheDa
     PumpMessages(50);
     EXPECT_EQ(destroyed, 1);
     EXPECT_FALSE(Icons().TaskTray2.Added());
+}
+
+// Presses one key as the keyboard does, once the menu loop runs, and ends
+// the menu from a later timer if the key did not; says whether it had to.
+class KeyIntoMenu {
+public:
+    explicit KeyIntoMenu(WORD key) {
+        current_ = this;
+        key_ = key;
+        press_ = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
+            KillTimer(nullptr, id);
+            INPUT inputs[2] = {};
+            for (INPUT& in : inputs) {
+                in.type = INPUT_KEYBOARD;
+                in.ki.wVk = current_->key_;
+            }
+            inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+            SendInput(2, inputs, sizeof(INPUT));
+        });
+        rescue_ = SetTimer(nullptr, 0, 2500, [](HWND, UINT, UINT_PTR id, DWORD) {
+            KillTimer(nullptr, id);
+            current_->ended_ = true;
+            EndMenu();
+        });
+    }
+    ~KeyIntoMenu() {
+        KillTimer(nullptr, press_);
+        KillTimer(nullptr, rescue_);
+        current_ = nullptr;
+    }
+    KeyIntoMenu(const KeyIntoMenu&) = delete;
+    KeyIntoMenu& operator=(const KeyIntoMenu&) = delete;
+    bool MenuHadToBeEnded() const { return ended_; }
+
+private:
+    static inline KeyIntoMenu* current_ = nullptr;
+    WORD key_ = 0;
+    UINT_PTR press_ = 0;
+    UINT_PTR rescue_ = 0;
+    bool ended_ = false;
+};
+
+TEST_F(MainWindowTray, TheTrayMenuTakesTheKeyboardAfterTheCalendarWasShownAndHidden) {
+    Start();
+    ASSERT_TRUE(Icons().TaskTray2.Added());
+    for (int round = 0; round < 2; ++round) {
+        PressIcon(DayId(), WM_LBUTTONDOWN);
+        ASSERT_TRUE(Visible());
+        Click(idPanelButton7);
+        ASSERT_FALSE(Visible());
+        PumpMessages(100);
+        KeyIntoMenu escape(VK_ESCAPE);
+        PressIcon(DayId(), WM_RBUTTONDOWN);
+        EXPECT_FALSE(escape.MenuHadToBeEnded()) << "Esc did not close the menu, round " << round;
+        PumpMessages(100);
+    }
+    // An access key: "閉じる(&X)" ends the program.
+    PressIcon(DayId(), WM_LBUTTONDOWN);
+    Click(idPanelButton7);
+    PumpMessages(100);
+    KeyIntoMenu exit('X');
+    PressIcon(DayId(), WM_RBUTTONDOWN);
+    EXPECT_FALSE(exit.MenuHadToBeEnded()) << "X did not choose its item";
+    PumpMessages(100);
+    EXPECT_EQ(destroyed, 1);
 }
 
 }  // namespace

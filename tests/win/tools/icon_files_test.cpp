@@ -9,18 +9,31 @@
 
 #include "tests/win/support/dib32.h"
 #include "tests/win/support/icon_folder.h"
+#include "tools/icongen/icon_set.h"
 
 namespace zenka {
 namespace {
 
 struct ColourFolder {
-    const wchar_t* name;
-    uint32_t rgb;  // as a 32-bit DIB keeps a pixel: 0x00RRGGBB
+    std::wstring path;  // below the Icon folder, with its trailing backslash
+    uint32_t rgb;       // the ink, as a 32-bit DIB keeps a pixel: 0x00RRGGBB
 };
 
-constexpr ColourFolder kFolders[] = {
-    {L"Black", 0x000000}, {L"Red", 0xFF0000}, {L"Green", 0x00FF00}, {L"Blue", 0x0000FF}, {L"Pink", 0xFF00FF},
-};
+// Both sets' folders: Black\ .. Pink\ and Dark\Black\ .. Dark\Pink\.
+std::vector<ColourFolder> Folders() {
+    std::vector<ColourFolder> folders;
+    for (const icongen::IconSet& set : icongen::IconSets()) {
+        for (const icongen::IconFolder& folder : icongen::IconFolders()) {
+            std::wstring path;
+            for (const char* c = set.folder; *c; ++c) path += static_cast<wchar_t>(*c);
+            if (!path.empty()) path += L'\\';
+            for (const char* c = folder.name; *c; ++c) path += static_cast<wchar_t>(*c);
+            const icongen::Rgb ink = icongen::InkColour(folder.colour, set);
+            folders.push_back({path + L'\\', (uint32_t{ink.r} << 16) | (uint32_t{ink.g} << 8) | ink.b});
+        }
+    }
+    return folders;
+}
 
 std::vector<std::wstring> FileNames() {
     std::vector<std::wstring> names;
@@ -67,9 +80,9 @@ private:
 
 TEST(IconFiles, EveryFileLoadsAtTrayAndDoubleSize) {
     const std::wstring root = IconFolder();
-    for (const ColourFolder& folder : kFolders) {
+    for (const ColourFolder& folder : Folders()) {
         for (const std::wstring& name : FileNames()) {
-            const std::wstring path = root + folder.name + L"\\" + name;
+            const std::wstring path = root + folder.path + name;
             for (int size : {16, 32}) {
                 HICON icon = LoadIconFile(path, size);
                 ASSERT_NE(icon, nullptr) << "cannot load " << std::string(path.begin(), path.end()) << " at " << size;
@@ -93,9 +106,9 @@ TEST(IconFiles, EveryFileLoadsAtTrayAndDoubleSize) {
 // transparent. Partly covered edge and halo pixels differ between the two.
 TEST(IconFiles, DrawnIconsShowTheFolderColourOnATransparentGround) {
     const std::wstring root = IconFolder();
-    for (const ColourFolder& folder : kFolders) {
+    for (const ColourFolder& folder : Folders()) {
         for (const std::wstring& name : FileNames()) {
-            const std::wstring path = root + folder.name + L"\\" + name;
+            const std::wstring path = root + folder.path + name;
             for (int size : {16, 32}) {
                 SCOPED_TRACE(std::string(path.begin(), path.end()) + " at " + std::to_string(size));
                 HICON icon = LoadIconFile(path, size);

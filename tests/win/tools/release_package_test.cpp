@@ -126,12 +126,16 @@ TEST(ReleasePackage, ZenkaRunsFromTheUnpackedFolderWithItsIconsAndHelpBesideIt) 
     for (const wchar_t* file : {L"zenka.exe", L"Zenka.chm", L"readme.txt"}) {
         EXPECT_TRUE(FileExists(folder + file)) << Narrow(file);
     }
+    // Both sets: for a light taskbar and, under Dark, for a dark one.
     int icons = 0;
-    for (const wchar_t* colour : {L"Black", L"Red", L"Green", L"Blue", L"Pink"}) {
-        for (int n = 1; n <= 31; ++n) icons += FileExists(folder + L"Icon\\" + colour + L"\\" + std::to_wstring(n) + L".ico");
-        for (int w = 1; w <= 7; ++w) icons += FileExists(folder + L"Icon\\" + colour + L"\\w" + std::to_wstring(w) + L".ico");
+    for (const wchar_t* set : {L"Icon\\", L"Icon\\Dark\\"}) {
+        for (const wchar_t* colour : {L"Black", L"Red", L"Green", L"Blue", L"Pink"}) {
+            const std::wstring dir = folder + set + colour + L"\\";
+            for (int n = 1; n <= 31; ++n) icons += FileExists(dir + std::to_wstring(n) + L".ico");
+            for (int w = 1; w <= 7; ++w) icons += FileExists(dir + L"w" + std::to_wstring(w) + L".ico");
+        }
     }
-    EXPECT_EQ(icons, 5 * 38);
+    EXPECT_EQ(icons, 2 * 5 * 38);
 
     testing::ClearSettings();
     // Started from elsewhere: the program finds its files by its own place,
