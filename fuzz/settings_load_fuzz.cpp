@@ -1,6 +1,6 @@
 // Loading every setting and list from a key store of any contents, through
 // the settings table: what was loaded, saved into a new store, loads again
-// the same.
+// the same, a window position not kept aside.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -45,6 +45,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     zenka::DayLists againLists;
     told = 0;
     LoadEverything(saved, again, againLists, told);
+    // A position of which only one value was stored is not the window's
+    // own (posKept): it is not saved, and none loads again.
+    if (!settings.posKept) again.pos = settings.pos;
     FUZZ_CHECK(again == settings);
     FUZZ_CHECK(againLists == lists);
     FUZZ_CHECK(told == 0);
