@@ -1,7 +1,7 @@
 // Zenka's entry point: one instance per session, the hidden main window
 // (its creation is the start-up), and the message loop until it closes.
-// The one command-line option, the clock-setting mode, runs instead of all
-// that.
+// The two command-line modes, setting the clock and measuring it, run
+// instead of all that.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "app/main_window_win.h"
+#include "app/measure_clock_mode_win.h"
 #include "app/single_instance_win.h"
 #include "common/clock_win.h"
 #include "common/executable_path_win.h"
 #include "common/utf16_win.h"
 #include "timesync/clock_setter_win.h"
 #include "timesync/clock_setting_command.h"
+#include "timesync/measure_clock_command.h"
 #include "timesync/ras_connections_win.h"
 #include "timesync/win_http_client_win.h"
 
@@ -39,6 +41,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // and before the single-instance check, since Zenka is running.
     const std::vector<std::string> arguments = CommandLineArguments();
     if (IsClockSettingCommand(arguments)) return RunClockSettingMode(arguments);
+    // Measuring the clock without setting it, from a console: as little.
+    if (IsMeasureClockCommand(arguments)) return RunMeasureClockMode(arguments);
 
     WheelRollMessage();
     HANDLE mutex = ClaimSingleInstance();

@@ -153,9 +153,16 @@ bool TfrmZenka::Create(HWND applicationWindow) {
         // start-up's own tick must find them set, not ring it again.
         tray_->tick.ClearAlarmAndChimeFlags();
         SyncPlatform platform = services_.sync ? *services_.sync : offlineSync_.Platform();
-        if (!platform.pause) platform.pause = [](uint32_t milliseconds) { Sleep(milliseconds); };
+        if (!platform.pause) {
+            platform.pause = [this](uint32_t milliseconds, std::function<void()> then) {
+                afterSyncResult_ = std::move(then);
+                tmrSyncResult_.Start(milliseconds);
+            };
+        }
+        if (services_.sync) syncWorker_ = std::make_unique<WorkerClockMeasurer>(hwnd_, kSyncMeasuredMessage);
+        ClockMeasurer& measurer = syncWorker_ ? *syncWorker_ : offlineSync_.Measurer();
         TimeSyncHost& host = *this;
-        timeSync_ = std::make_unique<TTimeSync>(settings_.sync, *services_.clock, tray_->sound, host, platform);
+        timeSync_ = std::make_unique<TTimeSync>(settings_.sync, *services_.clock, tray_->sound, host, platform, measurer);
         tray_->timeSync.start = [this] { timeSync_->StartTimeSync(SyncTrigger::Daily); };
         SetUpCalendar();
         theme_.emplace(services_.theme ? *services_.theme : systemTheme_);
@@ -312,6 +319,8 @@ void TfrmZenka::SetOpacity(uint8_t alpha) {
 
 // Saves everything whenever the window is asked to close; never refuses.
 void TfrmZenka::FormCloseQuery() {
+    // A measurement that runs ends now, so that the program closes promptly.
+    if (timeSync_) timeSync_->CancelTimeSync();
     if (!settingsLoaded_) {
         if (tray_) tray_->sound.Close();
         return;
@@ -339,7 +348,9 @@ void TfrmZenka::FormDestroy() {
     ownHelp_.reset();
     if (tooltip_) DestroyWindow(tooltip_);
     tooltip_ = nullptr;
-    for (UINT_PTR id : {idTimer1, idTimer2, idTmrClose, idTmrDelete, idTmrOki}) KillTimer(hwnd_, id);
+    for (UINT_PTR id : {idTimer1, idTimer2, idTmrClose, idTmrDelete, idTmrOki, idTmrSyncResult}) KillTimer(hwnd_, id);
+    afterSyncResult_ = nullptr;
+    if (timeSync_) timeSync_->CancelTimeSync();
     if (user32_) FreeLibrary(user32_);
     user32_ = nullptr;
     setLayeredWindowAttributes_ = nullptr;
@@ -443,6 +454,12 @@ LRESULT TfrmZenka::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case kBringPagesDlgForwardMessage:
             BringPagesDlgForward();
+            return 0;
+        case kSyncMeasuredMessage:
+            if (syncWorker_) syncWorker_->Deliver();
+            return 0;
+        case kTabMeasuredMessage:
+            if (tabWorker_) tabWorker_->Deliver();
             return 0;
         case WM_HELP:
             // The calendar window's topic; the system's own help stays away.
@@ -550,6 +567,10 @@ void TfrmZenka::Timer(UINT_PTR id) {
         case idTmrClose: showing_.tmrCloseTimer(); break;
         case idTmrDelete: tmrDeleteTimer(); break;
         case idTmrOki: tmrOkiTimer(); break;
+        case idTmrSyncResult:
+            tmrSyncResult_.Stop();
+            if (afterSyncResult_) std::exchange(afterSyncResult_, nullptr)();
+            break;
         default: KillTimer(hwnd_, id); break;
     }
 }
@@ -613,6 +634,24 @@ void TfrmZenka::I1Click() { tray_->placement.I1Click(); }
 // ---- clock synchronisation ----
 
 void TfrmZenka::ApplySyncSchedule() { syncSchedule_.ApplySyncSchedule(settings_.sync); }
+
+void TfrmZenka::MeasureClockFor(const AppSettings::Sync& sync,
+                                std::function<void(const ClockMeasurement&)> done) {
+    const std::optional<ClockMeasureRequest> request = SyncMeasureRequest(sync);
+    if (!request) {
+        ClockMeasurement refused;
+        refused.combined.reason = sync_reason::kProxyText;
+        done(refused);
+        return;
+    }
+    if (services_.sync && !tabWorker_) tabWorker_ = std::make_unique<WorkerClockMeasurer>(hwnd_, kTabMeasuredMessage);
+    ClockMeasurer& measurer = tabWorker_ ? *tabWorker_ : offlineSync_.Measurer();
+    measurer.Measure(*request, [done = std::move(done)](const ClockMeasurement& measurement) { done(measurement); });
+}
+
+void TfrmZenka::CancelClockMeasurement() {
+    if (tabWorker_) tabWorker_->Cancel();
+}
 
 std::optional<SyncReport> TfrmZenka::LastSyncReport() const {
     return timeSync_ ? timeSync_->LastReport() : std::nullopt;

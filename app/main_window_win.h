@@ -39,6 +39,7 @@
 #include "timesync/sync_report.h"
 #include "timesync/sync_schedule.h"
 #include "timesync/time_sync.h"
+#include "timesync/worker_clock_measurer_win.h"
 
 namespace zenka {
 
@@ -49,6 +50,7 @@ enum MainWindowTimer : UINT_PTR {
     idTmrClose,    // auto-close
     idTmrDelete,   // delayed emptying of the temporary folder
     idTmrOki,      // interval clock synchronisation
+    idTmrSyncResult,  // the second a synchronisation's result shows
 };
 
 // Posted by the start-up to show the first start's notice about the tray
@@ -58,6 +60,10 @@ constexpr UINT kShowTaskbarNoticeMessage = WM_APP + 1;
 // to bring the dialog forward after a settings command.
 constexpr UINT kReleasePagesDlgMessage = WM_APP + 10;
 constexpr UINT kBringPagesDlgForwardMessage = WM_APP + 11;
+// Posted by a clock measurement's thread when it has ended.
+constexpr UINT kSyncMeasuredMessage = WM_APP + 12;
+// The same, for the sync tab's measurement.
+constexpr UINT kTabMeasuredMessage = WM_APP + 13;
 
 // "MSWHEEL_ROLLMSG", which older mouse drivers send instead of
 // WM_MOUSEWHEEL; registered on first use.
@@ -87,10 +93,11 @@ struct MainWindowServices {
     // Where the Icon folder and the help file lie, with a trailing
     // backslash; empty: the executable's folder.
     std::string appDir;
-    // What a clock synchronisation reaches the server and the clock with;
-    // must outlive the window. Without it no attempt reaches either, so
-    // only zenka.exe itself passes the real services. A missing pause is a
-    // Sleep.
+    // What a clock synchronisation reaches the clock with; must outlive
+    // the window. Without it no attempt reaches a server or the clock, so
+    // only zenka.exe itself passes the real services; with it the servers
+    // are measured on a thread of their own. A missing pause is a timer of
+    // the window.
     std::optional<SyncPlatform> sync;
     // Null: HTML Help with the help file beside the executable. Must
     // outlive the window.
@@ -135,6 +142,9 @@ public:
     bool PreTranslateMessage(MSG& msg);
     // What the last synchronisation attempt found; nothing before the first.
     std::optional<SyncReport> LastSyncReport() const override;
+    // The sync tab's measurement, beside any attempt's.
+    void MeasureClockFor(const AppSettings::Sync& sync, std::function<void(const ClockMeasurement&)> done) override;
+    void CancelClockMeasurement() override;
     // tmrOki by the settings: on exactly when Teiki is on and Oneday off,
     // every Oki minutes; unchanged, it keeps counting.
     void ApplySyncSchedule() override;
@@ -357,6 +367,10 @@ private:
     // Made on first use; its window may be gone while the object stays.
     std::unique_ptr<TfrmMemo> memo_;
     OfflineSync offlineSync_;
+    std::unique_ptr<WorkerClockMeasurer> syncWorker_;  // with the real services
+    std::unique_ptr<WorkerClockMeasurer> tabWorker_;   // the same, for the sync tab
+    WindowTimer tmrSyncResult_{hwnd_, idTmrSyncResult};
+    std::function<void()> afterSyncResult_;  // when the result's second is over
     // Made with the tray, whose icons and sound it uses.
     std::unique_ptr<TTimeSync> timeSync_;
     std::unique_ptr<HelpService> ownHelp_;  // when the services bring none

@@ -103,6 +103,13 @@ void LoadAllSettings(SettingsStore& store, std::string_view resolutionTag, AppSe
                      const ShowMessage& show) {
     ReadRowsAt(store, resolutionTag, settings, ReadAt::kStart);
     ReadRowsAt(store, resolutionTag, settings, ReadAt::kStartLast);
+    // Settings that name a server of their own (those from before the list
+    // of servers among them) ask the servers stored and no default others.
+    if (store.Keys().ReadText("Sync", "Server")) {
+        for (size_t i = 0; i < settings.sync.moreServers.size(); ++i) {
+            if (!store.Keys().ReadText("Sync", "Server" + std::to_string(i + 2))) settings.sync.moreServers[i].clear();
+        }
+    }
     settings.posKept = LoadWindowPosition(store, resolutionTag).has_value();
     lists = LoadDayLists(store.Keys(), show);
 }

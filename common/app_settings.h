@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -16,6 +17,12 @@ namespace zenka {
 // registry value Sync/Server): a large site's home page that answers at
 // once, without a redirect, over https.
 inline constexpr const char* kDefaultTimeServer = "https://www.google.co.jp/";
+// The others a first start measures the clock against too (Sync/Server2
+// and Sync/Server3), of the same kind, so that one wrong clock is outvoted.
+inline constexpr const char* kDefaultTimeServer2 = "https://www.cloudflare.com/";
+inline constexpr const char* kDefaultTimeServer3 = "https://www.apple.com/";
+// Sync/Server and the four after it.
+inline constexpr size_t kMaxTimeServers = 5;
 
 // The calendar window's position, kept per display resolution.
 struct WindowPosition {
@@ -114,6 +121,8 @@ struct AppSettings {
         int32_t adjustment = 0;  // tenths of a second
         std::string server = kDefaultTimeServer;
         bool start = false;
+        // Sync/Server2 .. Sync/Server5; empty ones are not asked.
+        std::array<std::string, kMaxTimeServers - 1> moreServers = {kDefaultTimeServer2, kDefaultTimeServer3, "", ""};
         bool operator==(const Sync&) const = default;
     } sync;
 

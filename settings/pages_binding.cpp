@@ -5,6 +5,7 @@
 #include "settings/color_choice.h"
 #include "settings/settings_ids.h"
 #include "settings/spin_ranges.h"
+#include "timesync/time_servers.h"
 
 namespace zenka {
 namespace {
@@ -95,6 +96,14 @@ const Bound<int32_t> kTransparency{
         if (v.transparencyAllowed) v.settings.form.layer = kOpaque - std::clamp(transparency, 0, kOpaque);
     }};
 
+// The servers one URL a line: Sync/Server and the four after it.
+const ControlBinding kServerList{kTabSync, IDC_SYNC_SERVERS, BoundKind::Text,
+                                 Bound<std::string>{nullptr,
+                                                    [](const PagesValues& v) { return ServerListText(v.settings.sync); },
+                                                    [](PagesValues& v, const std::string& text) {
+                                                        StoreServerListText(v.settings.sync, text);
+                                                    }}};
+
 const ControlBinding kBindings[] = {
     AlarmBox<&AlarmSlot::onOff>(IDC_ALARM_ON),
     AlarmNumber<&AlarmSlot::h, kHourSpin>(IDC_ALARM_HOUR, IDC_ALARM_HOUR_SPIN),
@@ -117,6 +126,7 @@ const ControlBinding kBindings[] = {
     Text(kTabSync, IDC_PROXY, ZENKA_SETTING(sync.proxy)),
     Text(kTabSync, IDC_PROXY_USER, ZENKA_SETTING(sync.proxyUserId)),
     Text(kTabSync, IDC_PROXY_PASSWORD, ZENKA_SETTING(sync.proxyPassword)),
+    kServerList,
 
     ColorButtons<0>(),
     ColorButtons<1>(),

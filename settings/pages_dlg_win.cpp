@@ -32,6 +32,7 @@ TPagesDlg::TPagesDlg(PagesHost& host, PagesDlgServices services) : host_(host), 
 
 TPagesDlg::~TPagesDlg() {
     OnDestroyed = nullptr;
+    host_.CancelClockMeasurement();
     if (hwnd_) DestroyWindow(hwnd_);
 }
 
@@ -174,6 +175,7 @@ bool TPagesDlg::ApplyEnabled() const { return IsWindowEnabled(GetDlgItem(hwnd_, 
 
 void TPagesDlg::ControlEvent(PagesTab tab, int control, UINT code) {
     if (tab == kTabOther && control == IDC_RESTORE && code == BN_CLICKED) return Button1Click();
+    if (tab == kTabSync && control == IDC_SYNC_MEASURE && code == BN_CLICKED) return MeasureClick();
     if (code == BN_CLICKED) {
         for (const SoundFileControls& sound : SoundFileButtons()) {
             if (sound.tab != tab) continue;
@@ -185,6 +187,19 @@ void TPagesDlg::ControlEvent(PagesTab tab, int control, UINT code) {
     if (!binding || !IsChangeNotification(*binding, code) || loading_) return;
     if (binding->marksChange) Changed();
     RefreshEnabling();
+}
+
+// The servers and the proxy as the tab shows them now, applied or not.
+void TPagesDlg::MeasureClick() {
+    PagesValues now = values_;
+    ReadFromControls(now, Handles());
+    const HWND page = sync_.Handle();
+    EnableWindow(GetDlgItem(page, IDC_SYNC_MEASURE), FALSE);
+    SetDlgItemTextW(page, IDC_SYNC_MEASURED, Widen(kMeasuringText).c_str());
+    host_.MeasureClockFor(now.settings.sync, [page](const ClockMeasurement& measurement) {
+        SetDlgItemTextW(page, IDC_SYNC_MEASURED, Widen(MeasuredText(measurement)).c_str());
+        EnableWindow(GetDlgItem(page, IDC_SYNC_MEASURE), TRUE);
+    });
 }
 
 void TPagesDlg::Changed() {

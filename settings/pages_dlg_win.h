@@ -83,6 +83,7 @@ private:
     PageHandles Handles() const;
 
     void ControlEvent(PagesTab tab, int control, UINT code);
+    void MeasureClick();
     void Changed();
     void RefreshEnabling();
     void SwitchSlot(int slot);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "common/help_service.h"
 #include "common/sound_player.h"
 #include "daylists/day_list_storage.h"
+#include "timesync/clock_measurement.h"
 #include "timesync/sync_report.h"
 
 namespace zenka {
@@ -64,6 +66,12 @@ public:
     virtual HelpService& Help() = 0;
     // What the last synchronisation attempt found; nothing before the first.
     virtual std::optional<SyncReport> LastSyncReport() const = 0;
+    // Measures the clock against the servers of these values, off the
+    // dialog's thread, and calls `done` on it with the result; the clock is
+    // not set. A measurement that runs is given up first.
+    virtual void MeasureClockFor(const AppSettings::Sync& sync, std::function<void(const ClockMeasurement&)> done) = 0;
+    // Gives up a measurement that runs; its `done` is not called.
+    virtual void CancelClockMeasurement() = 0;
     // The operating system's major version number as reported to the
     // program; only version 5 has a transparent calendar window.
     virtual uint32_t OsMajorVersion() const = 0;

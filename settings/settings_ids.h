@@ -54,6 +54,9 @@
 #define IDC_PROXY_USER 1215
 #define IDC_PROXY_PASSWORD 1216
 #define IDC_SYNC_REPORT 1217
+#define IDC_SYNC_SERVERS 1218
+#define IDC_SYNC_MEASURE 1219
+#define IDC_SYNC_MEASURED 1220
 
 // "カラー": group g (0 weekday .. 5 scheduled day), button b (0 black ..
 // 4 pink) is IDC_COLOR_FIRST + 5 * g + b.

@@ -39,7 +39,17 @@ std::string SyncReportText(const std::optional<SyncReport>& report) {
         details += report->reason;
     }
     if (!details.empty()) text += "\r\n" + details;
+    if (!report->servers.empty()) {
+        text += "\r\nサーバー:";
+        for (const std::string& server : report->servers) text += " " + server;
+    }
     return text;
+}
+
+std::string MeasuredText(const ClockMeasurement& measurement) {
+    const CombinedOffset& combined = measurement.combined;
+    if (!combined.found) return "測定できませんでした: " + combined.reason;
+    return OffsetWithBoundText(combined.offset, combined.bound);
 }
 
 }  // namespace zenka

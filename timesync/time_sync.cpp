@@ -5,6 +5,7 @@
 #include "common/version.h"
 #include "timesync/offset_combination.h"
 #include "timesync/proxy_text.h"
+#include "timesync/time_servers.h"
 
 namespace zenka {
 
@@ -20,7 +21,7 @@ std::optional<ClockMeasureRequest> SyncMeasureRequest(const AppSettings::Sync& s
     const ProxyChoice proxy = ParseProxyText(settings.proxy);
     if (proxy.kind == ProxyChoice::Kind::Invalid) return std::nullopt;
     ClockMeasureRequest request;
-    request.servers = {settings.server};
+    request.servers = SyncServers(settings);
     if (proxy.kind == ProxyChoice::Kind::Proxy) request.way.proxy = proxy.address;
     request.way.proxyUserId = settings.proxyUserId;
     request.way.proxyPassword = settings.proxyPassword;
@@ -125,17 +126,21 @@ TTimeSync::Outcome TTimeSync::SetClock(const ClockMeasurement& measurement) {
 void TTimeSync::Finish(Outcome outcome) {
     report_ = SyncReport{localClock_.Now(), outcome.succeeded, std::move(outcome.reason), outcome.offsetSeconds,
                          outcome.boundSeconds, std::move(outcome.servers)};
-    // Back to idle however the finish ends; until then no attempt starts,
-    // not even from the tick that the finish runs.
-    struct BackToIdle {
-        State& state;
-        ~BackToIdle() { state = State::Idle; }
-    } backToIdle{state_};
-    if (report_->succeeded) {
-        FinishSyncSucceeded();
-    } else {
-        FinishSyncFailed();
+    // Until the result's pause is over no attempt starts, not even from
+    // the tick that the finish runs; a finish that fails before it goes
+    // back to idle at once.
+    try {
+        if (report_->succeeded) {
+            FinishSyncSucceeded();
+        } else {
+            FinishSyncFailed();
+        }
+        host_.ShowSyncImage(report_->succeeded ? SyncImage::Succeeded : SyncImage::Failed);
+    } catch (...) {
+        state_ = State::Idle;
+        throw;
     }
+    ShowResult();
 }
 
 void TTimeSync::FinishSyncSucceeded() {
@@ -148,19 +153,26 @@ void TTimeSync::FinishSyncSucceeded() {
         }
     }
     host_.RecordSyncDay();
-    ShowResult(SyncImage::Succeeded);
 }
 
 void TTimeSync::FinishSyncFailed() {
     state_ = State::Failed;
     host_.RecordSyncDay();
-    ShowResult(SyncImage::Failed);
 }
 
-void TTimeSync::ShowResult(SyncImage image) {
-    host_.ShowSyncImage(image);
-    if (platform_.pause) platform_.pause(kSyncResultPauseMs);
-    host_.RestartTick();
+void TTimeSync::ShowResult() {
+    const auto restart = [this] {
+        struct BackToIdle {
+            State& state;
+            ~BackToIdle() { state = State::Idle; }
+        } backToIdle{state_};
+        host_.RestartTick();
+    };
+    if (platform_.pause) {
+        platform_.pause(kSyncResultPauseMs, restart);
+    } else {
+        restart();
+    }
 }
 
 }  // namespace zenka

@@ -59,8 +59,10 @@ struct SyncPlatform {
     ClockSetter& clock;
     ElevatedClockSetter& elevated;
     DialUpConnections& dialUp;
-    // Blocks for the given milliseconds while the result image is shown.
-    std::function<void(uint32_t)> pause;
+    // Shows the result image for the given milliseconds: calls `then` once
+    // they have passed, from the message loop, never blocking meanwhile.
+    // Missing: `then` at once.
+    std::function<void(uint32_t milliseconds, std::function<void()> then)> pause;
 };
 
 // The request every attempt sends.
@@ -112,7 +114,7 @@ private:
     void Finish(Outcome outcome);
     void FinishSyncSucceeded();
     void FinishSyncFailed();
-    void ShowResult(SyncImage image);
+    void ShowResult();
 
     const AppSettings::Sync& settings_;
     const Clock& localClock_;

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "common/utf16_win.h"
+#include "timesync/win_http_errors_win.h"
 
 namespace zenka {
 namespace {
@@ -51,27 +52,6 @@ private:
     ULONGLONG end_;
 };
 
-HttpError ErrorOf(DWORD code) {
-    switch (code) {
-        case ERROR_WINHTTP_TIMEOUT: return HttpError::Timeout;
-        case ERROR_WINHTTP_NAME_NOT_RESOLVED: return HttpError::NameNotResolved;
-        case ERROR_WINHTTP_CANNOT_CONNECT:
-        case ERROR_WINHTTP_CONNECTION_ERROR: return HttpError::CannotConnect;
-        case ERROR_WINHTTP_SECURE_FAILURE:
-        case ERROR_WINHTTP_SECURE_CERT_CN_INVALID:
-        case ERROR_WINHTTP_SECURE_CERT_DATE_INVALID:
-        case ERROR_WINHTTP_SECURE_INVALID_CA:
-        case ERROR_WINHTTP_SECURE_CERT_REV_FAILED:
-        case ERROR_WINHTTP_SECURE_CHANNEL_ERROR:
-        case ERROR_WINHTTP_SECURE_INVALID_CERT:
-        case ERROR_WINHTTP_SECURE_CERT_REVOKED:
-        case ERROR_WINHTTP_SECURE_CERT_WRONG_USAGE: return HttpError::SecureChannel;
-        case ERROR_WINHTTP_INVALID_URL:
-        case ERROR_WINHTTP_UNRECOGNIZED_SCHEME: return HttpError::BadUrl;
-        default: return HttpError::Other;
-    }
-}
-
 HttpResponse Failed(HttpError error) { return {error, 0, {}}; }
 
 // The last WinHTTP error, as a timeout when the time limit has passed
@@ -79,7 +59,7 @@ HttpResponse Failed(HttpError error) { return {error, 0, {}}; }
 HttpResponse LastError(const Deadline& deadline) {
     const DWORD code = GetLastError();
     if (deadline.Passed()) return Failed(HttpError::Timeout);
-    return Failed(ErrorOf(code));
+    return Failed(HttpErrorOf(code));
 }
 
 // The header's raw text, or empty when it is missing.

@@ -10,6 +10,7 @@
 
 #include "app/settings_table.h"
 #include "tests/fakes/memory_key_store.h"
+#include "timesync/time_servers.h"
 
 namespace zenka {
 namespace {
@@ -230,6 +231,34 @@ TEST(SaveAllSettings, WritesTheSameTextsAsEveryEarlierVersion) {
         saved += "[the defaults, tray check marks not loaded, no window position of its own]\n" + Writes(keys);
     }
     EXPECT_EQ(saved, kSavedGolden.substr(1));  // the file's first line break belongs to its frame
+}
+
+}  // namespace
+}  // namespace zenka
+
+namespace zenka {
+namespace {
+
+TEST(LoadAllSettings, OlderSettingsThatNameTheirOwnServerKeepItAlone) {
+    const struct {
+        std::vector<std::pair<std::string, std::string>> stored;  // Sync values
+        std::vector<std::string> servers;
+    } cases[] = {
+        {{}, {kDefaultTimeServer, kDefaultTimeServer2, kDefaultTimeServer3}},
+        {{{"Server", "http://ntp.example.jp/"}}, {"http://ntp.example.jp/"}},
+        {{{"Server", "http://a.example.jp/"}, {"Server2", ""}}, {"http://a.example.jp/"}},
+        {{{"Server", "http://a.example.jp/"}, {"Server2", " "}, {"Server4", "http://b.example.jp/"}},
+         {"http://a.example.jp/", "http://b.example.jp/"}},
+    };
+    for (const auto& c : cases) {
+        MemoryKeyStore keys;
+        for (const auto& [name, text] : c.stored) keys.WriteText("Sync", name, text);
+        SettingsStore store(keys);
+        AppSettings s;
+        DayLists lists;
+        LoadAllSettings(store, kTag, s, lists);
+        EXPECT_EQ(SyncServers(s.sync), c.servers) << c.stored.size() << " values stored";
+    }
 }
 
 }  // namespace

@@ -63,6 +63,12 @@ public:
     HelpService& Help() override { return help; }
     std::optional<SyncReport> LastSyncReport() const override { return syncReport; }
     uint32_t OsMajorVersion() const override { return osMajorVersion; }
+    // Keeps the request; the test answers through `measured`.
+    void MeasureClockFor(const AppSettings::Sync& sync, std::function<void(const ClockMeasurement&)> done) override {
+        measuringFor.push_back(sync);
+        measured = std::move(done);
+    }
+    void CancelClockMeasurement() override { measured = nullptr; }
 
     AppSettings settings;
     DayLists lists{{"1,1,元旦", "2,11,建国記念の日"}, {"2,14,バレンタインデー"}, {"2006,0,4,1,入社式"}};
@@ -74,6 +80,8 @@ public:
     bool autoEquinox = true;
     uint32_t osMajorVersion = 6;
     std::optional<SyncReport> syncReport;
+    std::vector<AppSettings::Sync> measuringFor;
+    std::function<void(const ClockMeasurement&)> measured;
     EventLog log;
     FakeSoundPlayer sound{log};
     FakeHelp help;

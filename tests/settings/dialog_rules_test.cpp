@@ -130,6 +130,9 @@ TEST(SyncReportText, TheLastAttemptInTwoLines) {
     EXPECT_EQ(SyncReportText(refused), "2006/01/09 00:00:00　失敗\r\n時計のずれ -3600.0 秒　時計を合わせる権限がありません。");
     SyncReport measured{{2006, 1, 9, 7, 5, 3}, true, "", 0.7342, 0.0075};
     EXPECT_EQ(SyncReportText(measured), "2006/01/09 07:05:03　成功\r\n時計のずれ +0.734 秒 (±0.008 秒)");
+    SyncReport named{{2006, 1, 9, 7, 5, 3}, true, "", 0.7342, 0.0075, {"https://a.jp/", "http://b.jp/"}};
+    EXPECT_EQ(SyncReportText(named),
+              "2006/01/09 07:05:03　成功\r\n時計のずれ +0.734 秒 (±0.008 秒)\r\nサーバー: https://a.jp/ http://b.jp/");
     SyncReport bare{{2006, 1, 9, 0, 0, 0}, true, "", std::nullopt};
     EXPECT_EQ(SyncReportText(bare), "2006/01/09 00:00:00　成功");
     EXPECT_EQ(OffsetText(-0.04), "+0.0 秒");

@@ -146,7 +146,6 @@ TEST(PagesBinding, ACopyTakesEveryBoundSettingAndNothingElse) {
     EXPECT_EQ(to.settings.form.layer, 200);
     // What the dialog does not show.
     const AppSettings defaults;
-    EXPECT_EQ(to.settings.sync.server, defaults.sync.server);
     EXPECT_EQ(to.settings.sync.syncDay, defaults.sync.syncDay);
     EXPECT_EQ(to.settings.jiho.full, defaults.jiho.full);
     EXPECT_EQ(to.settings.form.firstDayOfWeek, defaults.form.firstDayOfWeek);

@@ -74,7 +74,6 @@ TEST(PagesApply, TakesWhatTheDialogEditsAndLeavesWhatItDoesNotShow) {
 
     // The main window changes what the dialog does not show while it is open.
     AppSettings& s = host.settings;
-    s.sync.server = "http://other/";
     s.sync.syncDay = "06/02/03";
     s.jiho.full = "7";
     s.form.firstDayOfWeek = s.form.neighbor = s.form.line = s.form.big = s.form.w = true;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -26,6 +27,7 @@ const SystemTime kServerTime = Utc(1994, 11, 6, 8, 49, 37, 500);  // the fake se
 class TimeSyncTest : public ::testing::Test {
 protected:
     TimeSyncTest() {
+        settings.moreServers = {};  // one server, unless a test names more
         clock.now = Utc(1994, 11, 6, 8, 49, 30, 0);
         localClock.Set(1994, 11, 6);
         localClock.SetTime(17, 49, 37);
@@ -33,7 +35,10 @@ protected:
 
     void Sync(SyncTrigger trigger = SyncTrigger::Interval) { timeSync.StartTimeSync(trigger); }
     SyncPlatform Platform() {
-        return {http, clock, elevated, dialUp, [this](uint32_t ms) { log.push_back("pause " + std::to_string(ms)); }};
+        return {http, clock, elevated, dialUp, [this](uint32_t ms, const std::function<void()>& then) {
+                    log.push_back("pause " + std::to_string(ms));
+                    then();
+                }};
     }
     std::vector<std::string> Finish(const char* image) {
         return {"stop tick", "image in progress", "day stamp", std::string("image ") + image, "pause 1000",
@@ -51,9 +56,10 @@ protected:
     FakeDialUpConnections dialUp;
     TTimeSync::State stateDuringPause = TTimeSync::State::Idle;
     TTimeSync timeSync{settings, localClock, sound, host,
-                       SyncPlatform{http, clock, elevated, dialUp, [this](uint32_t ms) {
+                       SyncPlatform{http, clock, elevated, dialUp, [this](uint32_t ms, const std::function<void()>& then) {
                                         log.push_back("pause " + std::to_string(ms));
                                         stateDuringPause = timeSync.CurrentState();
+                                        then();
                                     }}};
 };
 
@@ -276,6 +282,26 @@ TEST_F(TimeSyncTest, TriggersWhileAnAttemptRunsAreDroppedAndErrorsStillFinish) {
     EXPECT_EQ(log, Finish("failed"));
     EXPECT_EQ(timeSync.LastReport()->reason, sync_reason::kUnexpected);
     EXPECT_EQ(timeSync.CurrentState(), TTimeSync::State::Idle);
+
+    // The result's second passes in the message loop; a trigger meanwhile
+    // is dropped, and the tick runs again only once it is over.
+    std::function<void()> resume;
+    TTimeSync pausing{settings, localClock, sound, host,
+                      SyncPlatform{http, clock, elevated, dialUp, [&](uint32_t, std::function<void()> then) {
+                                       resume = std::move(then);
+                                   }}};
+    http.whileWaiting = nullptr;
+    http.requests.clear();
+    log.clear();
+    pausing.StartTimeSync(SyncTrigger::Menu);
+    EXPECT_EQ(pausing.CurrentState(), TTimeSync::State::Succeeded);
+    pausing.StartTimeSync(SyncTrigger::Interval);
+    EXPECT_EQ(http.requests.size(), 1u);
+    ASSERT_TRUE(resume);
+    EXPECT_EQ(log.back(), "image succeeded");
+    resume();
+    EXPECT_EQ(log.back(), "restart tick");
+    EXPECT_EQ(pausing.CurrentState(), TTimeSync::State::Idle);
 }
 
 // A measurement that reports when the test says, as one on another thread

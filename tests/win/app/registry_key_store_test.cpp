@@ -209,7 +209,7 @@ TEST(RegistryKeyStore, EverySettingIsAUnicodeStringValue) {
         RegCloseKey(section);
     }
     RegCloseKey(root);
-    EXPECT_EQ(values, 15 + 2 + 1 + 2 + 5 + 1 + 3 + 2 + 30 + 12 + 6 + 3 + (1 + 2) + (1 + 3) + (1 + 1));
+    EXPECT_EQ(values, 15 + 2 + 1 + 2 + 5 + 1 + 3 + 2 + 30 + 16 + 6 + 3 + (1 + 2) + (1 + 3) + (1 + 1));
 
     // The section of the position carries the multiplication sign itself, and
     // Japanese text is stored as such, whatever the system's code page.

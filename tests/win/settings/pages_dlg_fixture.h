@@ -59,7 +59,16 @@ protected:
 
     static void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
     // As a typed text arrives: the field's change notification follows.
-    static void Type(HWND field, const std::string& text) { SetWindowTextW(field, Widen(text).c_str()); }
+    // A multi-line edit tells of no change set by WM_SETTEXT, so its text is
+    // replaced as a user replaces it, by the selection.
+    static void Type(HWND field, const std::string& text) {
+        if ((GetWindowLongW(field, GWL_STYLE) & ES_MULTILINE) == 0) {
+            SetWindowTextW(field, Widen(text).c_str());
+            return;
+        }
+        SendMessageW(field, EM_SETSEL, 0, -1);
+        SendMessageW(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Widen(text).c_str()));
+    }
     // The focus leaves the field.
     static void Leave(HWND field) { SendMessageW(field, WM_KILLFOCUS, 0, 0); }
     static bool Checked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }

@@ -13,6 +13,9 @@
 #include "controls/hot_key_control_win.h"
 #include "settings/color_choice.h"
 #include "settings/settings_texts.h"
+#include "settings/sync_report_text.h"
+#include "timesync/sync_reasons.h"
+#include "timesync/time_servers.h"
 #include "tests/win/support/caption_width.h"
 #include "tests/win/support/key_presses.h"
 #include "tests/win/settings/pages_dlg_fixture.h"
@@ -521,6 +524,52 @@ TEST_F(PagesDialog, SoundFilesAreChosenWithTheOpenDialogAndPlayedForTrial) {
     Click(Ctl(kTabAlarm, IDC_ALARM_PLAY));
     EXPECT_EQ(errors, std::vector<std::string>{"cannot open " + path}) << "the player's error in the error box";
     DeleteFileW(file.c_str());
+}
+
+TEST_F(PagesDialog, TheSyncTabsServerListMeasureButtonAndAccount) {
+    host.settings.sync.server = "https://a.example.jp/";
+    host.settings.sync.moreServers = {"http://b.example.jp/", "", "", ""};
+    host.syncReport = SyncReport{{2006, 1, 9, 7, 5, 3}, true, "", 0.7342, 0.0075, {"https://a.example.jp/"}};
+    Open();
+    const HWND servers = Ctl(kTabSync, IDC_SYNC_SERVERS);
+    EXPECT_EQ(Text(servers), "https://a.example.jp/\r\nhttp://b.example.jp/") << "one URL a line";
+    EXPECT_EQ(Text(Ctl(kTabSync, IDC_SYNC_REPORT)),
+              "2006/01/09 07:05:03　成功\r\n時計のずれ +0.734 秒 (±0.008 秒)\r\nサーバー: https://a.example.jp/");
+
+    // The button measures the list as it stands, applied or not, and shows
+    // what was found; the settings stay as they were.
+    Type(servers, "http://c.example.jp/\r\n\r\n http://d.example.jp/ ");
+    EXPECT_TRUE(dialog->ApplyEnabled());
+    const HWND measure = Ctl(kTabSync, IDC_SYNC_MEASURE);
+    Click(measure);
+    ASSERT_EQ(host.measuringFor.size(), 1u);
+    EXPECT_EQ(SyncServers(host.measuringFor[0]),
+              (std::vector<std::string>{"http://c.example.jp/", "http://d.example.jp/"}));
+    EXPECT_FALSE(Enabled(measure)) << "one measurement at a time";
+    EXPECT_EQ(Text(Ctl(kTabSync, IDC_SYNC_MEASURED)), kMeasuringText);
+    ClockMeasurement found;
+    found.combined.found = true;
+    found.combined.offset = Micros(734'200);
+    found.combined.bound = Micros(7'500);
+    host.measured(found);
+    EXPECT_EQ(Text(Ctl(kTabSync, IDC_SYNC_MEASURED)), "時計のずれ +0.734 秒 (±0.008 秒)");
+    EXPECT_TRUE(Enabled(measure));
+    Click(measure);
+    ClockMeasurement failed;
+    failed.combined.reason = sync_reason::kTimeout;
+    host.measured(failed);
+    EXPECT_EQ(Text(Ctl(kTabSync, IDC_SYNC_MEASURED)), std::string("測定できませんでした: ") + sync_reason::kTimeout);
+    EXPECT_EQ(host.settings.sync.server, "https://a.example.jp/") << "measuring applies nothing";
+
+    Click(Button(IDC_APPLY));
+    EXPECT_EQ(host.settings.sync.server, "http://c.example.jp/");
+    EXPECT_EQ(host.settings.sync.moreServers, (std::array<std::string, 4>{"http://d.example.jp/", "", "", ""}));
+
+    // A measurement still running when the dialog goes is given up.
+    Click(measure);
+    ASSERT_TRUE(host.measured);
+    dialog.reset();
+    EXPECT_FALSE(host.measured);
 }
 
 }  // namespace

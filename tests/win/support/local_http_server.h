@@ -45,6 +45,18 @@ inline std::string HttpDate(const SYSTEMTIME& utc) {
     return text;
 }
 
+// The Date header's form of the time `offsetMs` from now.
+inline std::string HttpDateFromNow(int64_t offsetMs) {
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER ticks{{now.dwLowDateTime, now.dwHighDateTime}};
+    ticks.QuadPart += static_cast<ULONGLONG>(offsetMs * 10000);
+    const FILETIME then{ticks.LowPart, ticks.HighPart};
+    SYSTEMTIME utc;
+    FileTimeToSystemTime(&then, &utc);
+    return HttpDate(utc);
+}
+
 // The value of a request header (name matched exactly), or empty.
 inline std::string RequestHeader(const std::string& request, const std::string& name) {
     const std::string key = "\r\n" + name + ": ";
@@ -126,6 +138,8 @@ private:
     void Handle(SOCKET client) {
         DWORD timeout = 5000;
         setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&timeout), sizeof(timeout));
+        // A client that stops reading a long reply does not hold the server.
+        setsockopt(client, SOL_SOCKET, SO_SNDTIMEO, reinterpret_cast<const char*>(&timeout), sizeof(timeout));
         std::string request;
         char buffer[4096];
         while (request.find("\r\n\r\n") == std::string::npos && request.size() < 65536) {
