@@ -40,7 +40,44 @@ bool HasNoDotComponents(std::string_view path) {
     return true;
 }
 
+bool IsDrivePath(std::string_view text) {
+    return text.size() >= 3 && text[1] == ':' && text[2] == '\\' &&
+           ((text[0] >= 'A' && text[0] <= 'Z') || (text[0] >= 'a' && text[0] <= 'z'));
+}
+
+// Runs of backslashes become one, as the system makes them of a path it
+// resolves.
+std::string SingleBackslashes(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        if (c != '\\' || out.empty() || out.back() != '\\') out += c;
+    }
+    return out;
+}
+
 }  // namespace
+
+std::optional<std::string> ExtendedPath(std::string_view path) {
+    std::string extended;
+    if (path.rfind("\\\\?\\", 0) == 0) {
+        // Taken as it stands: a slash there is part of a name, not a separator.
+        if (path.find('/') != std::string_view::npos) return std::nullopt;
+        extended = std::string(path);
+    } else {
+        std::string text(path);
+        std::replace(text.begin(), text.end(), '/', '\\');
+        if (IsDrivePath(text)) {
+            extended = "\\\\?\\" + SingleBackslashes(text);
+        } else if (text.rfind("\\\\", 0) == 0 && text.size() > 2 && text[2] != '\\' && text[2] != '.' &&
+                   text[2] != '?') {
+            extended = "\\\\?\\UNC\\" + SingleBackslashes(std::string_view(text).substr(2));
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!HasNoDotComponents(extended.substr(4))) return std::nullopt;
+    return extended;
+}
 
 bool PathLiesInside(std::string_view path, std::string_view folder) {
     const std::string inner = Canonical(path);

@@ -14,6 +14,15 @@ namespace zenka {
 // True when path names something below folder (never folder itself).
 bool PathLiesInside(std::string_view path, std::string_view folder);
 
+// The path in the "\\?\" form, which the system takes as it stands, without
+// resolving it first: names ending in a dot or a blank, device names (CON,
+// nul.txt) and paths longer than MAX_PATH then reach the entry itself. A
+// drive path gains the prefix, a share path becomes "\\?\UNC\server\...",
+// and a path in that form already stays. Nothing for a path that would need
+// resolving: a relative one, a device path ("\\.\"), or one with a "." or
+// ".." component.
+std::optional<std::string> ExtendedPath(std::string_view path);
+
 // True when both name the same folder, trailing backslashes aside.
 bool SameFolder(std::string_view a, std::string_view b);
 

@@ -108,12 +108,19 @@ void TfrmZenka::SaveDayLists() { zenka::SaveDayLists(*OpenSettings(), CalendarDa
 
 void TfrmZenka::BackupDayLists() {
     HWND owner = pagesDlg_ && pagesDlg_->Handle() ? pagesDlg_->Handle() : hwnd_;
-    const BackupResult result = zenka::BackupDayLists(CalendarDayLists(), BackupPath());
+    // Beside the executable, or in the user's application data when its
+    // folder cannot be written (Program Files).
+    const BackupResult result =
+        services_.backupPath.empty()
+            ? zenka::BackupDayLists(CalendarDayLists(), ExecutableBackupPath(), AppDataBackupPath())
+            : zenka::BackupDayLists(CalendarDayLists(), services_.backupPath);
     if (result.outcome != BackupResult::Written) ReportError(owner, result.message);
 }
 
+// The backup a restore starts from: the one written last of the two places.
 std::string TfrmZenka::BackupPath() const {
-    return services_.backupPath.empty() ? ExecutableBackupPath() : services_.backupPath;
+    if (!services_.backupPath.empty()) return services_.backupPath;
+    return NewestBackup({ExecutableBackupPath(), AppDataBackupPath()});
 }
 
 std::optional<std::vector<std::string>> TfrmZenka::OldLayoutLines() { return ReadOldLayoutLines(*OpenSettings()); }

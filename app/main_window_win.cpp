@@ -251,7 +251,9 @@ void TfrmZenka::FormCreate() {
     taskbarNoticeDue_ = TaskbarNoticeDue(*keys, services_.osBuildNumber);
     SettingsStore store(*keys);
     DayLists lists;
-    LoadAllSettings(store, tag_, settings_, lists);
+    LoadAllSettings(store, tag_, settings_, lists, [this](const std::string& text) {
+        ShowMessage(text, kApplicationTitle, MB_OK | MB_ICONWARNING);
+    });
     UpgradeEarlierDefaultHolidayList(*keys, lists.HolidayList);
     ApplySyncSchedule();
     // The stored position is taken as it is; showing clamps it.

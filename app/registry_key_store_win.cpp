@@ -36,7 +36,8 @@ private:
 std::optional<std::string> TextOfData(DWORD type, const std::vector<BYTE>& data, DWORD size) {
     switch (type) {
     case REG_SZ:
-    case REG_EXPAND_SZ: {
+    case REG_EXPAND_SZ:
+    case REG_MULTI_SZ: {  // of several strings, the first
         std::wstring text(reinterpret_cast<const wchar_t*>(data.data()), size / sizeof(wchar_t));
         text.resize(text.find(L'\0') == std::wstring::npos ? text.size() : text.find(L'\0'));
         return Narrow(text);
@@ -58,6 +59,30 @@ std::optional<std::string> TextOfData(DWORD type, const std::vector<BYTE>& data,
     }
 }
 
+// A value's type and data as stored; nothing when it is not there.
+struct RawValue {
+    DWORD type = 0;
+    std::vector<BYTE> data;
+};
+
+std::optional<RawValue> ReadRaw(HKEY key, std::string_view name) {
+    const std::wstring valueName = Widen(name);
+    RawValue value;
+    value.data.resize(256);
+    for (;;) {
+        auto size = static_cast<DWORD>(value.data.size());
+        const LONG status = RegQueryValueExW(key, valueName.c_str(), nullptr, &value.type, value.data.data(), &size);
+        if (status == ERROR_MORE_DATA) {
+            // The value may grow between the two calls; ask again.
+            value.data.resize(static_cast<size_t>(size) + sizeof(wchar_t));
+            continue;
+        }
+        if (status != ERROR_SUCCESS) return std::nullopt;
+        value.data.resize(size);
+        return value;
+    }
+}
+
 }  // namespace
 
 RegistryKeyStore::RegistryKeyStore(const std::wstring& keyPath) {
@@ -75,20 +100,29 @@ std::optional<std::string> RegistryKeyStore::ReadText(std::string_view section, 
     if (!key_) return std::nullopt;
     SubKey sub(key_, section, KEY_QUERY_VALUE, false);
     if (!sub.get()) return std::nullopt;
-    const std::wstring valueName = Widen(name);
-    std::vector<BYTE> data(256);
-    for (;;) {
-        DWORD type = 0;
-        auto size = static_cast<DWORD>(data.size());
-        const LONG status = RegQueryValueExW(sub.get(), valueName.c_str(), nullptr, &type, data.data(), &size);
-        if (status == ERROR_MORE_DATA) {
-            // The value may grow between the two calls; ask again.
-            data.resize(static_cast<size_t>(size) + sizeof(wchar_t));
-            continue;
-        }
-        if (status != ERROR_SUCCESS) return std::nullopt;
-        return TextOfData(type, data, size);
+    const std::optional<RawValue> value = ReadRaw(sub.get(), name);
+    if (!value) return std::nullopt;
+    return TextOfData(value->type, value->data, static_cast<DWORD>(value->data.size()));
+}
+
+bool RegistryKeyStore::HasValue(std::string_view section, std::string_view name) {
+    if (!key_) return false;
+    SubKey sub(key_, section, KEY_QUERY_VALUE, false);
+    return sub.get() &&
+           RegQueryValueExW(sub.get(), Widen(name).c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
+bool RegistryKeyStore::CopyValue(std::string_view fromSection, std::string_view toSection, std::string_view name) {
+    if (!key_) return false;
+    std::optional<RawValue> value;
+    {
+        SubKey from(key_, fromSection, KEY_QUERY_VALUE, false);
+        if (from.get()) value = ReadRaw(from.get(), name);
     }
+    if (!value) return false;
+    SubKey to(key_, toSection, KEY_SET_VALUE, true);
+    return to.get() && RegSetValueExW(to.get(), Widen(name).c_str(), 0, value->type, value->data.data(),
+                                      static_cast<DWORD>(value->data.size())) == ERROR_SUCCESS;
 }
 
 bool RegistryKeyStore::WriteText(std::string_view section, std::string_view name, std::string_view text) {

@@ -27,9 +27,13 @@ public:
 
     bool IsOpen() const { return key_ != nullptr; }
 
-    // A string value gives its text (up to its first NUL), a DWORD or QWORD
-    // its decimal number; values of other types are taken as missing.
+    // A string value gives its text (up to its first NUL; of a multi-string
+    // value, its first string), a DWORD or QWORD its decimal number; values
+    // of other types have no text, though HasValue finds them and CopyValue
+    // keeps them.
     std::optional<std::string> ReadText(std::string_view section, std::string_view name) override;
+    bool HasValue(std::string_view section, std::string_view name) override;
+    bool CopyValue(std::string_view fromSection, std::string_view toSection, std::string_view name) override;
     bool WriteText(std::string_view section, std::string_view name, std::string_view text) override;
     bool EraseValue(std::string_view section, std::string_view name) override;
     bool EraseSection(std::string_view section) override;

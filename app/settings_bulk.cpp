@@ -99,7 +99,8 @@ std::string ResolutionTag(int32_t width, int32_t height) {
     return std::to_string(width) + "\u00D7" + std::to_string(height);
 }
 
-void LoadAllSettings(SettingsStore& store, std::string_view resolutionTag, AppSettings& settings, DayLists& lists) {
+void LoadAllSettings(SettingsStore& store, std::string_view resolutionTag, AppSettings& settings, DayLists& lists,
+                     const ShowMessage& show) {
     ReadRowsAt(store, resolutionTag, settings, ReadAt::kStart);
     ReadRowsAt(store, resolutionTag, settings, ReadAt::kStartLast);
     // Settings that name a server of their own (those from before the list
@@ -110,7 +111,7 @@ void LoadAllSettings(SettingsStore& store, std::string_view resolutionTag, AppSe
         }
     }
     settings.posKept = LoadWindowPosition(store, resolutionTag).has_value();
-    lists = LoadDayLists(store.Keys());
+    lists = LoadDayLists(store.Keys(), show);
 }
 
 void LoadStartupDisplay(SettingsStore& store, AppSettings& settings) {

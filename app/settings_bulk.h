@@ -21,8 +21,10 @@ std::string ResolutionTag(int32_t width, int32_t height);
 // order the start-up applies them, with the window position for the given
 // resolution tag, and then the three day lists. The start-up display, the
 // start-up wait and the tray check marks are read later, by the functions
-// below, when the start-up reaches them.
-void LoadAllSettings(SettingsStore& store, std::string_view resolutionTag, AppSettings& settings, DayLists& lists);
+// below, when the start-up reaches them. A damaged list count is told
+// through show.
+void LoadAllSettings(SettingsStore& store, std::string_view resolutionTag, AppSettings& settings, DayLists& lists,
+                     const ShowMessage& show = nullptr);
 
 // Kidou/Tray, Kidou/Cal, Kidou/W.
 void LoadStartupDisplay(SettingsStore& store, AppSettings& settings);

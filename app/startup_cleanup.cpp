@@ -11,36 +11,53 @@ std::string WithBackslash(std::string path) {
     return path;
 }
 
-void Walk(CleanupFolder& files, const std::string& folder, const TreeWalkOptions& options,
-          std::vector<std::string>& list) {
+struct Walked {
+    std::string path;
+    bool sharedAttributes = false;  // a file with names elsewhere too
+};
+
+void Walk(CleanupFolder& files, const std::string& folder, const TreeWalkOptions& options, std::vector<Walked>& list) {
     for (const FolderEntry& entry : files.List(folder)) {
         if (entry.name.empty() || entry.name == "." || entry.name == "..") continue;
         // Changing or deleting a link can reach its target, wherever that
         // lies; a link is not this folder's to clean.
         if (entry.attributes & faReparsePoint) continue;
         std::string path = folder + entry.name;
-        const uint32_t kept = entry.attributes & ~static_cast<uint32_t>(faReadOnly | faHidden);
-        if (options.resetAttributes && kept != entry.attributes) files.SetAttributes(path, kept);
         const bool directory = (entry.attributes & faDirectory) != 0;
+        const bool shared = !directory && entry.links > 1;
+        const uint32_t kept = entry.attributes & ~static_cast<uint32_t>(faReadOnly | faHidden);
+        if (options.resetAttributes && !shared && kept != entry.attributes) files.SetAttributes(path, kept);
         if (directory && options.markDirectories) path = WithBackslash(std::move(path));
         if ((entry.attributes & options.mask) != 0 || (entry.attributes == 0 && options.includeWithoutAttributes)) {
-            list.push_back(path);
+            list.push_back({path, shared});
         }
         if (directory && options.recurse) Walk(files, WithBackslash(path), options, list);
     }
 }
 
-}  // namespace
-
-std::vector<std::string> TreeWalk(CleanupFolder& files, std::string folder, const TreeWalkOptions& options) {
-    std::vector<std::string> list;
+std::vector<Walked> WalkTree(CleanupFolder& files, std::string folder, const TreeWalkOptions& options) {
+    std::vector<Walked> list;
     Walk(files, WithBackslash(std::move(folder)), options, list);
     return list;
 }
 
+}  // namespace
+
+std::vector<std::string> TreeWalk(CleanupFolder& files, std::string folder, const TreeWalkOptions& options) {
+    std::vector<std::string> paths;
+    for (Walked& walked : WalkTree(files, std::move(folder), options)) paths.push_back(std::move(walked.path));
+    return paths;
+}
+
 void EmptyFolderTree(CleanupFolder& files, const std::string& folder) {
-    const std::vector<std::string> list = TreeWalk(files, folder);
-    for (auto path = list.rbegin(); path != list.rend(); ++path) files.Remove(*path);
+    const std::vector<Walked> list = WalkTree(files, folder, {});
+    for (auto entry = list.rbegin(); entry != list.rend(); ++entry) {
+        if (entry->sharedAttributes) {
+            files.RemoveKeepingAttributes(entry->path);
+        } else {
+            files.Remove(entry->path);
+        }
+    }
 }
 
 void EmptyShortcuts(CleanupFolder& files, const std::string& folder) {

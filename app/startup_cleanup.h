@@ -28,6 +28,9 @@ enum FileAttribute : uint32_t {
 struct FolderEntry {
     std::string name;
     uint32_t attributes = 0;
+    // The names a file has (hard links). A file's attributes belong to all
+    // of them, and its other names may lie outside the folder.
+    uint32_t links = 1;
 };
 
 // One folder being emptied. Paths are full Windows paths; folders end with
@@ -40,9 +43,13 @@ public:
     // The entries of a folder, without "." and "..", as the system lists
     // them; none when the folder cannot be listed.
     virtual std::vector<FolderEntry> List(const std::string& folder) = 0;
+    // Refused for a file with more than one name.
     virtual bool SetAttributes(const std::string& path, uint32_t attributes) = 0;
     // Deletes a file, or a folder that is empty by now.
     virtual bool Remove(const std::string& path) = 0;
+    // Deletes a file's name without changing its attributes, a read-only
+    // file's too where the system allows it; where not, the file stays.
+    virtual bool RemoveKeepingAttributes(const std::string& path) = 0;
 };
 
 // What the system tells about the folders to empty, and the file system
@@ -73,12 +80,15 @@ struct TreeWalkOptions {
 
 // The entries of a folder and, with recurse, of the folders inside it, each
 // folder before its contents. Links are left alone: not listed, not
-// changed, not entered.
+// changed, not entered. A file with more than one name is listed but keeps
+// its attributes, which its names outside the folder share.
 std::vector<std::string> TreeWalk(CleanupFolder& files, std::string folder, const TreeWalkOptions& options = {});
 
 // Deletes what the walk lists, last first, so that a folder's contents go
-// before it. What cannot be deleted (a file in use) stays, and so do the
-// folders holding it.
+// before it; a file with more than one name loses only this name, its
+// attributes unchanged. What cannot be deleted (a file in use, a read-only
+// file with more names where the system cannot delete it as it is) stays,
+// and so do the folders holding it.
 void EmptyFolderTree(CleanupFolder& files, const std::string& folder);
 
 // Deletes the ".lnk" files of the folder itself; its subfolders and other

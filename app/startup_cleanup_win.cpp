@@ -2,6 +2,8 @@
 
 #include <shlobj.h>
 
+#include <optional>
+
 #include "app/cleanup_paths.h"
 #include "common/executable_path_win.h"
 #include "common/utf16_win.h"
@@ -15,9 +17,49 @@ constexpr DWORD kSettableAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_H
                                       FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_OFFLINE |
                                       FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
+// Deleting a file's name whatever its attributes (Windows 10 1809 and
+// later), which the SDK's headers declare only for programs that need that
+// version.
+constexpr auto kFileDispositionInfoEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(21);
+constexpr DWORD kDispositionDelete = 0x01;
+constexpr DWORD kDispositionPosixSemantics = 0x02;  // the name goes at once, open or not
+constexpr DWORD kDispositionIgnoreReadOnly = 0x10;
+struct DispositionInfoEx {
+    DWORD flags;
+};
+
 std::wstring WithoutTrailingBackslash(std::wstring path) {
     while (path.size() > 1 && path.back() == L'\\') path.pop_back();
     return path;
+}
+
+// The path in the form the system takes as it stands, without a trailing
+// backslash; empty when there is none.
+std::wstring SystemPath(const std::string& path) {
+    const std::optional<std::string> extended = ExtendedPath(path);
+    return extended ? WithoutTrailingBackslash(Widen(*extended)) : std::wstring();
+}
+
+HANDLE OpenItself(const std::wstring& path, DWORD access) {
+    if (path.empty()) return INVALID_HANDLE_VALUE;
+    return CreateFileW(path.c_str(), access | FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
+                       FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+}
+
+// Deleting through the handle deletes what was proven to lie inside,
+// whatever has since taken its name. A folder still holding anything, and a
+// read-only file, refuse.
+bool DeleteOpened(HANDLE handle) {
+    FILE_DISPOSITION_INFO disposition{TRUE};
+    return SetFileInformationByHandle(handle, FileDispositionInfo, &disposition, sizeof(disposition)) != FALSE;
+}
+
+// True when the attributes of what is open are its own: a folder's, or a
+// file's that has no other name (hard link) that could lie anywhere.
+bool AttributesAreItsOwn(HANDLE handle) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(handle, &info)) return false;
+    return (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 || info.nNumberOfLinks == 1;
 }
 
 std::string FinalPathOf(HANDLE handle) {
@@ -61,16 +103,16 @@ std::string ShellFolder(int csidl) {
 // ---- ConfinedFolder ----
 
 ConfinedFolder::ConfinedFolder(const std::string& folder) : folder_(folder) {
-    const Handle handle(CreateFileW(WithoutTrailingBackslash(Widen(folder)).c_str(), FILE_READ_ATTRIBUTES, kShareAll,
-                                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    const std::wstring path = SystemPath(folder);
+    if (path.empty()) return;
+    const Handle handle(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
+                                    FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (handle.Valid()) final_ = FinalPathOf(handle.get());
 }
 
 HANDLE ConfinedFolder::OpenInside(const std::string& path, DWORD access) const {
-    if (final_.empty()) return INVALID_HANDLE_VALUE;
-    HANDLE handle = CreateFileW(WithoutTrailingBackslash(Widen(path)).c_str(), access | FILE_READ_ATTRIBUTES,
-                                kShareAll, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (final_.empty() || !PathLiesInside(path, folder_)) return INVALID_HANDLE_VALUE;
+    HANDLE handle = OpenItself(SystemPath(path), access);
     if (handle == INVALID_HANDLE_VALUE) return handle;
     FILE_ATTRIBUTE_TAG_INFO tag{};
     const bool link = !GetFileInformationByHandleEx(handle, FileAttributeTagInfo, &tag, sizeof(tag)) ||
@@ -90,16 +132,22 @@ std::vector<FolderEntry> ConfinedFolder::List(const std::string& folder) {
         const Handle inside(OpenInside(folder, 0));
         if (!inside.Valid()) return entries;
     }
-    std::wstring pattern = Widen(folder);
-    if (pattern.empty() || pattern.back() != L'\\') pattern += L'\\';
-    pattern += L'*';
+    const std::wstring base = SystemPath(folder) + L'\\';
+    if (base.size() == 1) return entries;
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
+    HANDLE search =
+        FindFirstFileExW((base + L'*').c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
     if (search == INVALID_HANDLE_VALUE) return entries;
     do {
         const std::wstring_view name = found.cFileName;
         if (name == L"." || name == L"..") continue;
-        entries.push_back({Narrow(name), found.dwFileAttributes});
+        FolderEntry entry{Narrow(name), found.dwFileAttributes};
+        if (!(entry.attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))) {
+            const Handle file(OpenItself(base + found.cFileName, 0));
+            BY_HANDLE_FILE_INFORMATION info{};
+            if (file.Valid() && GetFileInformationByHandle(file.get(), &info)) entry.links = info.nNumberOfLinks;
+        }
+        entries.push_back(std::move(entry));
     } while (FindNextFileW(search, &found));
     FindClose(search);
     return entries;
@@ -107,7 +155,8 @@ std::vector<FolderEntry> ConfinedFolder::List(const std::string& folder) {
 
 bool ConfinedFolder::SetAttributes(const std::string& path, uint32_t attributes) {
     const Handle handle(OpenInside(path, FILE_WRITE_ATTRIBUTES));
-    if (!handle.Valid()) return false;
+    // A file's other names share its attributes, wherever they lie.
+    if (!handle.Valid() || !AttributesAreItsOwn(handle.get())) return false;
     FILE_BASIC_INFO info{};  // times of 0 stay as they are
     info.FileAttributes = attributes & kSettableAttributes;
     if (info.FileAttributes == 0) info.FileAttributes = FILE_ATTRIBUTE_NORMAL;
@@ -116,12 +165,19 @@ bool ConfinedFolder::SetAttributes(const std::string& path, uint32_t attributes)
 
 bool ConfinedFolder::Remove(const std::string& path) {
     const Handle handle(OpenInside(path, DELETE));
+    return handle.Valid() && DeleteOpened(handle.get());
+}
+
+bool ConfinedFolder::RemoveKeepingAttributes(const std::string& path) {
+    const Handle handle(OpenInside(path, DELETE));
     if (!handle.Valid()) return false;
-    // Deleting through the handle deletes what was proven to lie inside,
-    // whatever has since taken its name. A folder still holding anything,
-    // and a read-only file, refuse.
-    FILE_DISPOSITION_INFO disposition{TRUE};
-    return SetFileInformationByHandle(handle.get(), FileDispositionInfo, &disposition, sizeof(disposition)) != FALSE;
+    DispositionInfoEx ignoringReadOnly{kDispositionDelete | kDispositionPosixSemantics | kDispositionIgnoreReadOnly};
+    if (SetFileInformationByHandle(handle.get(), kFileDispositionInfoEx, &ignoringReadOnly, sizeof(ignoringReadOnly))) {
+        return true;
+    }
+    // A system that cannot (before Windows 10 1809, and Wine) still deletes
+    // a file that is not read-only; a read-only one stays.
+    return DeleteOpened(handle.get());
 }
 
 // ---- SystemCleanupPlaces ----

@@ -1,8 +1,11 @@
 // The start-up clean-up on the real file system and the folders the system
-// reports. ConfinedFolder opens each entry itself, without following a link,
-// and changes or deletes it through that same handle only when its final
-// path lies inside the folder being emptied; under Wine a link cannot be
-// opened as itself, so a link to anywhere else is always refused.
+// reports. ConfinedFolder opens each entry itself, by its "\\?\" path (which
+// reaches names the system would otherwise resolve to something else) and
+// without following a link, and changes or deletes it through that same
+// handle only when its final path lies inside the folder being emptied;
+// under Wine a link cannot be opened as itself, so a link to anywhere else
+// is always refused. The attributes of a file with several names are never
+// changed.
 #pragma once
 
 #include <windows.h>
@@ -23,6 +26,7 @@ public:
     std::vector<FolderEntry> List(const std::string& folder) override;
     bool SetAttributes(const std::string& path, uint32_t attributes) override;
     bool Remove(const std::string& path) override;
+    bool RemoveKeepingAttributes(const std::string& path) override;
 
 private:
     // The entry itself, opened with the access asked for, when it is no link

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <filesystem>
+#include <fstream>
 #include <optional>
 #include <ostream>
 #include <span>
@@ -131,6 +133,35 @@ CalOptions ParseArguments(const std::vector<std::string>& args) {
     return options;
 }
 
+std::string ReadListFileBytes(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path file(std::u8string(path.begin(), path.end()));
+    if (std::filesystem::is_directory(file, error)) throw UsageError("フォルダはリストファイルとして読めません: " + path);
+    std::ifstream in(file, std::ios::binary);
+    if (!in) throw UsageError("ファイルを読めません: " + path);
+    std::string bytes;
+    char buffer[64 * 1024];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) bytes.append(buffer, static_cast<size_t>(in.gcount()));
+    if (in.bad()) throw UsageError("ファイルを読めません: " + path);
+    return bytes;
+}
+
+std::string BlankControls(std::string text) {
+    size_t out = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0u;
+        if (byte == 0xC2 && next >= 0x80 && next <= 0x9F) {  // U+0080..U+009F in UTF-8
+            text[out++] = ' ';
+            ++i;
+        } else {
+            text[out++] = byte < 0x20 || byte == 0x7F ? ' ' : text[i];
+        }
+    }
+    text.resize(out);
+    return text;
+}
+
 void CheckListLines(const DayList& list, std::string_view source) {
     for (size_t i = 0; i < list.Lines().size(); ++i) {
         const std::string& line = list.Lines()[i];
@@ -179,7 +210,7 @@ std::string RenderMonth(const DayRuleSet& rules, int32_t year, uint8_t month, co
         if (options.sekki) {
             for (const SekkiMark& mark : SekkiMarksOf(j)) line += std::string(mark.name) + " ";
         }
-        line += GetDayNames(rules, date.year, date.month, date.day);
+        line += BlankControls(GetDayNames(rules, date.year, date.month, date.day));
         while (!line.empty() && line.back() == ' ') line.pop_back();
         out += Coloured(line, font, color) + "\n";
     }
@@ -254,14 +285,8 @@ void WriteTsv(std::ostream& out, const DayRuleSet& rules, int32_t fromJulius, in
         }
         *p++ = '\t';
         buffer.append(line, static_cast<size_t>(p - line));
-        if (!kind.names.empty()) {
-            // A tab or line break inside a name would break the record.
-            const size_t names = buffer.size();
-            buffer += JoinCommaText(kind.names);
-            for (size_t i = names; i < buffer.size(); ++i) {
-                if (static_cast<unsigned char>(buffer[i]) < 0x20) buffer[i] = ' ';
-            }
-        }
+        // A tab or line break inside a name would break the record.
+        if (!kind.names.empty()) buffer += BlankControls(JoinCommaText(kind.names));
         buffer += '\t';
         AppendSekkiNames(buffer, sekki.Marks());
         buffer += '\n';

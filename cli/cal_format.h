@@ -38,6 +38,15 @@ struct CalOptions {
 CalOptions ParseArguments(const std::vector<std::string>& args);
 std::string UsageText();
 
+// The bytes of a list file. Raises UsageError when it is a folder or
+// cannot be read, rather than taking it as an empty list.
+std::string ReadListFileBytes(const std::string& path);
+
+// Text from a list file as it is written out: every control character
+// (C0, DEL and C1) becomes a blank, so that none reaches a terminal or
+// breaks a record.
+std::string BlankControls(std::string text);
+
 // Raises UsageError naming the list, its source and the line when a line
 // holds a field that is not a number where one is needed.
 void CheckListLines(const DayList& list, std::string_view source);

@@ -2,10 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#include <sstream>
 
 #ifdef _WIN32
 #include <io.h>
@@ -25,18 +22,9 @@ namespace {
 using namespace zenka;
 using namespace zenka::cli;
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw UsageError("ファイルを読めません: " + path);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) throw UsageError("ファイルを読めません: " + path);
-    return bytes.str();
-}
-
 void LoadList(DayList& list, const std::optional<std::string>& path) {
     if (!path) return;
-    list.Assign(SplitListFileLines(ReadFile(*path)));
+    list.Assign(SplitListFileLines(ReadListFileBytes(*path)));
     CheckListLines(list, *path);
 }
 
@@ -72,14 +60,14 @@ int main(int argc, char** argv) {
     try {
         return Run(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const UsageError& e) {
-        std::cerr << "zenka-cal: " << e.what() << "\n";
+        std::cerr << "zenka-cal: " << BlankControls(e.what()) << "\n";
         return 2;
     } catch (const EJuliusError& e) {
         std::cerr << "zenka-cal: " << e.what() << "\n";
         return 2;
     } catch (const EDayRuleError& e) {
-        std::cerr << "zenka-cal: " << DayListName(e.list) << "リストの " << e.lineIndex + 1 << " 行目 \"" << e.line
-                  << "\": " << e.what() << "\n";
+        std::cerr << "zenka-cal: " << DayListName(e.list) << "リストの " << e.lineIndex + 1 << " 行目 \""
+                  << BlankControls(e.line) << "\": " << e.what() << "\n";
         return 2;
     }
 }

@@ -19,11 +19,24 @@ public:
     // without regard to letter case.
     virtual std::optional<std::string> ReadText(std::string_view section, std::string_view name) = 0;
 
+    // Whether the value is there, whatever its type: a value ReadText gives
+    // nothing for may still be there, in a form that has no text.
+    virtual bool HasValue(std::string_view section, std::string_view name) {
+        return ReadText(section, name).has_value();
+    }
+
     // Each of these is one step that either happens or not; a false return
     // says it did not. Writing creates the section when it is missing.
     virtual bool WriteText(std::string_view section, std::string_view name, std::string_view text) = 0;
     // Removing what is not there succeeds.
     virtual bool EraseValue(std::string_view section, std::string_view name) = 0;
+    // Copies the value into another section as it is stored, type and all,
+    // so that a value without a text form can be kept. Copying what is not
+    // there fails.
+    virtual bool CopyValue(std::string_view fromSection, std::string_view toSection, std::string_view name) {
+        const std::optional<std::string> text = ReadText(fromSection, name);
+        return text && WriteText(toSection, name, *text);
+    }
 
     // Removes the section with all its values. Unlike the other writes this
     // may stop half-way (the values go one by one), leaving some of them.

@@ -43,6 +43,46 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
     return true;
 }
 
+std::wstring FreshName(const std::wstring& target, int n) { return target + Widen(FreshNameSuffix(n)); }
+
+// The new files earlier replacements left behind; false when one stays.
+bool RemoveLeftovers(const std::wstring& target) {
+    bool removed = true;
+    for (int n = 0; n < kFreshNameTries; ++n) {
+        const std::wstring fresh = FreshName(target, n);
+        const DWORD attributes = GetFileAttributesW(fresh.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES ||
+            (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))) {
+            continue;
+        }
+        removed = DeleteFileW(fresh.c_str()) && removed;
+    }
+    return removed;
+}
+
+// Writes the bytes to a file of a new name beside the target, never over a
+// file that is there already; its name, or why not.
+FileReplacement::Outcome WriteFreshFileBeside(const std::wstring& target, std::string_view bytes,
+                                              std::wstring& fresh) {
+    for (int n = 0; n < kFreshNameTries; ++n) {
+        fresh = FreshName(target, n);
+        FileHandle file(
+            CreateFileW(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.Valid()) {
+            if (GetLastError() == ERROR_FILE_EXISTS || GetLastError() == ERROR_ALREADY_EXISTS) continue;
+            return FileReplacement::NotWritten;
+        }
+        // On disk before it takes the old file's place.
+        const bool written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
+        if (!file.Close() || !written) {
+            DeleteFileW(fresh.c_str());  // nothing more to do when even this fails
+            return FileReplacement::NotWritten;
+        }
+        return FileReplacement::Replaced;
+    }
+    return FileReplacement::NoFreshName;
+}
+
 }  // namespace
 
 FileReading ReadWholeFileOrWhyNot(const std::string& path) {
@@ -76,40 +116,39 @@ FileReading ReadWholeFileOrWhyNot(const std::string& path) {
     return {FileReading::Read, std::move(bytes)};
 }
 
-bool ReplaceWholeFile(const std::string& path, std::string_view bytes) {
+bool MakeParentFolder(const std::string& path) {
+    const std::wstring wide = Widen(path);
+    const size_t slash = wide.find_last_of(L"\\/");
+    if (slash == std::wstring::npos || slash == 0) return false;
+    const std::wstring folder = wide.substr(0, slash);
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    // The folder above first; a drive or share root is there or not.
+    if (!MakeParentFolder(Narrow(folder))) return false;
+    return CreateDirectoryW(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+FileReplacement ReplaceWholeFile(const std::string& path, std::string_view bytes) {
     const std::wstring target = Widen(path);
-    if (target.empty()) return false;
+    if (target.empty()) return {FileReplacement::NotWritten};
     // A file marked read-only is not to be written, and replacing it would
     // get round that.
     const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
-        return false;
+        return {FileReplacement::ReadOnly};
     }
-    // A new name each time one is taken: never over a file that is there
-    // already (a user's own "name~").
     std::wstring fresh;
-    for (int n = 0; fresh.empty(); ++n) {
-        if (n == kFreshNameTries) return false;
-        const std::wstring name = target + Widen(FreshNameSuffix(n));
-        FileHandle file(
-            CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.Valid()) {
-            if (GetLastError() == ERROR_FILE_EXISTS || GetLastError() == ERROR_ALREADY_EXISTS) continue;
-            return false;
-        }
-        // On disk before it takes the old file's place.
-        const bool written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
-        if (!file.Close() || !written) {
-            DeleteFileW(name.c_str());  // nothing more to do when even this fails
-            return false;
-        }
-        fresh = name;
+    FileReplacement::Outcome outcome = WriteFreshFileBeside(target, bytes, fresh);
+    if (outcome == FileReplacement::NoFreshName && RemoveLeftovers(target)) {
+        outcome = WriteFreshFileBeside(target, bytes, fresh);
     }
+    if (outcome != FileReplacement::Replaced) return {outcome};
     if (!MoveFileExW(fresh.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         DeleteFileW(fresh.c_str());  // the old file stands; the new one is only litter
-        return false;
+        return {FileReplacement::NotMoved};
     }
-    return true;
+    RemoveLeftovers(target);
+    return {};
 }
 
 }  // namespace zenka

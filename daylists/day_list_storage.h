@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,21 +39,36 @@ extern const DayListPlace kYoteiDayListPlace;
 // "Item[0]", "Item[1]", ...
 std::string ItemName(size_t index);
 
-// The lines 0 to count of a stored list, each read by its index; a missing
-// item is an empty line. A count beyond any list a person keeps (a damaged
-// value) reads as that many.
+// An item of a stored list: nothing when it is not there; an item that is
+// there but has no text form reads as an empty line.
 using ReadItem = std::function<std::optional<std::string>(size_t index)>;
-std::vector<std::string> ReadStoredLines(int32_t count, const ReadItem& readItem);
+
+struct StoredList {
+    std::vector<std::string> lines;
+    // The count could not be read, was missing, or did not fit the items
+    // there (below the last one, or far beyond it): the lines are the items
+    // there instead, so that none of them is lost at the next save.
+    bool countDamaged = false;
+};
+
+// A stored list from its count (nothing when missing or unreadable) and its
+// items. A count that fits the items gives the lines 0 to count, a missing
+// item as an empty line; any other count gives every item there, reading on
+// from Item[0] past short gaps. Nothing when no list stands: no fitting
+// count, and no item with text.
+std::optional<StoredList> ReadStoredList(std::optional<int32_t> count, const ReadItem& readItem);
 
 // A count as the backup file may hold it: decimal, or "0x"/"0X" with
 // hexadecimal digits; nothing for any other text or a number beyond 32 bits.
 std::optional<int32_t> ParseBackupCount(std::string_view text);
 
 // The special-day and scheduled-day lists, then the holiday list. A store
-// without a holiday list gives the default holiday lines.
-DayLists LoadDayLists(KeyStore& keys);
+// without a holiday list gives the default holiday lines. A damaged count
+// is told once, in one message naming the lists it concerns.
+DayLists LoadDayLists(KeyStore& keys, const ShowMessage& show = nullptr);
 
-// Writes the three lists. Each list is replaced as a whole: should the
+// Writes the three lists. An empty line whose stored item has no text form
+// keeps that item as it is. Each list is replaced as a whole: should the
 // writing stop at any point (a failed write, the process ending), the list
 // loads afterwards either as it was before or as written, never a mix. A
 // failed write ends that list's save; the other lists are still saved.
@@ -75,21 +91,32 @@ struct BackupResult {
         // The new file could not be written: the old one is left as it is.
         NotWritten,
     } outcome = Written;
-    std::string message;  // "<path> に書き込めません" and the like; empty when written
+    std::string message;  // "<path> に書き込めません: <why>" and the like; empty when written
+    std::string path;     // the file written, or the one that could not be
 };
 
 // Writes the three lists into the backup file (UTF-8 path), keeping its
 // other sections. A missing file is made afresh; a file that is there is
 // replaced as a whole only once it has been read, so a failure of either
 // step leaves it as it was.
-BackupResult BackupDayLists(const DayLists& lists, const std::string& backupPath);
+//
+// When backupPath's folder cannot be written (an executable under Program
+// Files), the backup goes to fallbackPath instead, its folder made when
+// missing; the result then says where.
+BackupResult BackupDayLists(const DayLists& lists, const std::string& backupPath,
+                            const std::string& fallbackPath = {});
 
 // Reads a backup file into lists the way a restore does: a list whose
 // section is absent stays as it was, except the holiday list, which a file
-// without a holiday count resets to the default lines. Lines come back
+// without a holiday list resets to the default lines. Counts are read as
+// LoadDayLists reads them, and a damaged one is told. Lines come back
 // whole, however long. A file that cannot be read, or that holds none of
 // the three lists (not a backup of them), changes no list: a message says
 // so and false is returned.
 bool RestoreDayListsFromBackup(const std::string& backupPath, DayLists& lists, const ShowMessage& show);
+// The same from the file's bytes, read already; backupPath names it in
+// the messages.
+bool RestoreDayListsFromBackupBytes(std::string_view bytes, const std::string& backupPath, DayLists& lists,
+                                    const ShowMessage& show);
 
 }  // namespace zenka

@@ -124,8 +124,9 @@ std::optional<std::vector<std::string>> LoadListFile(const std::string& path, co
 }
 
 bool SaveListFile(const std::string& path, const std::vector<std::string>& lines, const ShowMessage& show) {
-    if (ReplaceWholeFile(path, EncodeListFile(lines))) return true;
-    show("ファイル " + path + " を作成できません");
+    const FileReplacement replacement = ReplaceWholeFile(path, EncodeListFile(lines));
+    if (replacement) return true;
+    show("ファイル " + path + " を作成できません: " + WhyNotReplaced(replacement, path));
     return false;
 }
 

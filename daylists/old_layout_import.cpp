@@ -24,15 +24,16 @@ std::string CurrentFormOfOldLine(std::string_view oldLine) {
 }
 
 std::optional<std::vector<std::string>> ReadOldLayoutLines(KeyStore& keys) {
-    const std::optional<std::string> first = keys.ReadText(kOldSection, ItemName(0));
-    if (!first || first->empty()) return std::nullopt;
     std::optional<int32_t> count;
     if (const auto text = keys.ReadText(kOldSection, kOldCount)) count = ParseDecimal(*text);
+    const std::optional<StoredList> list = ReadStoredList(count, [&](size_t i) -> std::optional<std::string> {
+        if (std::optional<std::string> text = keys.ReadText(kOldSection, ItemName(i))) return text;
+        if (keys.HasValue(kOldSection, ItemName(i))) return std::string();
+        return std::nullopt;
+    });
+    if (!list || list->lines.empty() || list->lines.front().empty()) return std::nullopt;
     std::vector<std::string> lines;
-    for (const std::string& line :
-         ReadStoredLines(count.value_or(0), [&](size_t i) { return keys.ReadText(kOldSection, ItemName(i)); })) {
-        lines.push_back(CurrentFormOfOldLine(line));
-    }
+    for (const std::string& line : list->lines) lines.push_back(CurrentFormOfOldLine(line));
     return lines;
 }
 

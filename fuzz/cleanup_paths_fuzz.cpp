@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/cleanup_paths.h"
+#include "fuzz/fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);
@@ -25,6 +26,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (const auto temp = zenka::TemporaryFolderToEmpty(first, {second})) {
         if (zenka::SameFolder(*temp, second) || zenka::PathLiesInside(second, *temp)) std::abort();
+    }
+    if (const auto extended = zenka::ExtendedPath(first)) {
+        FUZZ_CHECK(extended->rfind("\\\\?\\", 0) == 0 && zenka::ExtendedPath(*extended) == extended);
+        // The path handed to the system names what its text was proven to.
+        const auto folder = zenka::ExtendedPath(second);
+        if (inside && folder) FUZZ_CHECK(zenka::PathLiesInside(*extended, *folder));
     }
     zenka::HasShortcutExtension(first);
     return 0;

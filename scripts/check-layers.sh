@@ -9,7 +9,8 @@
 # common. Above the program stand cli (zenka-cal, on the day lists), tools
 # (the generators, and the helper of the run script, on app), resources
 # (zenka.exe's resource scripts, on timesync's icons), bench (on cli), fuzz
-# (on app) and tests (on everything).
+# (on app and cli: zenka-cal's arguments are outside text too) and tests (on
+# everything).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,7 +27,7 @@ declare -A stands_on=(
   [tools]="app"
   [resources]="timesync"
   [bench]="cli"
-  [fuzz]="app"
+  [fuzz]="app cli"
   [tests]="app cli tools"
 )
 

@@ -201,7 +201,7 @@ AppSettings EveryValueChanged() {
 std::string Writes(const MemoryKeyStore& keys) {
     std::string text;
     for (const std::string& line : keys.Log()) {
-        if (!line.starts_with("read ")) text += line + "\n";
+        if (!line.starts_with("read ") && !line.starts_with("has ")) text += line + "\n";  // writes only
     }
     return text;
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -45,6 +46,12 @@ public:
         removed.insert(path);
         return true;
     }
+    bool RemoveKeepingAttributes(const std::string& path) override {
+        attempts.push_back("as it is: " + path);
+        if (inUse_.count(path)) return false;
+        removed.insert(path);
+        return true;
+    }
 
     std::vector<std::string> listed;
     std::vector<std::string> changes;
@@ -56,8 +63,8 @@ private:
     std::set<std::string> inUse_;
 };
 
-// A temporary folder with files of every kind of attributes, a subtree, and
-// a link to a folder elsewhere.
+// A temporary folder with files of every kind of attributes, a subtree, a
+// link to a folder elsewhere, and files with names elsewhere too.
 DescribedTree TemporaryTree(std::set<std::string> inUse = {}) {
     return DescribedTree({{"C:\\T\\",
                            {{"a.txt", 0x20},
@@ -69,8 +76,10 @@ DescribedTree TemporaryTree(std::set<std::string> inUse = {}) {
                             {"bare", 0x00},
                             {"sub", 0x10},
                             {"link", 0x410},
-                            {"filelink", 0x420}}},
-                          {"C:\\T\\sub\\", {{"inner.txt", 0x21}, {"deeper", 0x12}}},
+                            {"filelink", 0x420},
+                            {"second-name.txt", 0x01, 2},
+                            {"third-name.txt", 0x22, 3}}},
+                          {"C:\\T\\sub\\", {{"inner.txt", 0x21}, {"deeper", 0x12, 3}}},
                           {"C:\\T\\sub\\deeper\\", {{"x.txt", 0x20}}},
                           {"C:\\T\\link\\", {{"elsewhere.txt", 0x20}}}},
                          std::move(inUse));
@@ -89,11 +98,13 @@ TEST(StartupCleanup, TheWalkListsFoldersBeforeTheirContentsAndLeavesLinksAlone) 
                                            "C:\\T\\sub\\inner.txt",
                                            "C:\\T\\sub\\deeper\\",
                                            "C:\\T\\sub\\deeper\\x.txt",
+                                           "C:\\T\\second-name.txt",
+                                           "C:\\T\\third-name.txt",
                                        }))
         << "0x80 and 0x100 alone share no bit with the mask; links are not listed";
     EXPECT_EQ(tree.changes, (std::vector<std::string>{"C:\\T\\ro.txt=0", "C:\\T\\hidden.txt=32",
                                                       "C:\\T\\sub\\inner.txt=32", "C:\\T\\sub\\deeper=16"}))
-        << "read-only and hidden come off; nothing else is changed";
+        << "read-only and hidden come off, but not a file's that has other names; nothing else is changed";
     EXPECT_EQ(tree.listed, (std::vector<std::string>{"C:\\T\\", "C:\\T\\sub\\", "C:\\T\\sub\\deeper\\"}))
         << "the link's folder is not entered";
 }
@@ -102,6 +113,8 @@ TEST(StartupCleanup, EmptyingDeletesBottomUpAndKeepsWhatCannotGoWithItsFolders) 
     DescribedTree tree = TemporaryTree({"C:\\T\\sub\\deeper\\x.txt"});
     EmptyFolderTree(tree, "C:\\T\\");
     EXPECT_EQ(tree.attempts, (std::vector<std::string>{
+                                 "as it is: C:\\T\\third-name.txt",
+                                 "as it is: C:\\T\\second-name.txt",
                                  "C:\\T\\sub\\deeper\\x.txt",
                                  "C:\\T\\sub\\deeper\\",
                                  "C:\\T\\sub\\inner.txt",
@@ -113,7 +126,8 @@ TEST(StartupCleanup, EmptyingDeletesBottomUpAndKeepsWhatCannotGoWithItsFolders) 
                                  "C:\\T\\a.txt",
                              }));
     EXPECT_EQ(tree.removed, (std::set<std::string>{"C:\\T\\sub\\inner.txt", "C:\\T\\bare", "C:\\T\\system.dat",
-                                                   "C:\\T\\hidden.txt", "C:\\T\\ro.txt", "C:\\T\\a.txt"}))
+                                                   "C:\\T\\hidden.txt", "C:\\T\\ro.txt", "C:\\T\\a.txt",
+                                                   "C:\\T\\second-name.txt", "C:\\T\\third-name.txt"}))
         << "the file in use stays, and so do the folders holding it";
 
     // Without a file in use the whole subtree goes.
@@ -193,6 +207,10 @@ TEST(CleanupPaths, AnEntryLiesInsideOnlyBelowTheFolder) {
              Case{"C:\\T\\a.txt", "C:\\T\\", true},
              Case{"\\\\?\\C:\\T\\sub\\a.txt", "\\\\?\\c:\\t", true},
              Case{"\\\\?\\UNC\\srv\\share\\T\\a", "\\\\srv\\share\\T\\", true},
+             Case{"\\\\?\\C:\\T\\dot.", "C:\\T", true},
+             Case{"\\\\?\\C:\\T\\CON", "\\\\?\\C:\\T\\", true},
+             Case{"\\\\?\\C:\\T.\\a.txt", "C:\\T", false},
+             Case{"\\\\?\\C:\\T \\a.txt", "C:\\T", false},
              Case{"C:\\T", "C:\\T\\", false},
              Case{"C:\\T\\", "C:\\T", false},
              Case{"C:\\Tmp\\a.txt", "C:\\T", false},
@@ -205,6 +223,36 @@ TEST(CleanupPaths, AnEntryLiesInsideOnlyBelowTheFolder) {
              Case{"T\\a.txt", "T", false},
          }) {
         EXPECT_EQ(PathLiesInside(c.path, c.folder), c.inside) << c.path << " in " << c.folder;
+    }
+}
+
+TEST(CleanupPaths, EntriesAreReachedByPathsTheSystemTakesAsTheyStand) {
+    struct Case {
+        const char* path;
+        std::optional<std::string> extended;
+    };
+    for (const Case& c : {
+             Case{"C:\\T\\a.txt", "\\\\?\\C:\\T\\a.txt"},
+             Case{"c:/T//sub\\\\CON", "\\\\?\\c:\\T\\sub\\CON"},
+             Case{"C:\\T\\dot.", "\\\\?\\C:\\T\\dot."},
+             Case{"C:\\T\\blank ", "\\\\?\\C:\\T\\blank "},
+             Case{"C:\\T\\...", "\\\\?\\C:\\T\\..."},
+             Case{"C:\\T\\sub\\", "\\\\?\\C:\\T\\sub\\"},
+             Case{"\\\\srv\\share\\T\\nul.txt", "\\\\?\\UNC\\srv\\share\\T\\nul.txt"},
+             Case{"\\\\?\\C:\\T\\LPT1", "\\\\?\\C:\\T\\LPT1"},
+             Case{"\\\\?\\UNC\\srv\\share\\T", "\\\\?\\UNC\\srv\\share\\T"},
+             Case{"C:\\T\\..\\secret.txt", std::nullopt},
+             Case{"C:\\T\\.\\a.txt", std::nullopt},
+             Case{"\\\\?\\C:\\T\\..\\secret.txt", std::nullopt},
+             Case{"\\\\?\\C:\\T/a.txt", std::nullopt},
+             Case{"\\\\.\\C:\\T\\a.txt", std::nullopt},
+             Case{"\\\\.\\CON", std::nullopt},
+             Case{"C:T\\a.txt", std::nullopt},
+             Case{"\\T\\a.txt", std::nullopt},
+             Case{"T\\a.txt", std::nullopt},
+             Case{"", std::nullopt},
+         }) {
+        EXPECT_EQ(ExtendedPath(c.path), c.extended) << c.path;
     }
 }
 

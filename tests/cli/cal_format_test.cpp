@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <utility>
 
@@ -12,6 +13,7 @@
 #include "calendar/old_calendar.h"
 #include "calendar/julius.h"
 #include "calendar/sekki.h"
+#include "tests/support/scratch_folder.h"
 
 namespace zenka::cli {
 namespace {
@@ -81,6 +83,44 @@ TEST(CalListFiles, NamesTheMalformedLine) {
         EXPECT_NE(message.find("'x'"), std::string::npos) << message;
     }
     EXPECT_NO_THROW(CheckListLines(DayList(DayListKind::Holiday, DefaultHolidayLines()), "default"));
+}
+
+TEST(CalListFiles, AFolderOrAFileThatCannotBeReadIsRefused) {
+    const zenka::testing::ScratchFolder folder("cal-files");
+    const std::string list = zenka::testing::Utf8(folder.Path() / "list.txt");
+    { std::ofstream(folder.Path() / "list.txt", std::ios::binary) << "2,14,x\r\n"; }
+    EXPECT_EQ(ReadListFileBytes(list), "2,14,x\r\n");
+    const std::pair<std::string, std::string> refused[] = {
+        {zenka::testing::Utf8(folder.Path()), "フォルダはリストファイルとして読めません: "},
+        {zenka::testing::Utf8(folder.Path() / "無い.txt"), "ファイルを読めません: "},
+    };
+    for (const auto& [path, message] : refused) {
+        try {
+            ReadListFileBytes(path);
+            ADD_FAILURE() << path << " was read";
+        } catch (const UsageError& e) {
+            EXPECT_EQ(std::string(e.what()), message + path);
+        }
+    }
+}
+
+TEST(CalListFiles, ControlCharactersAreWrittenAsBlanksInEveryOutput) {
+    // An escape sequence that would retitle and clear a terminal, C1's CSI,
+    // DEL and a tab in the names of a day.
+    DayRuleSet rules = DefaultRules();
+    rules.SpecialDayList.Assign({"2,14,\x1b]0;owned\x07\x1b[2Jx", "2,14,a\xc2\x9b" "2Jb\x7f\tc"});
+    const std::string month = RenderMonth(rules, 2006, 2, CalOptions{}, false);
+    const std::string tsv = RenderTsv(rules, DateToJulius(2006, 2, 14), DateToJulius(2006, 2, 14));
+    for (const std::string& text : {month, tsv}) {
+        EXPECT_EQ(std::count_if(text.begin(), text.end(),
+                                [](char c) { return (static_cast<unsigned char>(c) < 0x20 && c != '\n' && c != '\t') || c == 0x7f; }),
+                  0)
+            << text;
+        EXPECT_EQ(text.find("\xc2\x9b"), std::string::npos) << text;
+    }
+    const std::string names = "\" ]0;owned  [2Jx\",\"a 2Jb  c\"";
+    EXPECT_NE(month.find("14(火)" + names + "\n"), std::string::npos) << month;
+    EXPECT_NE(tsv.find("\t" + names + "\t"), std::string::npos) << tsv;
 }
 
 TEST(CalMonth, January2006) {

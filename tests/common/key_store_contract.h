@@ -5,6 +5,9 @@
 //   std::unique_ptr<KeyStore> Open();  // a new store object on the same data
 //   std::vector<std::string> ValueNames(std::string_view section);  // sorted
 //   bool HasSection(std::string_view section);
+//   void PutWithoutText(std::string_view section, std::string_view name, std::string_view payload);
+//       // a value with no text form (binary data in the registry)
+//   std::optional<std::string> PayloadWithoutText(std::string_view section, std::string_view name);
 #pragma once
 
 #include <gtest/gtest.h>
@@ -267,17 +270,20 @@ TYPED_TEST_P(KeyStoreContract, TheWindowPositionIsKeptPerResolution) {
     EXPECT_EQ(this->factory_.ValueNames("Pos1024\u00D7768"), (std::vector<std::string>{"Left", "Top"}));
 }
 
-TYPED_TEST_P(KeyStoreContract, AStoredHolidayListWinsOverTheDefaultOnlyWhileItsCountStands) {
+TYPED_TEST_P(KeyStoreContract, AStoredHolidayListWinsOverTheDefaultWhileItHasItemsOrItsCountStands) {
     this->SaveLists({{}, {}, {}});
     EXPECT_EQ(this->factory_.ValueNames("ListC"), std::vector<std::string>{"KMax"});
     EXPECT_EQ(this->Read("ListC", "KMax"), "-1");
     EXPECT_EQ(this->LoadLists().HolidayList, std::vector<std::string>{});
 
+    // A count that is gone or damaged does not cost the stored holidays.
     this->SaveLists({{"1,1,元旦"}, {}, {}});
     ASSERT_TRUE(this->factory_.Open()->EraseValue("ListC", "KMax"));
-    EXPECT_EQ(this->LoadLists().HolidayList, DefaultHolidayLines());
-
+    EXPECT_EQ(this->LoadLists().HolidayList, std::vector<std::string>{"1,1,元旦"});
     this->Write("ListC", "KMax", "abc");
+    EXPECT_EQ(this->LoadLists().HolidayList, std::vector<std::string>{"1,1,元旦"});
+
+    ASSERT_TRUE(this->factory_.Open()->EraseValue("ListC", "Item[0]"));
     EXPECT_EQ(this->LoadLists().HolidayList, DefaultHolidayLines());
 }
 
@@ -301,32 +307,32 @@ TYPED_TEST_P(KeyStoreContract, ListsComeBackLineForLine) {
     EXPECT_EQ(this->LoadLists(), (DayLists{{"1,1,元旦"}, {"", "2,14,x"}, {"", "3,3,y"}}));
 }
 
-TYPED_TEST_P(KeyStoreContract, StoredCountsAreReadAsTheyStand) {
-    // A count beyond the stored items gives empty lines for the rest.
+TYPED_TEST_P(KeyStoreContract, DamagedCountsAndValuesWithoutTextCostNoLine) {
+    // A count a little beyond the stored items gives empty lines for the rest.
     this->Write("ListB", "Max", "5");
     for (int i = 0; i < 3; ++i) this->Write("ListB", ItemName(i), "5," + std::to_string(i + 1) + ",x");
-    // Items beyond the count are not part of the list.
+    // A count below the items, or one without text, gives every item there.
     this->Write("ListA", "Max2", "0");
     this->Write("ListA", "Item[0]", "a");
     this->Write("ListA", "Item[1]", "b");
-    DayLists lists = this->LoadLists();
+    this->factory_.PutWithoutText("ListC", "KMax", "count");
+    this->Write("ListC", "Item[0]", "1,1,元旦");
+    this->factory_.PutWithoutText("ListC", "Item[1]", "item");
+    this->Write("ListC", "Item[2]", "2,11,建国の日");
+    std::vector<std::string> told;
+    DayLists lists = LoadDayLists(*this->factory_.Open(), [&](const std::string& text) { told.push_back(text); });
     EXPECT_EQ(lists.SpecialDayList, (std::vector<std::string>{"5,1,x", "5,2,x", "5,3,x", "", "", ""}));
-    EXPECT_EQ(lists.YoteiDayList, std::vector<std::string>{"a"});
+    EXPECT_EQ(lists.YoteiDayList, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(lists.HolidayList, (std::vector<std::string>{"1,1,元旦", "", "2,11,建国の日"}));
+    EXPECT_EQ(told.size(), 1u);
 
-    // Without a readable count, a list with a first line has that line.
-    this->Write("ListB", "Max", "many");
-    this->Write("ListA", "Max2", "");
-    lists = this->LoadLists();
-    EXPECT_EQ(lists.SpecialDayList, std::vector<std::string>{"5,1,x"});
-    EXPECT_EQ(lists.YoteiDayList, std::vector<std::string>{"a"});
-
-    // Without a count or a first line there is no list.
-    this->Write("ListB", "Item[0]", "");
-    ASSERT_TRUE(this->factory_.Open()->EraseValue("ListA", "Max2"));
-    ASSERT_TRUE(this->factory_.Open()->EraseValue("ListA", "Item[0]"));
-    lists = this->LoadLists();
-    EXPECT_EQ(lists.SpecialDayList, std::vector<std::string>{});
-    EXPECT_EQ(lists.YoteiDayList, std::vector<std::string>{});
+    // Saved back, the counts stand, and the item without text is kept as it was.
+    this->SaveLists(lists);
+    EXPECT_EQ(this->Read("ListA", "Max2"), "1");
+    EXPECT_EQ(this->Read("ListC", "KMax"), "2");
+    EXPECT_EQ(this->factory_.PayloadWithoutText("ListC", "Item[1]"), "item");
+    EXPECT_EQ(this->LoadLists(), lists);
+    EXPECT_FALSE(this->factory_.HasSection("ListC.new"));
 }
 
 TYPED_TEST_P(KeyStoreContract, ErasingASectionRemovesAllItHolds) {
@@ -345,7 +351,7 @@ TYPED_TEST_P(KeyStoreContract, ErasingASectionRemovesAllItHolds) {
 REGISTER_TYPED_TEST_SUITE_P(KeyStoreContract, AnEmptyStoreGivesEveryDefault, TheFirstExitWritesEveryValueOfTheTable,
                             EverySavedValueComesBack, ValuesAreReadByTheirTypesRules,
                             NamesMatchWhateverTheirLetterCase, TheWindowPositionIsKeptPerResolution,
-                            AStoredHolidayListWinsOverTheDefaultOnlyWhileItsCountStands, ListsComeBackLineForLine,
-                            StoredCountsAreReadAsTheyStand, ErasingASectionRemovesAllItHolds);
+                            AStoredHolidayListWinsOverTheDefaultWhileItHasItemsOrItsCountStands,
+                            ListsComeBackLineForLine, DamagedCountsAndValuesWithoutTextCostNoLine, ErasingASectionRemovesAllItHolds);
 
 }  // namespace zenka::contract

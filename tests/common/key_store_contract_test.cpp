@@ -23,6 +23,15 @@ public:
         return names;
     }
     bool HasSection(std::string_view section) { return store_.Data().count(std::string(section)) != 0; }
+    void PutWithoutText(std::string_view section, std::string_view name, std::string_view payload) {
+        store_.Data()[std::string(section)][std::string(name)] = MemoryKeyStore::Unreadable(payload);
+    }
+    std::optional<std::string> PayloadWithoutText(std::string_view section, std::string_view name) {
+        const std::string& value = store_.Data()[std::string(section)][std::string(name)];
+        const std::string mark = MemoryKeyStore::Unreadable("");
+        if (value.compare(0, mark.size(), mark) != 0) return std::nullopt;
+        return value.substr(mark.size());
+    }
 
 private:
     class Forward : public KeyStore {
@@ -34,7 +43,11 @@ private:
         bool WriteText(std::string_view s, std::string_view n, std::string_view t) override {
             return target_.WriteText(s, n, t);
         }
+        bool HasValue(std::string_view s, std::string_view n) override { return target_.HasValue(s, n); }
         bool EraseValue(std::string_view s, std::string_view n) override { return target_.EraseValue(s, n); }
+        bool CopyValue(std::string_view f, std::string_view t, std::string_view n) override {
+            return target_.CopyValue(f, t, n);
+        }
         bool EraseSection(std::string_view s) override { return target_.EraseSection(s); }
 
     private:

@@ -65,7 +65,7 @@ TEST_F(BackupFile, HoldsTheThreeListsAfterTheOtherSections) {
                                        "[ListB]\r\nMax=1\r\nItem[0]=2,14,x\r\nItem[1]=2,14,x\r\n"
                                        "[ListA]\r\nMax2=-1\r\n"
                                        "[ListC]\r\nKMax=0\r\nItem[0]=1,1,元旦\r\n"));
-    EXPECT_FALSE(fs::exists(PathOf(path_ + "~")));
+    EXPECT_FALSE(fs::exists(PathOf(path_ + FreshNameSuffix(0))));
 }
 
 TEST_F(BackupFile, RestoresWhatWasBackedUp) {
@@ -94,7 +94,7 @@ TEST_F(BackupFile, AFailedWriteShowsThePathAndKeepsTheOldFile) {
     { std::ofstream(PathOf(readOnly)) << "old"; }
     fs::permissions(PathOf(readOnly), fs::perms::owner_read);
     EXPECT_EQ(Backup({}, readOnly).outcome, BackupResult::NotWritten);
-    EXPECT_EQ(messages_, std::vector<std::string>{readOnly + " に書き込めません"});
+    EXPECT_EQ(messages_, std::vector<std::string>{readOnly + " に書き込めません: 読み取り専用になっています"});
     EXPECT_EQ(ReadWholeFile(readOnly), "old");
     fs::permissions(PathOf(readOnly), fs::perms::owner_all);
 
@@ -102,7 +102,39 @@ TEST_F(BackupFile, AFailedWriteShowsThePathAndKeepsTheOldFile) {
     messages_.clear();
     const std::string nowhere = Utf8(folder_ / "missing" / "Zenka.bak");
     EXPECT_EQ(Backup({}, nowhere).outcome, BackupResult::NotWritten);
-    EXPECT_EQ(messages_, std::vector<std::string>{nowhere + " に書き込めません"});
+    EXPECT_EQ(messages_, std::vector<std::string>{nowhere + " に書き込めません: " +
+                                                  WhyNotReplaced({FileReplacement::NotWritten}, nowhere)});
+
+    // Every name of the new file taken by something that is no leftover.
+    messages_.clear();
+    const std::string crowded = Utf8(folder_ / "crowded.bak");
+    for (int n = 0; n < kFreshNameTries; ++n) fs::create_directory(PathOf(crowded + FreshNameSuffix(n)));
+    EXPECT_EQ(Backup({}, crowded).outcome, BackupResult::NotWritten);
+    EXPECT_EQ(messages_, std::vector<std::string>{crowded + " に書き込めません: 一時ファイルの名前 " + crowded +
+                                                  "~zenka.tmp から " + crowded +
+                                                  "~zenka99.tmp までがすべて使われていて、空けられません"});
+}
+
+TEST_F(BackupFile, AFolderThatCannotBeWrittenSendsTheBackupToTheFallback) {
+    // A folder that is not there stands for one that cannot be written.
+    const std::string nowhere = Utf8(folder_ / "missing" / "zenka.bak");
+    const std::string fallback = Utf8(folder_ / "AppData" / "Zenka" / "zenka.bak");
+    const DayLists lists{{"1,1,元旦"}, {"2,14,x"}, {}};
+    const BackupResult result = BackupDayLists(lists, nowhere, fallback);
+    EXPECT_EQ(result.outcome, BackupResult::Written);
+    EXPECT_EQ(result.path, fallback);
+    DayLists restored;
+    EXPECT_TRUE(RestoreDayListsFromBackup(fallback, restored, [](const std::string&) {}));
+    EXPECT_EQ(restored, lists);
+
+    // A file that only refuses (read-only) is the user's word: no fallback.
+    const std::string readOnly = Utf8(folder_ / "readonly.bak");
+    { std::ofstream(PathOf(readOnly)) << "old"; }
+    fs::permissions(PathOf(readOnly), fs::perms::owner_read);
+    const std::string unused = Utf8(folder_ / "unused" / "zenka.bak");
+    EXPECT_EQ(BackupDayLists(lists, readOnly, unused).outcome, BackupResult::NotWritten);
+    fs::permissions(PathOf(readOnly), fs::perms::owner_all);
+    EXPECT_FALSE(fs::exists(PathOf(unused)));
 }
 
 TEST_F(BackupFile, AFileThatCannotBeReadIsKeptAndReported) {
@@ -113,7 +145,7 @@ TEST_F(BackupFile, AFileThatCannotBeReadIsKeptAndReported) {
         EXPECT_EQ(Backup({{"1,1,a"}, {}, {}}, path_).outcome, BackupResult::NotRead) << what;
         EXPECT_EQ(messages_, std::vector<std::string>{path_ + " を読み込めないため、バックアップを書き込みませんでした"})
             << what;
-        EXPECT_FALSE(fs::exists(PathOf(path_ + "~"))) << what;
+        EXPECT_FALSE(fs::exists(PathOf(path_ + FreshNameSuffix(0)))) << what;
     };
     // A link that leads round in a circle, where the system makes links
     // (Wine's does not).
@@ -181,7 +213,10 @@ TEST_F(BackupFile, CountsMayBeHexadecimal) {
               "[ListC]\r\nKMax=0x\r\nItem[0]=f\r\n");
     DayLists lists;
     EXPECT_TRUE(Restore(lists));
-    EXPECT_EQ(lists, (DayLists{DefaultHolidayLines(), {"a", "b", "c"}, {"d"}}));
+    EXPECT_EQ(lists, (DayLists{{"f"}, {"a", "b", "c"}, {"d", "e"}}));
+    // The count below the items and the unreadable one are told, in one message.
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_NE(messages_[0].find("予定日・休日リストの件数が壊れていた"), std::string::npos) << messages_[0];
 
     EXPECT_EQ(ParseBackupCount("0x1F"), 31);
     EXPECT_EQ(ParseBackupCount("0Xff"), 255);

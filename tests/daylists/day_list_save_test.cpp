@@ -150,15 +150,6 @@ TEST(LoadDayLists, AFirstStartHasTheDefaultHolidaysAndNoOtherDays) {
     EXPECT_TRUE(keys.Data().empty());  // loading writes nothing
 }
 
-TEST(LoadDayLists, AHugeCountIsCappedRatherThanFillingMemory) {
-    MemoryKeyStore keys;
-    keys.WriteText("ListA", "Max2", "2147483647");
-    keys.WriteText("ListA", "Item[0]", "a");
-    const DayLists lists = LoadDayLists(keys);
-    EXPECT_EQ(lists.YoteiDayList.size(), 100000u);
-    EXPECT_EQ(lists.YoteiDayList.front(), "a");
-}
-
 TEST(DayLists, MoveBetweenTheStoredFormAndTheRuleSet) {
     DayRuleSet rules;
     const DayLists lists{{"1,1,元旦"}, {"2,14,x"}, {"2026,0,7,7,y"}};

@@ -157,19 +157,22 @@ TEST_F(ListFileOnDisk, SavedListsLoadBackAndSavingReplacesWithoutAQuestion) {
     EXPECT_EQ(ReadWholeFile(path), "");
     EXPECT_EQ(LoadListFile(path, Collect()), Lines{});
     EXPECT_TRUE(messages_.empty());
-    EXPECT_FALSE(fs::exists(fs::path(folder_ / "休日リスト.txt~")));
+    EXPECT_FALSE(fs::exists(fs::path(folder_ / ("休日リスト.txt" + FreshNameSuffix(0)))));
 }
 
-TEST_F(ListFileOnDisk, SavingLeavesFilesOfTheTemporaryNamesAlone) {
-    // A user's own "name~" and "name~1" are no leftovers of ours.
+TEST_F(ListFileOnDisk, SavingRemovesItsOwnLeftoversAndNoOtherName) {
+    // Every name of the new file left behind by saves that ended half-way,
+    // beside a user's own "name~" and "name~1" and another file's leftover.
     const std::string path = Utf8(folder_ / "list.txt");
-    ASSERT_TRUE(ReplaceWholeFile(path + "~", "mine\r\n"));
-    ASSERT_TRUE(ReplaceWholeFile(path + "~1", "mine too\r\n"));
+    for (int n = 0; n < kFreshNameTries; ++n) ASSERT_TRUE(ReplaceWholeFile(path + FreshNameSuffix(n), "half"));
+    const std::vector<std::string> others{path + "~", path + "~1", Utf8(folder_ / "other.txt") + FreshNameSuffix(0)};
+    for (const std::string& other : others) ASSERT_TRUE(ReplaceWholeFile(other, "mine\r\n"));
+
     ASSERT_TRUE(SaveListFile(path, {"1,1,元旦"}, Collect()));
     EXPECT_EQ(ReadWholeFile(path), Utf8ToCp932("1,1,元旦\r\n"));
-    EXPECT_EQ(ReadWholeFile(path + "~"), "mine\r\n");
-    EXPECT_EQ(ReadWholeFile(path + "~1"), "mine too\r\n");
-    EXPECT_FALSE(fs::exists(fs::path(folder_ / "list.txt~2")));
+    for (int n = 0; n < kFreshNameTries; ++n) EXPECT_FALSE(fs::exists(folder_ / ("list.txt" + FreshNameSuffix(n)))) << n;
+    for (const std::string& other : others) EXPECT_EQ(ReadWholeFile(other), "mine\r\n") << other;
+    EXPECT_TRUE(messages_.empty());
 }
 
 TEST_F(ListFileOnDisk, AFailedSaveKeepsTheOldFileAndSaysWhichFile) {
@@ -183,8 +186,10 @@ TEST_F(ListFileOnDisk, AFailedSaveKeepsTheOldFileAndSaysWhichFile) {
 
     const std::string nowhere = Utf8(folder_ / "missing" / "x.txt");
     EXPECT_FALSE(SaveListFile(nowhere, {"new"}, Collect()));
-    EXPECT_EQ(messages_, (std::vector<std::string>{"ファイル " + path + " を作成できません",
-                                                   "ファイル " + nowhere + " を作成できません"}));
+    EXPECT_EQ(messages_,
+              (std::vector<std::string>{"ファイル " + path + " を作成できません: 読み取り専用になっています",
+                                        "ファイル " + nowhere + " を作成できません: 同じフォルダに一時ファイルを書き込めません "
+                                                                "(書き込みが許されていないか、ディスクがいっぱいです)"}));
 }
 
 TEST_F(ListFileOnDisk, LoadingSaysWhatItCouldNotRead) {

@@ -33,10 +33,11 @@ TEST(OldLayoutImport, ReadsTheOldLinesAndLeavesThemThere) {
     EXPECT_EQ(ReadOldLayoutLines(keys), (std::vector<std::string>{"1999,0,12,24,x", "2001,0,5,5,x", "0,"}));
     EXPECT_EQ(keys.Data().at("List2").size(), 3u);
 
-    keys.WriteText("List2", "Max2", "many");  // unreadable: the first line only
-    EXPECT_EQ(ReadOldLayoutLines(keys), std::vector<std::string>{"1999,0,12,24,x"});
-    keys.WriteText("List2", "Max2", "-1");
-    EXPECT_EQ(ReadOldLayoutLines(keys), std::vector<std::string>{});
+    // A count that cannot be read, or is below the items, gives every item there.
+    for (const char* damaged : {"many", "-1", "0", "2147483647"}) {
+        keys.WriteText("List2", "Max2", damaged);
+        EXPECT_EQ(ReadOldLayoutLines(keys), (std::vector<std::string>{"1999,0,12,24,x", "2001,0,5,5,x"})) << damaged;
+    }
 }
 
 }  // namespace

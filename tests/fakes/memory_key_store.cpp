@@ -17,6 +17,8 @@ auto FindName(Map& map, std::string_view name) {
     return std::find_if(map.begin(), map.end(), [&](const auto& entry) { return SameName(entry.first, name); });
 }
 
+bool IsUnreadable(const std::string& text) { return !text.empty() && text[0] == '\0'; }
+
 }  // namespace
 
 MemoryKeyStore::Contents::iterator MemoryKeyStore::FindSection(std::string_view section) {
@@ -39,13 +41,33 @@ std::optional<std::string> MemoryKeyStore::ReadText(std::string_view section, st
     const auto s = FindSection(section);
     if (s == data_.end()) return std::nullopt;
     const auto v = FindName(s->second, name);
-    if (v == s->second.end()) return std::nullopt;
+    if (v == s->second.end() || IsUnreadable(v->second)) return std::nullopt;
     return v->second;
 }
 
-bool MemoryKeyStore::WriteText(std::string_view section, std::string_view name, std::string_view text) {
-    log_.push_back("write " + std::string(section) + "/" + std::string(name) + "=" + std::string(text));
+const std::string* MemoryKeyStore::FindValue(std::string_view section, std::string_view name) {
+    const auto s = FindSection(section);
+    if (s == data_.end()) return nullptr;
+    const auto v = FindName(s->second, name);
+    return v == s->second.end() ? nullptr : &v->second;
+}
+
+bool MemoryKeyStore::HasValue(std::string_view section, std::string_view name) {
+    log_.push_back("has " + std::string(section) + "/" + std::string(name));
+    return FindValue(section, name) != nullptr;
+}
+
+bool MemoryKeyStore::CopyValue(std::string_view fromSection, std::string_view toSection, std::string_view name) {
+    log_.push_back("copy " + std::string(fromSection) + "/" + std::string(name) + " to " + std::string(toSection));
+    const std::string* value = FindValue(fromSection, name);
+    if (!value) return false;
+    const std::string copy = *value;
     if (!Step()) return false;
+    Put(toSection, name, copy);
+    return true;
+}
+
+void MemoryKeyStore::Put(std::string_view section, std::string_view name, std::string_view text) {
     auto s = FindSection(section);
     if (s == data_.end()) s = data_.emplace(std::string(section), std::map<std::string, std::string>{}).first;
     const auto v = FindName(s->second, name);
@@ -54,6 +76,12 @@ bool MemoryKeyStore::WriteText(std::string_view section, std::string_view name, 
     } else {
         v->second = text;
     }
+}
+
+bool MemoryKeyStore::WriteText(std::string_view section, std::string_view name, std::string_view text) {
+    log_.push_back("write " + std::string(section) + "/" + std::string(name) + "=" + std::string(text));
+    if (!Step()) return false;
+    Put(section, name, text);
     return true;
 }
 

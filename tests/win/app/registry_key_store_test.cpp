@@ -61,6 +61,29 @@ public:
         return true;
     }
 
+    void PutWithoutText(std::string_view section, std::string_view name, std::string_view payload) {
+        HKEY key;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (path_ + L"\\" + Widen(section)).c_str(), 0, nullptr, 0,
+                                  KEY_ALL_ACCESS, nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        EXPECT_EQ(RegSetValueExW(key, Widen(name).c_str(), 0, REG_BINARY, reinterpret_cast<const BYTE*>(payload.data()),
+                                 static_cast<DWORD>(payload.size())),
+                  ERROR_SUCCESS);
+        RegCloseKey(key);
+    }
+
+    std::optional<std::string> PayloadWithoutText(std::string_view section, std::string_view name) {
+        char data[256];
+        DWORD size = sizeof data;
+        DWORD type = 0;
+        if (RegGetValueW(HKEY_CURRENT_USER, (path_ + L"\\" + Widen(section)).c_str(), Widen(name).c_str(),
+                         RRF_RT_ANY, &type, data, &size) != ERROR_SUCCESS ||
+            type != REG_BINARY) {
+            return std::nullopt;
+        }
+        return std::string(data, size);
+    }
+
     const std::wstring& Path() const { return path_; }
 
 private:
@@ -108,7 +131,9 @@ TEST(RegistryKeyStore, ValuesOfOtherTypesReadAsTheirTextOrAsMissing) {
     EXPECT_EQ(keys.ReadText("Form", "Big"), "4000000000");
     EXPECT_EQ(keys.ReadText("Form", "Q"), "12345678901234");
     EXPECT_EQ(keys.ReadText("Form", "Bin"), std::nullopt);
-    EXPECT_EQ(keys.ReadText("Form", "Multi"), std::nullopt);
+    EXPECT_TRUE(keys.HasValue("Form", "Bin"));
+    EXPECT_FALSE(keys.HasValue("Form", "Absent"));
+    EXPECT_EQ(keys.ReadText("Form", "Multi"), "a");
     EXPECT_EQ(keys.ReadText("Form", "Open"), "abc");
     EXPECT_EQ(keys.ReadText("Form", "Expand"), "%TEMP%\\x.wav");
     EXPECT_EQ(keys.ReadText("Form", "Inner"), "ab");
@@ -124,6 +149,37 @@ TEST(RegistryKeyStore, ValuesOfOtherTypesReadAsTheirTextOrAsMissing) {
     const std::string longText(5000, 'z');
     ASSERT_TRUE(keys.WriteText("Jiho", "File", longText));
     EXPECT_EQ(keys.ReadText("Jiho", "File"), longText);
+}
+
+TEST(RegistryKeyStore, ListCountsAndItemsOfOtherTypesCostNoLine) {
+    RegistryFactory factory;
+    const std::wstring listB = factory.Path() + L"\\ListB";
+    const DWORD damaged = 0xFFFFFFFFu;
+    const wchar_t multi[] = L"5,5,x\0ignored\0";
+    const BYTE bytes[] = {0x81, 0x40, 0};
+    SetRaw(listB, L"Max", REG_DWORD, &damaged, sizeof damaged);
+    SetRaw(listB, L"Item[0]", REG_SZ, L"2,14,a", 14);
+    SetRaw(listB, L"Item[1]", REG_MULTI_SZ, multi, sizeof multi);
+    SetRaw(listB, L"Item[2]", REG_BINARY, bytes, sizeof bytes);
+    SetRaw(listB, L"Item[3]", REG_SZ, L"3,3,c", 12);
+
+    DayLists lists;
+    {
+        RegistryKeyStore keys(factory.Path());
+        lists = LoadDayLists(keys);
+        EXPECT_EQ(lists.SpecialDayList, (std::vector<std::string>{"2,14,a", "5,5,x", "", "3,3,c"}));
+        ASSERT_TRUE(SaveDayLists(keys, lists));
+    }
+    BYTE kept[8] = {};
+    DWORD size = sizeof kept;
+    DWORD type = 0;
+    ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, listB.c_str(), L"Item[2]", RRF_RT_ANY, &type, kept, &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_BINARY));
+    EXPECT_EQ(std::vector<BYTE>(kept, kept + size), std::vector<BYTE>(bytes, bytes + sizeof bytes));
+    RegistryKeyStore keys(factory.Path());
+    EXPECT_EQ(keys.ReadText("ListB", "Max"), "3");
+    EXPECT_EQ(keys.ReadText("ListB", "Item[1]"), "5,5,x");
 }
 
 TEST(RegistryKeyStore, EverySettingIsAUnicodeStringValue) {

@@ -78,6 +78,80 @@ TEST(StartupCleanup, TheTemporaryFolderIsEmptiedButNothingOutsideIt) {
     EXPECT_TRUE(files.Remove(temp.Path("busy\\held\\open.txt"))) << "once closed, the file can go";
 }
 
+// Whether this system deletes a read-only file's name as it is (Windows 10
+// 1809 and later); asked on a file of the sandbox's own.
+bool DeletesReadOnlyFilesAsTheyAre(Sandbox& sandbox) {
+    sandbox.File("probe.txt", FILE_ATTRIBUTE_READONLY);
+    HANDLE file = CreateFileW(sandbox.Exact("probe.txt").c_str(), DELETE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    DWORD flags = 0x01 | 0x02 | 0x10;  // delete, at once, read-only or not
+    const bool deleted = SetFileInformationByHandle(file, static_cast<FILE_INFO_BY_HANDLE_CLASS>(21), &flags,
+                                                    sizeof(flags)) != FALSE;
+    CloseHandle(file);
+    return deleted;
+}
+
+TEST(StartupCleanup, AFileWithNamesElsewhereKeepsItsAttributes) {
+    Sandbox temp;
+    Sandbox elsewhere;
+    Sandbox probe;
+    const bool asItIs = DeletesReadOnlyFilesAsTheyAre(probe);
+    elsewhere.File("readonly.txt", FILE_ATTRIBUTE_READONLY);
+    elsewhere.File("hidden.txt", FILE_ATTRIBUTE_HIDDEN);
+    elsewhere.File("plain.txt");
+    temp.HardLink("readonly.txt", elsewhere.Path("readonly.txt"));
+    temp.HardLink("hidden.txt", elsewhere.Path("hidden.txt"));
+    temp.HardLink("plain.txt", elsewhere.Path("plain.txt"));
+    temp.File("own-readonly.txt", FILE_ATTRIBUTE_READONLY);
+
+    ConfinedFolder files(temp.Path());
+    EXPECT_FALSE(files.SetAttributes(temp.Path("readonly.txt"), 0)) << "attributes shared with a name elsewhere";
+    SandboxPlaces places;
+    places.temporary = temp.Path() + "\\";
+    EmptyTemporaryFolder(places);
+
+    EXPECT_EQ(temp.Entries(), asItIs ? Entries{} : Entries{"readonly.txt"})
+        << "the names go, a read-only one only where the system can delete it without changing it";
+    EXPECT_EQ(elsewhere.Entries(), (Entries{"hidden.txt", "plain.txt", "readonly.txt"}));
+    EXPECT_TRUE(elsewhere.Attributes("readonly.txt") & FILE_ATTRIBUTE_READONLY);
+    EXPECT_TRUE(elsewhere.Attributes("hidden.txt") & FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_EQ(elsewhere.Text("plain.txt"), "zenka");
+}
+
+// Whether this system tells the final path of an entry deeper than
+// MAX_PATH. Wine 8 does not: the clean-up cannot prove such an entry
+// inside the folder and leaves it.
+bool TellsLongFinalPaths(const std::wstring& path) {
+    HANDLE entry = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    std::wstring final(32768, L'\0');
+    const DWORD length = GetFinalPathNameByHandleW(entry, final.data(), static_cast<DWORD>(final.size()), 0);
+    CloseHandle(entry);
+    return length > MAX_PATH && length < final.size();
+}
+
+TEST(StartupCleanup, NamesTheSystemWouldResolveOtherwiseGoToo) {
+    Sandbox temp;
+    for (const char* name : {"dot.", "blank ", "CON", "AUX", "LPT1", "nul.txt"}) temp.File(name);
+    temp.File("readonly dot.", FILE_ATTRIBUTE_READONLY);
+    temp.Folder("folder.");
+    temp.File("folder.\\inner ");
+    // A tree deeper than MAX_PATH, with a read-only file at its bottom.
+    Entries deepTree = {"deep"};
+    temp.Folder(deepTree.back());
+    while (temp.Path(deepTree.back()).size() <= MAX_PATH + 40) {
+        deepTree.push_back(deepTree.back() + "\\a-folder-name-of-some-length");
+        temp.Folder(deepTree.back());
+    }
+    const bool longPaths = TellsLongFinalPaths(temp.Exact(deepTree.back()));
+    deepTree.push_back(deepTree.back() + "\\bottom.txt");
+    temp.File(deepTree.back(), FILE_ATTRIBUTE_READONLY);
+
+    SandboxPlaces places;
+    places.temporary = temp.Path() + "\\";
+    EmptyTemporaryFolder(places);
+    EXPECT_EQ(temp.Entries(), longPaths ? Entries{} : deepTree);
+}
+
 TEST(StartupCleanup, TheRecentFolderLosesOnlyItsOwnShortcuts) {
     Sandbox recent;
     Sandbox elsewhere;

@@ -25,6 +25,12 @@ TEST(DayListBackup, LivesBesideTheExecutable) {
     EXPECT_EQ(ExecutableBackupPath(), Narrow(expected));
 }
 
+TEST(DayListBackup, FallsBackToTheUsersApplicationData) {
+    wchar_t appData[MAX_PATH];
+    ASSERT_GT(GetEnvironmentVariableW(L"APPDATA", appData, MAX_PATH), 0u);
+    EXPECT_EQ(AppDataBackupPath(), Narrow(std::wstring(appData) + L"\\Zenka\\zenka.bak"));
+}
+
 class ApplyDayLists : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -66,17 +72,17 @@ protected:
 TEST_F(ApplyDayLists, AReadOnlyBackupShowsTheMessageAndKeepsTheRegistryWritten) {
     const std::string path = Narrow(folder_ + L"\\Zenka.bak");
     const DayLists first{{"1,1,元旦"}, {"2,14,x"}, {}};
-    ASSERT_TRUE(Apply(first, path));
+    ASSERT_TRUE(Apply(first, path)) << (messages_.empty() ? "" : messages_[0]);
     const std::string before = ReadWholeFile(path).value_or("");
     ASSERT_FALSE(before.empty());
     ASSERT_TRUE(SetFileAttributesW(Widen(path).c_str(), FILE_ATTRIBUTE_READONLY));
 
     const DayLists second{{"5,5,こどもの日"}, {}, {"2026,0,7,7,七夕"}};
     EXPECT_FALSE(Apply(second, path));
-    EXPECT_EQ(messages_, std::vector<std::string>{path + " に書き込めません"});
+    EXPECT_EQ(messages_, std::vector<std::string>{path + " に書き込めません: 読み取り専用になっています"});
     EXPECT_EQ(StoredLists(), second);
     EXPECT_EQ(ReadWholeFile(path), before);  // the old backup, whole
-    EXPECT_FALSE(std::filesystem::exists(Widen(path + "~")));
+    EXPECT_FALSE(std::filesystem::exists(Widen(path + FreshNameSuffix(0))));
 }
 
 TEST_F(ApplyDayLists, ABackupAnotherProgramKeepsFromBeingReadIsNeitherReadNorReplaced) {
@@ -96,7 +102,25 @@ TEST_F(ApplyDayLists, ABackupAnotherProgramKeepsFromBeingReadIsNeitherReadNorRep
     }
     EXPECT_EQ(messages_, std::vector<std::string>{path + " を読み込めないため、バックアップを書き込みませんでした"});
     EXPECT_EQ(ReadWholeFile(path), before);
-    EXPECT_FALSE(std::filesystem::exists(Widen(path + "~")));
+    EXPECT_FALSE(std::filesystem::exists(Widen(path + FreshNameSuffix(0))));
+}
+
+TEST_F(ApplyDayLists, TheRestoreStartsFromTheBackupWrittenLast) {
+    const std::string beside = Narrow(folder_ + L"\\zenka.bak");
+    const std::string appData = Narrow(folder_ + L"\\AppData\\Zenka\\zenka.bak");
+    EXPECT_EQ(NewestBackup({beside, appData}), beside) << "neither is there";
+    const DayLists lists{{"1,1,元旦"}, {}, {}};
+    EXPECT_EQ(BackupDayLists(lists, Narrow(folder_ + L"\\gone\\zenka.bak"), appData).path, appData);
+    EXPECT_EQ(NewestBackup({beside, appData}), appData);
+    ASSERT_TRUE(ReplaceWholeFile(beside, "[ListC]\r\nKMax=-1\r\n"));
+    FILETIME old{};
+    old.dwHighDateTime = 0x01000000;  // long ago
+    HANDLE file = CreateFileW(Widen(beside).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    SetFileTime(file, nullptr, nullptr, &old);
+    CloseHandle(file);
+    EXPECT_EQ(NewestBackup({beside, appData}), appData);
+    EXPECT_EQ(NewestBackup({beside}), beside);
 }
 
 TEST_F(ApplyDayLists, ABackupFolderThatCannotBeWrittenShowsTheMessage) {
@@ -105,7 +129,8 @@ TEST_F(ApplyDayLists, ABackupFolderThatCannotBeWrittenShowsTheMessage) {
     const std::string path = Narrow(folder_ + L"\\gone\\Zenka.bak");
     const DayLists lists{{"1,1,元旦"}, {}, {}};
     EXPECT_FALSE(Apply(lists, path));
-    EXPECT_EQ(messages_, std::vector<std::string>{path + " に書き込めません"});
+    EXPECT_EQ(messages_, std::vector<std::string>{path + " に書き込めません: " +
+                                                  WhyNotReplaced({FileReplacement::NotWritten}, path)});
     EXPECT_EQ(StoredLists(), lists);
     EXPECT_FALSE(std::filesystem::exists(Widen(path)));
 }

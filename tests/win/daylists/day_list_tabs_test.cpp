@@ -379,7 +379,9 @@ TEST_F(DayListTabs, FilesThatCannotBeReadOrWrittenAreToldAndChangeNothing) {
     Click(Item(kTabYotei, IDC_DAY_LIST_SAVE));
     EXPECT_EQ(messages, (std::vector<std::string>{kTitle + "ファイル " + sandbox.Path("missing.txt") + " は開けません",
                                                   kTitle + "ファイル " + sandbox.Path("no folder\\x.txt") +
-                                                      " を作成できません"}));
+                                                      " を作成できません: " +
+                                                      WhyNotReplaced({FileReplacement::NotWritten},
+                                                                     sandbox.Path("no folder\\x.txt"))}));
     EXPECT_EQ(LinesOf(kTabYotei), before);
     EXPECT_FALSE(dialog->ApplyEnabled());
     EXPECT_EQ(filters, (std::vector<std::string>{kListFileFilter, kListFileFilter}));

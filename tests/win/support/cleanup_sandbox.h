@@ -72,17 +72,25 @@ public:
 
     const std::string& Path() const { return path_; }
     std::string Path(const std::string& inner) const { return path_ + "\\" + inner; }
+    // The path as the system takes it, unresolved: names ending in a dot or
+    // a blank, device names and long paths are made and read as they are.
+    std::wstring Exact(const std::string& inner) const { return L"\\\\?\\" + Widen(Path(inner)); }
 
     void File(const std::string& inner, DWORD attributes = 0, const std::string& text = "zenka") {
-        HANDLE file = CreateFileW(Widen(Path(inner)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE file = CreateFileW(Exact(inner).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                                  nullptr);
         ASSERT_NE(file, INVALID_HANDLE_VALUE) << inner;
         DWORD written = 0;
         WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
         CloseHandle(file);
-        if (attributes) SetFileAttributesW(Widen(Path(inner)).c_str(), attributes);
+        if (attributes) SetFileAttributesW(Exact(inner).c_str(), attributes);
     }
-    void Folder(const std::string& inner) { ASSERT_TRUE(CreateDirectoryW(Widen(Path(inner)).c_str(), nullptr)) << inner; }
+    void Folder(const std::string& inner) { ASSERT_TRUE(CreateDirectoryW(Exact(inner).c_str(), nullptr)) << inner; }
+    // A second name, inner, for a file elsewhere.
+    void HardLink(const std::string& inner, const std::string& target) {
+        ASSERT_TRUE(CreateHardLinkW(Exact(inner).c_str(), (L"\\\\?\\" + Widen(target)).c_str(), nullptr)) << inner;
+    }
+    DWORD Attributes(const std::string& inner) const { return GetFileAttributesW(Exact(inner).c_str()); }
     // A symbolic link at inner to target, made as the host makes them.
     void Link(const std::string& inner, const std::string& target) {
         const std::string link = Path(inner);
@@ -91,8 +99,8 @@ public:
         ASSERT_TRUE(Exists(Path(inner))) << "no link " << inner;
     }
     std::string Text(const std::string& inner) const {
-        HANDLE file = CreateFileW(Widen(Path(inner)).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                  0, nullptr);
+        HANDLE file = CreateFileW(Exact(inner).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                                  nullptr);
         if (file == INVALID_HANDLE_VALUE) return "(missing)";
         char buffer[64] = {};
         DWORD read = 0;
@@ -112,7 +120,7 @@ public:
 private:
     void Collect(const std::string& prefix, std::vector<std::string>& entries) const {
         WIN32_FIND_DATAW found;
-        HANDLE search = FindFirstFileW(Widen(Path(prefix + "*")).c_str(), &found);
+        HANDLE search = FindFirstFileW(Exact(prefix + "*").c_str(), &found);
         if (search == INVALID_HANDLE_VALUE) return;
         do {
             const std::string name = Narrow(found.cFileName);
