@@ -868,7 +868,13 @@ void TfrmZenka::RefreshMenuChecks() {
 }
 
 void TfrmZenka::RefreshCaption() {
-    SetWindowTextW(label1_, Widen(CalendarCaptionText()).c_str());
+    const std::string caption = CalendarCaptionText();
+    SetWindowTextW(label1_, Widen(caption).c_str());
+    // Screen readers name the calendar by its month and read its days as
+    // the tray tooltip words them.
+    const AppSettings::Form& form = settings_.form;
+    koyomi1.SetAccessibleWording({.eraFirst = form.japanese, .rokuyo = form.rokuyo, .sekki = form.sekki});
+    koyomi1.SetAccessibleName(caption);
 }
 
 // ---- showing and hiding ----

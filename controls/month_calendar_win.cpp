@@ -1,10 +1,15 @@
 #include "controls/month_calendar_win.h"
 
 #include <windowsx.h>
+#include <oleacc.h>
 
 #include <exception>
+#include <optional>
+#include <utility>
 
 #include "common/error_report_win.h"
+#include "controls/month_calendar_access.h"
+#include "controls/month_calendar_accessible_win.h"
 
 namespace zenka {
 
@@ -96,6 +101,14 @@ LRESULT MonthCalendarControl::OnMessage(UINT message, WPARAM wParam, LPARAM lPar
         case WM_CAPTURECHANGED:
             leftPressed_ = false;
             return 0;
+        case WM_SETFOCUS:
+            // The system tells readers that the control has the focus; the
+            // day they are to read is this one.
+            AnnounceSelectedDay();
+            return 0;
+        case WM_GETOBJECT:
+            if (static_cast<LONG>(lParam) == OBJID_CLIENT) return AccessibleObject(wParam);
+            break;
     }
     return DefaultProcessing(message, wParam, lParam);
 }
@@ -131,6 +144,45 @@ void MonthCalendarControl::MousePressed(LPARAM point) {
     const int y = GET_Y_LPARAM(point);
     if (OnMouseDown) OnMouseDown(*this, x, y);
     MouseDown(x, y);
+}
+
+void MonthCalendarControl::SetAccessibleName(std::string name) {
+    if (name == accessibleName_) return;
+    accessibleName_ = std::move(name);
+    if (hwnd_) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void MonthCalendarControl::SelectAccessibleDay(int32_t julius) {
+    if (JuliusToDate(julius).month == Month() || NeighborJump()) SetJuliusDay(julius);
+}
+
+LRESULT MonthCalendarControl::AccessibleObject(WPARAM wParam) {
+    if (!accessible_) accessible_ = CalendarAccessible::Create(*this);
+    if (!accessible_) return 0;  // the system's own object then
+    return LresultFromObject(__uuidof(IAccessible), wParam, accessible_);
+}
+
+void MonthCalendarControl::DoDayChange(int32_t y, uint8_t m, uint8_t d) {
+    // A host that names the control by its month renames it here, so that
+    // a new month is told before the day.
+    TMonthlyCalendar::DoDayChange(y, m, d);
+    AnnounceSelectedDay();
+}
+
+void MonthCalendarControl::AnnounceSelectedDay() {
+    if (!hwnd_) return;
+    const std::optional<size_t> day = CalendarAccessModel(*this).SelectedIndex();
+    if (!day) return;
+    if (GetFocus() == hwnd_) NotifyWinEvent(EVENT_OBJECT_FOCUS, hwnd_, OBJID_CLIENT, ChildIdOfDay(*day));
+    NotifyWinEvent(EVENT_OBJECT_SELECTION, hwnd_, OBJID_CLIENT, ChildIdOfDay(*day));
+}
+
+void MonthCalendarControl::OnDestroy() {
+    // A reader may hold the object longer than the window lives.
+    if (!accessible_) return;
+    accessible_->Disconnect();
+    accessible_->Release();
+    accessible_ = nullptr;
 }
 
 void MonthCalendarControl::Resize(int width, int height) {

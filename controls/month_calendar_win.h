@@ -8,13 +8,17 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 #include <vector>
 
+#include "calendar/day_description.h"
 #include "controls/gdi_canvas_win.h"
 #include "controls/month_calendar.h"
 #include "controls/window_base_win.h"
 
 namespace zenka {
+
+class CalendarAccessible;
 
 extern const wchar_t* const kMonthCalendarClass;  // "TMonthlyCalendar"
 
@@ -43,13 +47,27 @@ public:
     // them as not matching. The host tells the user, once per line.
     std::function<void(const std::vector<EDayRuleError>& lines)> OnUnreadableLines;
 
+    // What screen readers are told (month_calendar_accessible_win.h): the
+    // control's name, the calendar window's caption, and how its days are
+    // worded. Every change of the date raises the focus (while the control
+    // has it) and selection events on the selected day; a change of the
+    // name raises its own event.
+    const std::string& AccessibleName() const { return accessibleName_; }
+    void SetAccessibleName(std::string name);
+    const DayWording& AccessibleWording() const { return accessibleWording_; }
+    void SetAccessibleWording(const DayWording& wording) { accessibleWording_ = wording; }
+    // A reader's choice of a day: it is selected as a press on it would.
+    void SelectAccessibleDay(int32_t julius);
+
 protected:
     void Render() override;
+    void DoDayChange(int32_t y, uint8_t m, uint8_t d) override;
 
 private:
     void OnCreate() override;
     void OnSize(int width, int height) override { Resize(width, height); }
     void OnPaint(HDC dc) override;
+    void OnDestroy() override;
     void OnGone() override { ReleaseBitmap(); }
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Resize(int width, int height);
@@ -57,6 +75,10 @@ private:
     void PaintEdge();
     bool KeyPressed(WORD key);
     void MousePressed(LPARAM point);
+    LRESULT AccessibleObject(WPARAM wParam);
+    // The focus (while the control has it) and the selection on the
+    // selected day.
+    void AnnounceSelectedDay();
 
     HDC bitmapDc_ = nullptr;
     HBITMAP bitmap_ = nullptr;
@@ -64,6 +86,9 @@ private:
     FontCache fonts_;
     bool leftPressed_ = false;
     bool reportingRenderError_ = false;
+    std::string accessibleName_;
+    DayWording accessibleWording_;
+    CalendarAccessible* accessible_ = nullptr;  // made on a reader's first call
 };
 
 }  // namespace zenka
