@@ -50,4 +50,4 @@ serve expired.pem $((20000 + RANDOM % 20000))
 expired=$port
 serve current.pem $((expired + 1))
 current=$port
-ZENKA_TEST_HTTPS_PORTS="$expired,$current" "$run_test" "$tests" --gtest_filter='WinHttpsClient.*'
+ZENKA_TEST_HTTPS_PORTS="$expired,$current" "$run_test" "$tests" --gtest_filter='WinHttpsClient.*:WinProbeHttps.*'
