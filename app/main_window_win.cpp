@@ -47,18 +47,18 @@ constexpr int kHintHidePause = 10000;
 struct ButtonDef {
     MainWindowControl id;
     PanelGlyph glyph;
-    const wchar_t* text;
+    const wchar_t* text;  // shown on a text button; a reader's name for a picture button
     const char* hint;
 };
 
 constexpr std::array<ButtonDef, 7> kButtons{{
-    {idPanelButton1, PanelGlyph::PrevYear, L"", "前年へ"},
-    {idPanelButton2, PanelGlyph::PrevMonth, L"", "前月へ"},
+    {idPanelButton1, PanelGlyph::PrevYear, L"前の年", "前年へ"},
+    {idPanelButton2, PanelGlyph::PrevMonth, L"前の月", "前月へ"},
     {idPanelButton5, PanelGlyph::Text, L"今日", "今日"},
-    {idPanelButton3, PanelGlyph::NextMonth, L"", "次月へ"},
-    {idPanelButton4, PanelGlyph::NextYear, L"", "次年へ"},
-    {idPanelButton6, PanelGlyph::PinLoose, L"", "常に手前に表示"},
-    {idPanelButton7, PanelGlyph::Close, L"", "閉じる"},
+    {idPanelButton3, PanelGlyph::NextMonth, L"次の月", "次月へ"},
+    {idPanelButton4, PanelGlyph::NextYear, L"次の年", "次年へ"},
+    {idPanelButton6, PanelGlyph::PinLoose, L"常に手前に表示", "常に手前に表示"},
+    {idPanelButton7, PanelGlyph::Close, L"閉じる", "閉じる"},
 }};
 
 constexpr char kStayOnTopHint[] = "常に手前に表示";
@@ -435,6 +435,10 @@ LRESULT TfrmZenka::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETFOCUS:
             if (koyomi1.Handle()) SetFocus(koyomi1.Handle());
             return 0;
+        case WM_KEYDOWN:
+            // A key a focused button passes on.
+            CalendarKeyDown(static_cast<WORD>(wParam));
+            return 0;
         case WM_CTLCOLORSTATIC:
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
             SetTextColor(reinterpret_cast<HDC>(wParam), ColorRefOf(PaletteFor(Theme()).faceText));
@@ -530,6 +534,12 @@ void TfrmZenka::RunCalendarCommand(CalendarCommand command) {
 }
 
 void TfrmZenka::CalendarKeyDown(WORD key) {
+    if (key == VK_TAB) {
+        // The grid and the buttons, in their order, round.
+        const HWND next = GetNextDlgTabItem(hwnd_, GetFocus(), GetKeyState(VK_SHIFT) < 0);
+        if (next) SetFocus(next);
+        return;
+    }
     const CalendarCommand command = CommandForKey(key);
     if (command != CalendarCommand::None) {
         RunCalendarCommand(command);
@@ -831,6 +841,7 @@ void TfrmZenka::ApplyWindowOrder() {
         SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
     }
     SetPanelGlyph(Child(idPanelButton6), settings_.form.style ? PanelGlyph::PinLoose : PanelGlyph::PinPushed);
+    SetWindowTextW(Child(idPanelButton6), Widen(settings_.form.style ? kStayOnTopHint : kReleaseOnTopHint).c_str());
 }
 
 void TfrmZenka::ApplyDayFontColors() {

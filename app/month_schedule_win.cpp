@@ -127,7 +127,7 @@ void TfrmMemo::CreateChildren() {
     const auto id = [](MonthScheduleControl control) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(control)); };
     CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, 0, 0, 0, hwnd_,
                     id(idMemoLabel1), instance, nullptr);
-    CreatePanelButton(hwnd_, idMemoPanelButton7, PanelGlyph::Close);
+    CreatePanelButton(hwnd_, idMemoPanelButton7, PanelGlyph::Close, L"閉じる");
     CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
                     WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_OWNERDRAWFIXED |
                         LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT,

@@ -3,7 +3,6 @@
 #include <optional>
 #include <string>
 
-#include "common/utf16_win.h"
 #include "controls/month_calendar_access.h"
 #include "controls/month_calendar_win.h"
 
@@ -12,15 +11,6 @@ namespace zenka {
 namespace {
 
 constexpr long kSelf = -1;  // DayOf's answer for the control itself
-
-HRESULT StringOut(BSTR* out, const std::string& utf8) {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (utf8.empty()) return S_FALSE;
-    const std::wstring text = Widen(utf8);
-    *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-    return *out ? S_OK : E_OUTOFMEMORY;
-}
 
 void ChildOut(VARIANT* out, std::optional<size_t> day) {
     VariantInit(out);
@@ -46,85 +36,30 @@ std::optional<DayStep> StepOf(long direction) {
 }  // namespace
 
 CalendarAccessible* CalendarAccessible::Create(MonthCalendarControl& control) {
-    IAccessible* standard = nullptr;
-    // __uuidof rather than IID_IAccessible: mingw-w64's oleacc import
-    // library carries a symbol of that name too, which is not the GUID.
-    if (FAILED(CreateStdAccessibleObject(control.Handle(), OBJID_CLIENT, __uuidof(IAccessible),
-                                         reinterpret_cast<void**>(&standard))) ||
-        !standard) {
-        return nullptr;
-    }
-    return new CalendarAccessible(control, standard);
+    IAccessible* standard = MakeStandard(control.Handle());
+    return standard ? new CalendarAccessible(control, standard) : nullptr;
 }
 
 CalendarAccessible::CalendarAccessible(MonthCalendarControl& control, IAccessible* standard)
-    : control_(&control), standard_(standard) {}
-
-CalendarAccessible::~CalendarAccessible() {
-    if (standard_) standard_->Release();
-}
-
-void CalendarAccessible::Disconnect() {
-    control_ = nullptr;
-    if (standard_) standard_->Release();
-    standard_ = nullptr;
-}
-
-HRESULT CalendarAccessible::QueryInterface(REFIID iid, void** object) {
-    if (!object) return E_POINTER;
-    if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == __uuidof(IAccessible)) {
-        *object = static_cast<IAccessible*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG CalendarAccessible::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-
-ULONG CalendarAccessible::Release() {
-    const LONG left = InterlockedDecrement(&references_);
-    if (left == 0) delete this;
-    return static_cast<ULONG>(left);
-}
-
-HRESULT CalendarAccessible::GetTypeInfoCount(UINT* count) {
-    if (!count) return E_POINTER;
-    *count = 0;
-    return S_OK;
-}
-HRESULT CalendarAccessible::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-    if (info) *info = nullptr;
-    return E_NOTIMPL;
-}
-HRESULT CalendarAccessible::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return E_NOTIMPL; }
-HRESULT CalendarAccessible::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) {
-    return E_NOTIMPL;
-}
+    : StandardAccessible(control.Handle(), standard), control_(control) {}
 
 HRESULT CalendarAccessible::DayOf(const VARIANT& child, long& day) const {
-    if (!control_ || !control_->Handle()) return RPC_E_DISCONNECTED;
+    if (!Connected() || !control_.Handle()) return RPC_E_DISCONNECTED;
     if (child.vt != VT_I4) return E_INVALIDARG;
     if (child.lVal == CHILDID_SELF) {
         day = kSelf;
         return S_OK;
     }
-    const CalendarAccessModel model(*control_);
+    const CalendarAccessModel model(control_);
     if (child.lVal < 1 || static_cast<size_t>(child.lVal) > model.Days().size()) return E_INVALIDARG;
     day = child.lVal - 1;
     return S_OK;
 }
 
-HRESULT CalendarAccessible::get_accParent(IDispatch** parent) {
-    if (!control_) return RPC_E_DISCONNECTED;
-    return standard_->get_accParent(parent);
-}
-
 HRESULT CalendarAccessible::get_accChildCount(long* count) {
     if (!count) return E_POINTER;
-    if (!control_ || !control_->Handle()) return RPC_E_DISCONNECTED;
-    *count = static_cast<long>(CalendarAccessModel(*control_).Days().size());
+    if (!Connected() || !control_.Handle()) return RPC_E_DISCONNECTED;
+    *count = static_cast<long>(CalendarAccessModel(control_).Days().size());
     return S_OK;
 }
 
@@ -148,10 +83,10 @@ HRESULT CalendarAccessible::get_accName(VARIANT child, BSTR* name) {
     long day;
     const HRESULT found = DayOf(child, day);
     if (FAILED(found)) return found;
-    if (day == kSelf) return StringOut(name, control_->AccessibleName());
+    if (day == kSelf) return AccessibleStringOut(name, control_.AccessibleName());
     try {
-        const AccessibleDay shown = CalendarAccessModel(*control_).Days()[day];
-        return StringOut(name, AccessibleDayName(*control_, shown.date, control_->AccessibleWording()));
+        const AccessibleDay shown = CalendarAccessModel(control_).Days()[day];
+        return AccessibleStringOut(name, AccessibleDayName(control_, shown.date, control_.AccessibleWording()));
     } catch (...) {
         return E_FAIL;
     }
@@ -172,7 +107,7 @@ HRESULT CalendarAccessible::get_accDescription(VARIANT child, BSTR* description)
     const HRESULT found = DayOf(child, day);
     if (FAILED(found)) return found;
     if (day == kSelf) return S_FALSE;
-    return StringOut(description, std::string(DayMonthText(CalendarAccessModel(*control_).Days()[day].month)));
+    return AccessibleStringOut(description, std::string(DayMonthText(CalendarAccessModel(control_).Days()[day].month)));
 }
 
 HRESULT CalendarAccessible::get_accRole(VARIANT child, VARIANT* role) {
@@ -192,13 +127,13 @@ HRESULT CalendarAccessible::get_accState(VARIANT child, VARIANT* state) {
     long day;
     const HRESULT found = DayOf(child, day);
     if (FAILED(found)) return found;
-    if (day == kSelf) return standard_->get_accState(child, state);
+    if (day == kSelf) return Standard().get_accState(child, state);
     long flags = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
-    if (CalendarAccessModel(*control_).Days()[day].selected) {
+    if (CalendarAccessModel(control_).Days()[day].selected) {
         flags |= STATE_SYSTEM_SELECTED;
-        if (GetFocus() == control_->Handle()) flags |= STATE_SYSTEM_FOCUSED;
+        if (GetFocus() == control_.Handle()) flags |= STATE_SYSTEM_FOCUSED;
     }
-    if (!IsWindowVisible(control_->Handle())) flags |= STATE_SYSTEM_INVISIBLE;
+    if (!IsWindowVisible(control_.Handle())) flags |= STATE_SYSTEM_INVISIBLE;
     state->vt = VT_I4;
     state->lVal = flags;
     return S_OK;
@@ -226,15 +161,15 @@ HRESULT CalendarAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcu
     long day;
     const HRESULT found = DayOf(child, day);
     if (FAILED(found)) return found;
-    return day == kSelf ? standard_->get_accKeyboardShortcut(child, shortcut) : S_FALSE;
+    return day == kSelf ? Standard().get_accKeyboardShortcut(child, shortcut) : S_FALSE;
 }
 
 HRESULT CalendarAccessible::get_accFocus(VARIANT* child) {
     if (!child) return E_POINTER;
     VariantInit(child);
-    if (!control_ || !control_->Handle()) return RPC_E_DISCONNECTED;
-    if (GetFocus() != control_->Handle()) return S_FALSE;
-    const CalendarAccessModel model(*control_);
+    if (!Connected() || !control_.Handle()) return RPC_E_DISCONNECTED;
+    if (GetFocus() != control_.Handle()) return S_FALSE;
+    const CalendarAccessModel model(control_);
     child->vt = VT_I4;
     child->lVal = model.SelectedIndex() ? ChildIdOfDay(*model.SelectedIndex()) : CHILDID_SELF;
     return S_OK;
@@ -242,8 +177,8 @@ HRESULT CalendarAccessible::get_accFocus(VARIANT* child) {
 
 HRESULT CalendarAccessible::get_accSelection(VARIANT* children) {
     if (!children) return E_POINTER;
-    if (!control_ || !control_->Handle()) return RPC_E_DISCONNECTED;
-    ChildOut(children, CalendarAccessModel(*control_).SelectedIndex());
+    if (!Connected() || !control_.Handle()) return RPC_E_DISCONNECTED;
+    ChildOut(children, CalendarAccessModel(control_).SelectedIndex());
     return children->vt == VT_EMPTY ? S_FALSE : S_OK;
 }
 
@@ -253,13 +188,13 @@ HRESULT CalendarAccessible::get_accDefaultAction(VARIANT child, BSTR* action) {
     long day;
     const HRESULT found = DayOf(child, day);
     if (FAILED(found)) return found;
-    if (day == kSelf) return standard_->get_accDefaultAction(child, action);
-    return StringOut(action, "選択");
+    if (day == kSelf) return Standard().get_accDefaultAction(child, action);
+    return AccessibleStringOut(action, "選択");
 }
 
 HRESULT CalendarAccessible::SelectDay(long day) {
     try {
-        control_->SelectAccessibleDay(CalendarAccessModel(*control_).Days()[day].julius);
+        control_.SelectAccessibleDay(CalendarAccessModel(control_).Days()[day].julius);
         return S_OK;
     } catch (...) {
         // The step did not happen (a day in the 1582 gap, say); the date
@@ -272,10 +207,10 @@ HRESULT CalendarAccessible::accSelect(long flags, VARIANT child) {
     long day;
     const HRESULT found = DayOf(child, day);
     if (FAILED(found)) return found;
-    if (day == kSelf) return standard_->accSelect(flags, child);
+    if (day == kSelf) return Standard().accSelect(flags, child);
     // The calendar has one selected day, which is also where its keys work.
     if (flags & (SELFLAG_ADDSELECTION | SELFLAG_REMOVESELECTION | SELFLAG_EXTENDSELECTION)) return E_INVALIDARG;
-    if (flags & SELFLAG_TAKEFOCUS) SetFocus(control_->Handle());
+    if (flags & SELFLAG_TAKEFOCUS) SetFocus(control_.Handle());
     return flags & (SELFLAG_TAKESELECTION | SELFLAG_TAKEFOCUS) ? SelectDay(day) : S_OK;
 }
 
@@ -285,10 +220,10 @@ HRESULT CalendarAccessible::accLocation(long* left, long* top, long* width, long
     long day;
     const HRESULT found = DayOf(child, day);
     if (FAILED(found)) return found;
-    if (day == kSelf) return standard_->accLocation(left, top, width, height, child);
-    const Rect rect = CalendarAccessModel(*control_).Days()[day].rect;
+    if (day == kSelf) return Standard().accLocation(left, top, width, height, child);
+    const Rect rect = CalendarAccessModel(control_).Days()[day].rect;
     POINT origin{rect.left, rect.top};
-    ClientToScreen(control_->Handle(), &origin);
+    ClientToScreen(control_.Handle(), &origin);
     *left = origin.x;
     *top = origin.y;
     *width = rect.Width();
@@ -305,9 +240,9 @@ HRESULT CalendarAccessible::accNavigate(long direction, VARIANT start, VARIANT* 
     const std::optional<DayStep> step = StepOf(direction);
     if (!step) return E_INVALIDARG;
     const bool intoChildren = *step == DayStep::First || *step == DayStep::Last;
-    if (day == kSelf && !intoChildren) return standard_->accNavigate(direction, start, end);
+    if (day == kSelf && !intoChildren) return Standard().accNavigate(direction, start, end);
     if (day != kSelf && intoChildren) return E_INVALIDARG;  // a day has no children
-    const CalendarAccessModel model(*control_);
+    const CalendarAccessModel model(control_);
     ChildOut(end, model.Step(day == kSelf ? std::nullopt : std::optional<size_t>(day), *step));
     return end->vt == VT_EMPTY ? S_FALSE : S_OK;
 }
@@ -315,13 +250,13 @@ HRESULT CalendarAccessible::accNavigate(long direction, VARIANT start, VARIANT* 
 HRESULT CalendarAccessible::accHitTest(long x, long y, VARIANT* child) {
     if (!child) return E_POINTER;
     VariantInit(child);
-    if (!control_ || !control_->Handle()) return RPC_E_DISCONNECTED;
+    if (!Connected() || !control_.Handle()) return RPC_E_DISCONNECTED;
     POINT point{x, y};
-    ScreenToClient(control_->Handle(), &point);
+    ScreenToClient(control_.Handle(), &point);
     RECT client;
-    GetClientRect(control_->Handle(), &client);
+    GetClientRect(control_.Handle(), &client);
     if (!PtInRect(&client, point)) return S_FALSE;
-    const std::optional<size_t> day = CalendarAccessModel(*control_).IndexAt(point.x, point.y);
+    const std::optional<size_t> day = CalendarAccessModel(control_).IndexAt(point.x, point.y);
     child->vt = VT_I4;
     child->lVal = day ? ChildIdOfDay(*day) : CHILDID_SELF;
     return S_OK;
@@ -331,11 +266,8 @@ HRESULT CalendarAccessible::accDoDefaultAction(VARIANT child) {
     long day;
     const HRESULT found = DayOf(child, day);
     if (FAILED(found)) return found;
-    if (day == kSelf) return standard_->accDoDefaultAction(child);
+    if (day == kSelf) return Standard().accDoDefaultAction(child);
     return SelectDay(day);
 }
-
-HRESULT CalendarAccessible::put_accName(VARIANT, BSTR) { return E_NOTIMPL; }
-HRESULT CalendarAccessible::put_accValue(VARIANT, BSTR) { return E_NOTIMPL; }
 
 }  // namespace zenka

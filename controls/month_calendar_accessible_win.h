@@ -6,35 +6,21 @@
 // the grid and a point finds the day under it.
 //
 // The standard client object of the window answers what concerns the window
-// as a whole (its parent, state, place, keyboard shortcut and siblings); the
-// days are answered here from CalendarAccessModel.
+// as a whole (standard_accessible_win.h); the days are answered here from
+// CalendarAccessModel.
 #pragma once
 
-#include <windows.h>
-#include <oleacc.h>
+#include "controls/standard_accessible_win.h"
 
 namespace zenka {
 
 class MonthCalendarControl;
 
-class CalendarAccessible final : public IAccessible {
+class CalendarAccessible final : public StandardAccessible {
 public:
-    // Null when the standard object cannot be made. The control must call
-    // Disconnect before it goes: a reader may keep the object longer.
+    // Null when the standard object cannot be made.
     static CalendarAccessible* Create(MonthCalendarControl& control);
-    void Disconnect();
 
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
-    // IDispatch: no type information; readers call IAccessible directly.
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override;
-    // IAccessible
-    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override;
     HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override;
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override;
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override;
@@ -53,12 +39,9 @@ public:
     HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override;
     HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* child) override;
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override;
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override;
-    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override;
 
 private:
     CalendarAccessible(MonthCalendarControl& control, IAccessible* standard);
-    ~CalendarAccessible();
 
     // The day a child identifier names, 0-based; none for the control
     // itself. E_INVALIDARG for an identifier that names nothing,
@@ -66,9 +49,7 @@ private:
     HRESULT DayOf(const VARIANT& child, long& day) const;
     HRESULT SelectDay(long day);
 
-    LONG references_ = 1;
-    MonthCalendarControl* control_;
-    IAccessible* standard_;
+    MonthCalendarControl& control_;
 };
 
 // The child identifier of a day, 0-based: the first day is child 1.

@@ -107,7 +107,7 @@ LRESULT MonthCalendarControl::OnMessage(UINT message, WPARAM wParam, LPARAM lPar
             AnnounceSelectedDay();
             return 0;
         case WM_GETOBJECT:
-            if (static_cast<LONG>(lParam) == OBJID_CLIENT) return AccessibleObject(wParam);
+            if (static_cast<LONG>(lParam) == OBJID_CLIENT) return accessible_.Answer(wParam, [this] { return CalendarAccessible::Create(*this); });
             break;
     }
     return DefaultProcessing(message, wParam, lParam);
@@ -156,12 +156,6 @@ void MonthCalendarControl::SelectAccessibleDay(int32_t julius) {
     if (JuliusToDate(julius).month == Month() || NeighborJump()) SetJuliusDay(julius);
 }
 
-LRESULT MonthCalendarControl::AccessibleObject(WPARAM wParam) {
-    if (!accessible_) accessible_ = CalendarAccessible::Create(*this);
-    if (!accessible_) return 0;  // the system's own object then
-    return LresultFromObject(__uuidof(IAccessible), wParam, accessible_);
-}
-
 void MonthCalendarControl::DoDayChange(int32_t y, uint8_t m, uint8_t d) {
     // A host that names the control by its month renames it here, so that
     // a new month is told before the day.
@@ -179,10 +173,7 @@ void MonthCalendarControl::AnnounceSelectedDay() {
 
 void MonthCalendarControl::OnDestroy() {
     // A reader may hold the object longer than the window lives.
-    if (!accessible_) return;
-    accessible_->Disconnect();
-    accessible_->Release();
-    accessible_ = nullptr;
+    accessible_.Drop();
 }
 
 void MonthCalendarControl::Resize(int width, int height) {

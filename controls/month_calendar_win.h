@@ -14,11 +14,10 @@
 #include "calendar/day_description.h"
 #include "controls/gdi_canvas_win.h"
 #include "controls/month_calendar.h"
+#include "controls/standard_accessible_win.h"
 #include "controls/window_base_win.h"
 
 namespace zenka {
-
-class CalendarAccessible;
 
 extern const wchar_t* const kMonthCalendarClass;  // "TMonthlyCalendar"
 
@@ -75,7 +74,6 @@ private:
     void PaintEdge();
     bool KeyPressed(WORD key);
     void MousePressed(LPARAM point);
-    LRESULT AccessibleObject(WPARAM wParam);
     // The focus (while the control has it) and the selection on the
     // selected day.
     void AnnounceSelectedDay();
@@ -88,7 +86,7 @@ private:
     bool reportingRenderError_ = false;
     std::string accessibleName_;
     DayWording accessibleWording_;
-    CalendarAccessible* accessible_ = nullptr;  // made on a reader's first call
+    AccessibleSlot accessible_;
 };
 
 }  // namespace zenka

@@ -8,6 +8,7 @@
 
 #include "common/font.h"
 #include "common/utf16_win.h"
+#include "controls/push_button_accessible_win.h"
 #include "controls/window_base_win.h"
 
 namespace zenka {
@@ -170,7 +171,9 @@ public:
 
 private:
     void OnPaint(HDC dc) override;
+    void OnDestroy() override { accessible_.Drop(); }
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT KeyDown(WPARAM key, LPARAM lParam);
     void Clicked() {
         SendMessageW(GetParent(hwnd_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd_), BN_CLICKED),
                      reinterpret_cast<LPARAM>(hwnd_));
@@ -183,6 +186,7 @@ private:
 
     PanelGlyph glyph_ = PanelGlyph::Text;
     std::optional<PanelColors> colors_;  // none: the system's, as they are now
+    AccessibleSlot accessible_;
     bool hot_ = false;       // the pointer is over the button
     bool pressed_ = false;   // the left button went down on it
     bool tracking_ = false;  // asked to hear when the pointer leaves
@@ -228,6 +232,26 @@ void PanelButton::OnPaint(HDC dc) {
     } else {
         DrawPanelGlyph(dc, inner, glyph_, color, colors.face);
     }
+    if (GetFocus() == hwnd_) {
+        // Only the keyboard gives a button the focus, so it is always marked.
+        RECT mark = rect;
+        InflateRect(&mark, -2, -2);
+        SetTextColor(dc, colors.text);
+        SetBkColor(dc, colors.face);
+        DrawFocusRect(dc, &mark);
+    }
+}
+
+// Space and Enter press the focused button; every other key is its
+// window's, as if the button were not there (Tab moves on, the calendar's
+// letters keep working).
+LRESULT PanelButton::KeyDown(WPARAM key, LPARAM lParam) {
+    const bool repeat = (lParam & (1 << 30)) != 0;
+    if (key == VK_SPACE || key == VK_RETURN) {
+        if (!repeat && IsWindowEnabled(hwnd_)) Clicked();
+        return 0;
+    }
+    return SendMessageW(GetParent(hwnd_), WM_KEYDOWN, key, lParam);
 }
 
 LRESULT PanelButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -278,6 +302,19 @@ LRESULT PanelButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MOUSEACTIVATE:
             // A click on a button must not take the focus from the calendar.
             return MA_NOACTIVATE;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            InvalidateRect(hwnd_, nullptr, FALSE);
+            return 0;
+        case WM_GETDLGCODE:
+            return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+        case WM_KEYDOWN:
+            return KeyDown(wParam, lParam);
+        case WM_GETOBJECT:
+            if (static_cast<LONG>(lParam) != OBJID_CLIENT) break;
+            return accessible_.Answer(wParam, [this] {
+                return PushButtonAccessible::Create(hwnd_, [this] { return glyph_ == PanelGlyph::PinPushed; });
+            });
     }
     return DefaultProcessing(message, wParam, lParam);
 }
@@ -307,7 +344,7 @@ void DrawPanelGlyph(HDC dc, const RECT& rect, PanelGlyph glyph, COLORREF color, 
 
 HWND CreatePanelButton(HWND parent, int id, PanelGlyph glyph, const wchar_t* text) {
     RegisterClassOnce();
-    HWND button = CreateWindowExW(0, kPanelButtonClass, text, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
+    HWND button = CreateWindowExW(0, kPanelButtonClass, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
                                   nullptr);
     if (button) SetPanelGlyph(button, glyph);

@@ -1,9 +1,11 @@
 // Small flat buttons, of the calendar window and the day-list tabs. They
 // draw their own pictures (arrows, a pin, a cross, a plus or minus, a folder,
 // a disk, or their text) scaled to their size, so they are sharp at any
-// DPI, and they never take the focus, which stays with the calendar and its
-// keys or with the field being typed in. A click, or BM_CLICK, sends the
-// parent WM_COMMAND with BN_CLICKED.
+// DPI. A click never takes the focus, which stays with the calendar and its
+// keys or with the field being typed in; the keyboard reaches them by Tab,
+// and Space or Enter presses the focused one. A click, a key or BM_CLICK
+// sends the parent WM_COMMAND with BN_CLICKED. Screen readers meet push
+// buttons named by the window text, which a picture button keeps for them.
 #pragma once
 
 #include <windows.h>
@@ -27,6 +29,8 @@ enum class PanelGlyph {
     Save,    // a disk: write a file
 };
 
+// A button in the parent's tab order; text is what a picture button is
+// called.
 HWND CreatePanelButton(HWND parent, int id, PanelGlyph glyph, const wchar_t* text = L"");
 
 // A button's colours: its face, its text and picture, and the light and

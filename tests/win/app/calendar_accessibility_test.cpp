@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/utf16_win.h"
@@ -244,6 +246,118 @@ TEST_F(CalendarAccessibility, EveryChangeOfTheDateIsToldOnTheSelectedDay) {
 
     UnhookWinEvent(hook);
     heardEvents = nullptr;
+    EXPECT_TRUE(errors.empty());
+}
+
+
+std::string NameOf(IAccessible& object) {
+    BSTR text = nullptr;
+    object.get_accName(ChildVariant(CHILDID_SELF), &text);
+    return TakeString(text);
+}
+
+long RoleOf(IAccessible& object) {
+    VARIANT role;
+    return object.get_accRole(ChildVariant(CHILDID_SELF), &role) == S_OK && role.vt == VT_I4 ? role.lVal : 0;
+}
+
+// The window's children as a reader walks them, by name.
+std::vector<std::pair<std::string, IAccessible*>> ChildrenOf(HWND window) {
+    std::vector<std::pair<std::string, IAccessible*>> found;
+    IAccessible* client = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&client)))) {
+        return found;
+    }
+    long count = 0;
+    client->get_accChildCount(&count);
+    std::vector<VARIANT> children(count);
+    long got = 0;
+    AccessibleChildren(client, 0, count, children.data(), &got);
+    for (long i = 0; i < got; ++i) {
+        IAccessible* child = nullptr;
+        if (children[i].vt == VT_DISPATCH && children[i].pdispVal) {
+            children[i].pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&child));
+        }
+        VariantClear(&children[i]);
+        if (!child) continue;
+        // A child window's object is its window object; its client is the
+        // button itself.
+        HWND hwnd = nullptr;
+        IAccessible* inner = nullptr;
+        if (SUCCEEDED(WindowFromAccessibleObject(child, &hwnd)) && hwnd &&
+            SUCCEEDED(AccessibleObjectFromWindow(hwnd, OBJID_CLIENT, __uuidof(IAccessible),
+                                                 reinterpret_cast<void**>(&inner)))) {
+            found.emplace_back(NameOf(*inner), inner);
+        }
+        child->Release();
+    }
+    client->Release();
+    return found;
+}
+
+TEST_F(CalendarAccessibility, TheButtonsAreNamedPushButtonsThatTabReachesAndReadersPress) {
+    StartCalendarOnly();
+    SetFocus(window->koyomi1.Handle());
+    const std::vector<std::string> names{"前の年", "前の月", "今日", "次の月", "次の年", "常に手前に表示", "閉じる"};
+    auto children = ChildrenOf(Hwnd());
+    IAccessible* nextMonth = nullptr;
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        const auto found = std::find_if(children.begin(), children.end(), [&](const auto& c) { return c.first == name; });
+        ASSERT_NE(found, children.end());
+        EXPECT_EQ(RoleOf(*found->second), ROLE_SYSTEM_PUSHBUTTON);
+        VARIANT state;
+        ASSERT_EQ(found->second->get_accState(ChildVariant(CHILDID_SELF), &state), S_OK);
+        EXPECT_TRUE(state.lVal & STATE_SYSTEM_FOCUSABLE);
+        EXPECT_FALSE(state.lVal & STATE_SYSTEM_PRESSED);
+        if (name == "次の月") nextMonth = found->second;
+    }
+    ASSERT_NE(nextMonth, nullptr);
+    EXPECT_EQ(nextMonth->accDoDefaultAction(ChildVariant(CHILDID_SELF)), S_OK);
+    PumpMessages(50);
+    EXPECT_EQ(Selected(), "2006-2-1");
+    EXPECT_EQ(Caption(), "平成18年2月");
+
+    // The pin's name says what a press will do, and it stands pressed
+    // while the window stays on top.
+    SendMessageW(Child(idPanelButton6), BM_CLICK, 0, 0);
+    IAccessible* pin = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(Child(idPanelButton6), OBJID_CLIENT, __uuidof(IAccessible),
+                                         reinterpret_cast<void**>(&pin)),
+              S_OK);
+    EXPECT_EQ(NameOf(*pin), "手前表示を解除");
+    VARIANT state;
+    ASSERT_EQ(pin->get_accState(ChildVariant(CHILDID_SELF), &state), S_OK);
+    EXPECT_TRUE(state.lVal & STATE_SYSTEM_PRESSED);
+    pin->Release();
+    SendMessageW(Child(idPanelButton6), BM_CLICK, 0, 0);
+
+    // Tab goes from the grid through the buttons and round; Space presses
+    // the focused one; the calendar's letters still work there.
+    const auto tab = [](bool back) {
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = back ? 0x80 : 0;
+        SetKeyboardState(keys);
+        SendMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
+        keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys);
+        return WindowText(GetFocus());
+    };
+    for (const std::string& name : names) EXPECT_EQ(tab(false), name);
+    EXPECT_EQ(tab(false), "");
+    EXPECT_EQ(GetFocus(), window->koyomi1.Handle());
+    EXPECT_EQ(tab(true), "閉じる");
+    EXPECT_EQ(tab(true), "常に手前に表示");
+    EXPECT_EQ(tab(true), "次の年");
+    SendMessageW(GetFocus(), WM_KEYDOWN, VK_SPACE, 1);
+    EXPECT_EQ(Selected(), "2007-2-1");
+    SendMessageW(GetFocus(), WM_KEYDOWN, 'B', 1);
+    EXPECT_EQ(Selected(), "2007-1-1");
+    EXPECT_EQ(WindowText(GetFocus()), "次の年");
+
+    for (auto& child : children) child.second->Release();
     EXPECT_TRUE(errors.empty());
 }
 

@@ -563,7 +563,9 @@ TEST_F(MainWindow, TheTooltipOnViewFollowsEveryChangeOfTheDate) {
     for (const auto& c : changes) {
         c.change();
         PumpMessages(50);
-        if (!IsWindowVisible(tip)) ASSERT_TRUE(shown()) << c.what;
+        if (!IsWindowVisible(tip)) {
+            ASSERT_TRUE(shown()) << c.what;
+        }
         EXPECT_NE(window->Hint(), before) << c.what << ": a change the tip can show";
         EXPECT_EQ(WindowText(tip), window->Hint()) << c.what;
         before = window->Hint();
