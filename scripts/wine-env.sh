@@ -117,7 +117,7 @@ zenka_wine_slot_given() {
 zenka_wine_slot_start() {
   local slot=$1
   zenka_wine_prefix "$slot"
-  WINEPREFIX=$slot wineserver -p
+  WINEPREFIX=$slot wineserver -p </dev/null >/dev/null 2>&1
   WINEPREFIX=$slot wine cmd /c exit </dev/null >/dev/null 2>&1
   (WINEPREFIX=$slot DISPLAY=:${slot##*/} setsid wine explorer /desktop=Default,1024x768 </dev/null >/dev/null 2>&1 &)
 }
