@@ -298,6 +298,7 @@ private:
     std::string CalendarCaptionText() const override;
     void OpenScheduleDay(int32_t year, uint8_t month, uint8_t day) override;
     DayWording ScheduleWording() const override;
+    DayWording ReaderWording() const override { return koyomi1.AccessibleWording(); }
     // The navigation buttons take an open month schedule view along.
     void RefillMonthSchedule();
 

@@ -12,6 +12,8 @@
 #include "common/font_win.h"
 #include "common/utf16_win.h"
 #include "controls/gdi_canvas_win.h"
+#include "controls/list_box_accessible_win.h"
+#include "controls/month_calendar_access.h"
 
 namespace zenka {
 
@@ -132,6 +134,14 @@ void TfrmMemo::CreateChildren() {
                     WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_OWNERDRAWFIXED |
                         LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT,
                     0, 0, 0, 0, hwnd_, id(idMemoListBox1), instance, nullptr);
+    // A reader hears each line's day in full, as in the calendar.
+    MakeListBoxAccessible(Child(idMemoListBox1),
+                          {.list = [this] { return host_.CalendarCaptionText(); },
+                           .line = [this](size_t line) {
+                               if (line >= schedule_.lines.size()) return std::string();
+                               const CivilDate day{schedule_.year, schedule_.month, schedule_.lines[line].day};
+                               return AccessibleDayName(calendar_, day, host_.ReaderWording());
+                           }});
 
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&icc);

@@ -42,6 +42,8 @@ public:
     virtual void OpenScheduleDay(int32_t year, uint8_t month, uint8_t day) = 0;
     // How the lines write a day: with solar terms and 雑節 or without.
     virtual DayWording ScheduleWording() const = 0;
+    // How a screen reader hears a line's day: as the calendar's days.
+    virtual DayWording ReaderWording() const = 0;
 };
 
 class TfrmMemo : public WindowBase {

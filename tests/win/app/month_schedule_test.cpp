@@ -4,6 +4,7 @@
 #include "app/month_schedule_win.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -237,6 +238,57 @@ TEST_F(MonthScheduleView, AMalformedLineIsToldOnceAndTheRestIsListed) {
     Click(idPanelButton2);
     EXPECT_EQ(Lines().at(19), "20(金)散髪");
     EXPECT_EQ(told(), 1) << "told once";
+}
+
+
+// A screen reader hears the list named by its month and each line's day in
+// full, as the calendar's days; the lines' places find them again.
+TEST_F(MonthScheduleView, AReaderReadsEachLineOfTheList) {
+    StartCalendarOnly();
+    Open();
+    IAccessible* list = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(List(), OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&list)),
+              S_OK);
+    long count = 0;
+    ASSERT_EQ(list->get_accChildCount(&count), S_OK);
+    EXPECT_EQ(count, 31);
+    const auto name = [&](long id) {
+        VARIANT child;
+        VariantInit(&child);
+        child.vt = VT_I4;
+        child.lVal = id;
+        BSTR text = nullptr;
+        list->get_accName(child, &text);
+        const std::string utf8 = text ? Narrow(text) : "";
+        SysFreeString(text);
+        return utf8;
+    };
+    EXPECT_EQ(name(1), "平成18年(2006年)1月1日(日)先勝 元日");
+    EXPECT_EQ(name(9), "平成18年(2006年)1月9日(月)先負 成人の日");
+    EXPECT_EQ(name(CHILDID_SELF), "平成18年1月");
+    VARIANT role;
+    VARIANT nine;
+    VariantInit(&nine);
+    nine.vt = VT_I4;
+    nine.lVal = 9;
+    ASSERT_EQ(list->get_accRole(nine, &role), S_OK);
+    EXPECT_EQ(role.lVal, ROLE_SYSTEM_LISTITEM);
+    long left = 0, top = 0, width = 0, height = 0;
+    ASSERT_EQ(list->accLocation(&left, &top, &width, &height, nine), S_OK);
+    VARIANT hit;
+    ASSERT_EQ(list->accHitTest(left + width / 2, top + height / 2, &hit), S_OK);
+    EXPECT_EQ(hit.lVal, 9);
+    // The selected line is the selection; a reader's default action opens
+    // its day, as a double click does.
+    SendMessageW(List(), LB_SETCURSEL, 4, 0);
+    VARIANT selection;
+    ASSERT_EQ(list->get_accSelection(&selection), S_OK);
+    EXPECT_EQ(selection.lVal, 5);
+    ASSERT_EQ(list->accDoDefaultAction(nine), S_OK);
+    PumpMessages(100);
+    EXPECT_EQ(Selected(), "2006-1-9");
+    list->Release();
+    EXPECT_TRUE(errors.empty());
 }
 
 }  // namespace
