@@ -261,6 +261,12 @@ void TfrmMemo::DrawItem(const DRAWITEMSTRUCT& item) {
     SelectObject(item.hDC, oldFont);
 }
 
+// Tab and Shift+Tab go between the list and the close button.
+void TfrmMemo::TabOn() {
+    const HWND next = GetNextDlgTabItem(hwnd_, GetFocus(), GetKeyState(VK_SHIFT) < 0);
+    if (next) SetFocus(next);
+}
+
 void TfrmMemo::ListBox1DblClick() {
     const LRESULT index = SendMessageW(Child(idMemoListBox1), LB_GETCURSEL, 0, 0);
     if (index < 0 || static_cast<size_t>(index) >= schedule_.lines.size()) return;
@@ -323,7 +329,15 @@ LRESULT TfrmMemo::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 PostMessageW(hwnd_, WM_CLOSE, 0, 0);
                 return -2;
             }
+            if (LOWORD(wParam) == VK_TAB) {
+                TabOn();
+                return -2;
+            }
             return -1;
+        case WM_KEYDOWN:
+            // A key the focused close button passes on.
+            if (wParam == VK_TAB) TabOn();
+            return 0;
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE) SetFocus(Child(idMemoListBox1));
             return 0;

@@ -284,6 +284,12 @@ TEST_F(MonthScheduleView, AReaderReadsEachLineOfTheList) {
     VARIANT selection;
     ASSERT_EQ(list->get_accSelection(&selection), S_OK);
     EXPECT_EQ(selection.lVal, 5);
+    // Tab goes to the close button and back.
+    SetFocus(List());
+    SendMessageW(List(), WM_KEYDOWN, VK_TAB, 1);
+    EXPECT_EQ(GetFocus(), window->MonthSchedule()->Child(idMemoPanelButton7));
+    SendMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
+    EXPECT_EQ(GetFocus(), List());
     ASSERT_EQ(list->accDoDefaultAction(nine), S_OK);
     PumpMessages(100);
     EXPECT_EQ(Selected(), "2006-1-9");
