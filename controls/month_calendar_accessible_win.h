@@ -1,53 +1,36 @@
 // What screen readers get from the month calendar through Active
 // Accessibility: the control is a table named by the calendar window's
 // caption, its children are the drawn days (cells named as the tray tooltip
-// words them, the selected one selected and, while the control has the
-// focus, focused), each with its place on the screen; navigation follows
-// the grid and a point finds the day under it.
-//
-// The standard client object of the window answers what concerns the window
-// as a whole (standard_accessible_win.h); the days are answered here from
-// CalendarAccessModel.
+// words them, the neighbouring months' described as such), each with its
+// place on the screen; navigation follows the grid and a point finds the
+// day under it. The days are answered from CalendarAccessModel.
 #pragma once
 
-#include "controls/standard_accessible_win.h"
+#include "controls/items_accessible_win.h"
 
 namespace zenka {
 
 class MonthCalendarControl;
 
-class CalendarAccessible final : public StandardAccessible {
+class CalendarAccessible final : public ItemsAccessible {
 public:
     // Null when the standard object cannot be made.
     static CalendarAccessible* Create(MonthCalendarControl& control);
 
-    HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override;
-    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override;
-    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override;
-    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override;
-    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override;
-    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override;
-    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override;
-    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override;
-    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override;
-    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override;
-    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override;
-    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override;
-    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override;
-    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override;
-    HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height, VARIANT child) override;
-    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override;
-    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* child) override;
-    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override;
-
 private:
     CalendarAccessible(MonthCalendarControl& control, IAccessible* standard);
 
-    // The day a child identifier names, 0-based; none for the control
-    // itself. E_INVALIDARG for an identifier that names nothing,
-    // RPC_E_DISCONNECTED once the control is gone.
-    HRESULT DayOf(const VARIANT& child, long& day) const;
-    HRESULT SelectDay(long day);
+    std::string Name() const override;
+    size_t ItemCount() const override;
+    std::string ItemName(size_t item) const override;
+    std::string ItemDescription(size_t item) const override;
+    std::optional<size_t> SelectedItem() const override;
+    std::optional<RECT> ItemPlace(size_t item) const override;
+    std::optional<size_t> ItemAt(POINT client) const override;
+    std::optional<size_t> Step(std::optional<size_t> from, long direction) const override;
+    HRESULT SelectItem(size_t item) override;
+    std::string ItemAction() const override { return "選択"; }
+    HRESULT DoItemAction(size_t item) override { return SelectItem(item); }
 
     MonthCalendarControl& control_;
 };

@@ -107,7 +107,8 @@ LRESULT MonthCalendarControl::OnMessage(UINT message, WPARAM wParam, LPARAM lPar
             AnnounceSelectedDay();
             return 0;
         case WM_GETOBJECT:
-            if (static_cast<LONG>(lParam) == OBJID_CLIENT) return accessible_.Answer(wParam, [this] { return CalendarAccessible::Create(*this); });
+            if (static_cast<LONG>(lParam) != OBJID_CLIENT) break;
+            return accessible_.Answer(wParam, [this] { return CalendarAccessible::Create(*this); });
             break;
     }
     return DefaultProcessing(message, wParam, lParam);
