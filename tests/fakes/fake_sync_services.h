@@ -37,22 +37,26 @@ public:
     SystemTime UtcNow() const override { return now; }
     ClockSetResult SetSystemTime(const SystemTime& utc) override {
         setTo.push_back(utc);
+        if (whenSet) whenSet();
         if (result == ClockSetResult::Set) now = utc;
         return result;
     }
     SystemTime now;
     ClockSetResult result = ClockSetResult::Set;
     std::vector<SystemTime> setTo;
+    std::function<void()> whenSet;  // at the moment of each setting
 };
 
 class FakeElevatedClockSetter : public ElevatedClockSetter {
 public:
     bool SetClockElevated(const SystemTime& utc) override {
         setTo.push_back(utc);
+        if (whenSet) whenSet();
         return succeeds;
     }
     bool succeeds = true;
     std::vector<SystemTime> setTo;
+    std::function<void()> whenSet;  // at the moment of each setting
 };
 
 // Connections by handle with their states; the first in the list is the
