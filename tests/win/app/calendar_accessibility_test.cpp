@@ -304,7 +304,8 @@ TEST_F(CalendarAccessibility, TheButtonsAreNamedPushButtonsThatTabReachesAndRead
     IAccessible* nextMonth = nullptr;
     for (const std::string& name : names) {
         SCOPED_TRACE(name);
-        const auto found = std::find_if(children.begin(), children.end(), [&](const auto& c) { return c.first == name; });
+        const auto found =
+            std::find_if(children.begin(), children.end(), [&](const auto& c) { return c.first == name; });
         ASSERT_NE(found, children.end());
         EXPECT_EQ(RoleOf(*found->second), ROLE_SYSTEM_PUSHBUTTON);
         VARIANT state;
