@@ -277,7 +277,11 @@ void DayListPage::ShowContextMenu(POINT screen) {
 
 void DayListPage::OnInit() {
     SetDlgItemTextW(Handle(), IDC_DAY_LIST_LABEL, LabelOf(kind_).c_str());
-    for (const ButtonPicture& button : kButtons) SetPanelGlyph(Item(button.id), button.glyph);
+    for (const ButtonPicture& button : kButtons) {
+        SetPanelGlyph(Item(button.id), button.glyph);
+        // What a screen reader calls the picture.
+        SetWindowTextW(Item(button.id), Widen(button.hint).c_str());
+    }
     AddHints();
     SetUpEntryControls(Handle());
     ShowEntryControls(Handle(), InitialEntryControls(kind_), DefaultYearMode(kind_));

@@ -3,6 +3,7 @@
 // to the lists, as a user drives them.
 #include <windows.h>
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -113,6 +114,38 @@ TEST_F(DayListTabs, EachTabAddsTheEntryItsControlsCompose) {
     EXPECT_EQ(Text(content), "a,b");
     EXPECT_FALSE(dialog->ApplyEnabled());
     EXPECT_EQ(messages, std::vector<std::string>{kTitle + kCommaInContentText});
+}
+
+TEST_F(DayListTabs, ThePictureButtonsAreNamedPushButtonsInTheTabOrder) {
+    Open();
+    const struct {
+        int id;
+        const char* name;
+    } buttons[] = {{IDC_DAY_LIST_ADD, kAddHint},
+                   {IDC_DAY_LIST_DELETE, kDeleteHint},
+                   {IDC_DAY_LIST_LOAD, kLoadHint},
+                   {IDC_DAY_LIST_SAVE, kSaveHint}};
+    for (const auto& button : buttons) {
+        SCOPED_TRACE(button.name);
+        const HWND hwnd = Item(kTabYotei, button.id);
+        EXPECT_TRUE(GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_TABSTOP);
+        IAccessible* object = nullptr;
+        ASSERT_EQ(AccessibleObjectFromWindow(hwnd, OBJID_CLIENT, __uuidof(IAccessible),
+                                             reinterpret_cast<void**>(&object)),
+                  S_OK);
+        VARIANT self;
+        VariantInit(&self);
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR name = nullptr;
+        EXPECT_EQ(object->get_accName(self, &name), S_OK);
+        EXPECT_EQ(name ? Narrow(name) : "", button.name);
+        SysFreeString(name);
+        VARIANT role;
+        ASSERT_EQ(object->get_accRole(self, &role), S_OK);
+        EXPECT_EQ(role.lVal, ROLE_SYSTEM_PUSHBUTTON);
+        object->Release();
+    }
 }
 
 TEST_F(DayListTabs, CommandsActOnTheSelectedLinesAndMarkTheChangesThatApplyTakes) {
