@@ -535,9 +535,7 @@ void TfrmZenka::RunCalendarCommand(CalendarCommand command) {
 
 void TfrmZenka::CalendarKeyDown(WORD key) {
     if (key == VK_TAB) {
-        // The grid and the buttons, in their order, round.
-        const HWND next = GetNextDlgTabItem(hwnd_, GetFocus(), GetKeyState(VK_SHIFT) < 0);
-        if (next) SetFocus(next);
+        FocusNextTabStop();  // the grid and the buttons
         return;
     }
     const CalendarCommand command = CommandForKey(key);

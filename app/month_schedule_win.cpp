@@ -261,12 +261,6 @@ void TfrmMemo::DrawItem(const DRAWITEMSTRUCT& item) {
     SelectObject(item.hDC, oldFont);
 }
 
-// Tab and Shift+Tab go between the list and the close button.
-void TfrmMemo::TabOn() {
-    const HWND next = GetNextDlgTabItem(hwnd_, GetFocus(), GetKeyState(VK_SHIFT) < 0);
-    if (next) SetFocus(next);
-}
-
 void TfrmMemo::ListBox1DblClick() {
     const LRESULT index = SendMessageW(Child(idMemoListBox1), LB_GETCURSEL, 0, 0);
     if (index < 0 || static_cast<size_t>(index) >= schedule_.lines.size()) return;
@@ -330,13 +324,13 @@ LRESULT TfrmMemo::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return -2;
             }
             if (LOWORD(wParam) == VK_TAB) {
-                TabOn();
+                FocusNextTabStop();
                 return -2;
             }
             return -1;
         case WM_KEYDOWN:
             // A key the focused close button passes on.
-            if (wParam == VK_TAB) TabOn();
+            if (wParam == VK_TAB) FocusNextTabStop();
             return 0;
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE) SetFocus(Child(idMemoListBox1));

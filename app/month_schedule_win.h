@@ -88,7 +88,6 @@ private:
     void ShowStatusText();
     void ReplaceBrushes();
     void ListBox1DblClick();
-    void TabOn();
     void FormDestroy();
 
     const TCustomCalendarEx2k& calendar_;

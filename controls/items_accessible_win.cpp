@@ -10,8 +10,6 @@ HRESULT LongOut(VARIANT* out, long value) {
     return S_OK;
 }
 
-long ChildOf(size_t item) { return static_cast<long>(item) + 1; }
-
 }  // namespace
 
 HRESULT ItemsAccessible::ItemOf(const VARIANT& child, long& item) const {

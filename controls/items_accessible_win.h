@@ -18,6 +18,9 @@ namespace zenka {
 
 class ItemsAccessible : public StandardAccessible {
 public:
+    // The child identifier of an item, 0-based, for events too.
+    static long ChildOf(size_t item) { return static_cast<long>(item) + 1; }
+
     HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) final;
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) final;
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) final;

@@ -51,8 +51,8 @@ private:
     }
     HRESULT SelectItem(size_t item) override {
         if (SendMessageW(Window(), LB_SETCURSEL, item, 0) == LB_ERR) return E_FAIL;
-        NotifyWinEvent(EVENT_OBJECT_FOCUS, Window(), OBJID_CLIENT, static_cast<LONG>(item) + 1);
-        NotifyWinEvent(EVENT_OBJECT_SELECTION, Window(), OBJID_CLIENT, static_cast<LONG>(item) + 1);
+        NotifyWinEvent(EVENT_OBJECT_FOCUS, Window(), OBJID_CLIENT, ChildOf(item));
+        NotifyWinEvent(EVENT_OBJECT_SELECTION, Window(), OBJID_CLIENT, ChildOf(item));
         return S_OK;
     }
     std::string ItemAction() const override { return "開く"; }

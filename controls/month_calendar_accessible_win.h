@@ -35,7 +35,4 @@ private:
     MonthCalendarControl& control_;
 };
 
-// The child identifier of a day, 0-based: the first day is child 1.
-inline long ChildIdOfDay(size_t day) { return static_cast<long>(day) + 1; }
-
 }  // namespace zenka

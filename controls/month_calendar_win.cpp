@@ -168,8 +168,8 @@ void MonthCalendarControl::AnnounceSelectedDay() {
     if (!hwnd_) return;
     const std::optional<size_t> day = CalendarAccessModel(*this).SelectedIndex();
     if (!day) return;
-    if (GetFocus() == hwnd_) NotifyWinEvent(EVENT_OBJECT_FOCUS, hwnd_, OBJID_CLIENT, ChildIdOfDay(*day));
-    NotifyWinEvent(EVENT_OBJECT_SELECTION, hwnd_, OBJID_CLIENT, ChildIdOfDay(*day));
+    if (GetFocus() == hwnd_) NotifyWinEvent(EVENT_OBJECT_FOCUS, hwnd_, OBJID_CLIENT, ItemsAccessible::ChildOf(*day));
+    NotifyWinEvent(EVENT_OBJECT_SELECTION, hwnd_, OBJID_CLIENT, ItemsAccessible::ChildOf(*day));
 }
 
 void MonthCalendarControl::OnDestroy() {

@@ -127,4 +127,9 @@ LRESULT WindowBase::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
+void WindowBase::FocusNextTabStop() {
+    const HWND next = GetNextDlgTabItem(hwnd_, GetFocus(), GetKeyState(VK_SHIFT) < 0);
+    if (next) SetFocus(next);
+}
+
 }  // namespace zenka

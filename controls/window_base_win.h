@@ -81,6 +81,9 @@ protected:
     // Every other message.
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam);
+    // Tab's step through the children in their tab order, round; with
+    // Shift held, backwards. For windows the dialog manager does not run.
+    void FocusNextTabStop();
 
     // The window an error's box is owned by.
     virtual HWND ErrorOwner() const { return hwnd_; }
