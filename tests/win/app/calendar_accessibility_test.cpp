@@ -11,26 +11,12 @@
 #include <utility>
 #include <vector>
 
-#include "common/utf16_win.h"
 #include "tests/win/app/main_window_fixture.h"
+#include "tests/win/support/accessible_client.h"
 #include "tests/win/support/message_pump.h"
 
 namespace zenka::testing {
 namespace {
-
-VARIANT ChildVariant(long id) {
-    VARIANT child;
-    VariantInit(&child);
-    child.vt = VT_I4;
-    child.lVal = id;
-    return child;
-}
-
-std::string TakeString(BSTR text) {
-    std::string utf8 = text ? Narrow(std::wstring_view(text, SysStringLen(text))) : std::string();
-    SysFreeString(text);
-    return utf8;
-}
 
 // What a reader asks an object about one of its children.
 struct ChildFacts {
@@ -44,14 +30,12 @@ struct ChildFacts {
 ChildFacts FactsOf(IAccessible& object, long id) {
     ChildFacts facts;
     const VARIANT child = ChildVariant(id);
+    facts.name = NameOf(object, id);
     BSTR text = nullptr;
-    object.get_accName(child, &text);
-    facts.name = TakeString(text);
-    text = nullptr;
     object.get_accDescription(child, &text);
     facts.description = TakeString(text);
+    facts.role = RoleOf(object, id);
     VARIANT value;
-    if (object.get_accRole(child, &value) == S_OK && value.vt == VT_I4) facts.role = value.lVal;
     if (object.get_accState(child, &value) == S_OK && value.vt == VT_I4) facts.state = value.lVal;
     long left = 0, top = 0, width = 0, height = 0;
     object.accLocation(&left, &top, &width, &height, child);
@@ -78,13 +62,7 @@ long HitTest(IAccessible& object, POINT at) {
 
 class CalendarAccessibility : public MainWindow {
 protected:
-    IAccessible* Calendar() {
-        IAccessible* object = nullptr;
-        EXPECT_EQ(AccessibleObjectFromWindow(window->koyomi1.Handle(), OBJID_CLIENT, __uuidof(IAccessible),
-                                             reinterpret_cast<void**>(&object)),
-                  S_OK);
-        return object;
-    }
+    IAccessible* Calendar() { return ClientObject(window->koyomi1.Handle()); }
 };
 
 TEST_F(CalendarAccessibility, TheCalendarIsATableOfTheShownDays) {
@@ -250,25 +228,11 @@ TEST_F(CalendarAccessibility, EveryChangeOfTheDateIsToldOnTheSelectedDay) {
 }
 
 
-std::string NameOf(IAccessible& object) {
-    BSTR text = nullptr;
-    object.get_accName(ChildVariant(CHILDID_SELF), &text);
-    return TakeString(text);
-}
-
-long RoleOf(IAccessible& object) {
-    VARIANT role;
-    return object.get_accRole(ChildVariant(CHILDID_SELF), &role) == S_OK && role.vt == VT_I4 ? role.lVal : 0;
-}
-
 // The window's children as a reader walks them, by name.
 std::vector<std::pair<std::string, IAccessible*>> ChildrenOf(HWND window) {
     std::vector<std::pair<std::string, IAccessible*>> found;
-    IAccessible* client = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible),
-                                          reinterpret_cast<void**>(&client)))) {
-        return found;
-    }
+    IAccessible* client = ClientObject(window);
+    if (!client) return found;
     long count = 0;
     client->get_accChildCount(&count);
     std::vector<VARIANT> children(count);
@@ -284,11 +248,8 @@ std::vector<std::pair<std::string, IAccessible*>> ChildrenOf(HWND window) {
         // A child window's object is its window object; its client is the
         // button itself.
         HWND hwnd = nullptr;
-        IAccessible* inner = nullptr;
-        if (SUCCEEDED(WindowFromAccessibleObject(child, &hwnd)) && hwnd &&
-            SUCCEEDED(AccessibleObjectFromWindow(hwnd, OBJID_CLIENT, __uuidof(IAccessible),
-                                                 reinterpret_cast<void**>(&inner)))) {
-            found.emplace_back(NameOf(*inner), inner);
+        if (SUCCEEDED(WindowFromAccessibleObject(child, &hwnd)) && hwnd) {
+            if (IAccessible* inner = ClientObject(hwnd)) found.emplace_back(NameOf(*inner), inner);
         }
         child->Release();
     }
@@ -323,10 +284,8 @@ TEST_F(CalendarAccessibility, TheButtonsAreNamedPushButtonsThatTabReachesAndRead
     // The pin's name says what a press will do, and it stands pressed
     // while the window stays on top.
     SendMessageW(Child(idPanelButton6), BM_CLICK, 0, 0);
-    IAccessible* pin = nullptr;
-    ASSERT_EQ(AccessibleObjectFromWindow(Child(idPanelButton6), OBJID_CLIENT, __uuidof(IAccessible),
-                                         reinterpret_cast<void**>(&pin)),
-              S_OK);
+    IAccessible* pin = ClientObject(Child(idPanelButton6));
+    ASSERT_NE(pin, nullptr);
     EXPECT_EQ(NameOf(*pin), "手前表示を解除");
     VARIANT state;
     ASSERT_EQ(pin->get_accState(ChildVariant(CHILDID_SELF), &state), S_OK);

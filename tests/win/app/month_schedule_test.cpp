@@ -4,7 +4,6 @@
 #include "app/month_schedule_win.h"
 
 #include <commctrl.h>
-#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -13,6 +12,7 @@
 
 #include "app/main_menus.h"
 #include "app/main_window_win.h"
+#include "tests/win/support/accessible_client.h"
 #include "tests/win/support/captured_image.h"
 #include "tests/win/app/main_window_fixture.h"
 #include "tests/win/support/zenka_test_support.h"
@@ -246,33 +246,16 @@ TEST_F(MonthScheduleView, AMalformedLineIsToldOnceAndTheRestIsListed) {
 TEST_F(MonthScheduleView, AReaderReadsEachLineOfTheList) {
     StartCalendarOnly();
     Open();
-    IAccessible* list = nullptr;
-    ASSERT_EQ(AccessibleObjectFromWindow(List(), OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&list)),
-              S_OK);
+    IAccessible* list = testing::ClientObject(List());
+    ASSERT_NE(list, nullptr);
     long count = 0;
     ASSERT_EQ(list->get_accChildCount(&count), S_OK);
     EXPECT_EQ(count, 31);
-    const auto name = [&](long id) {
-        VARIANT child;
-        VariantInit(&child);
-        child.vt = VT_I4;
-        child.lVal = id;
-        BSTR text = nullptr;
-        list->get_accName(child, &text);
-        const std::string utf8 = text ? Narrow(text) : "";
-        SysFreeString(text);
-        return utf8;
-    };
-    EXPECT_EQ(name(1), "平成18年(2006年)1月1日(日)先勝 元日");
-    EXPECT_EQ(name(9), "平成18年(2006年)1月9日(月)先負 成人の日");
-    EXPECT_EQ(name(CHILDID_SELF), "平成18年1月");
-    VARIANT role;
-    VARIANT nine;
-    VariantInit(&nine);
-    nine.vt = VT_I4;
-    nine.lVal = 9;
-    ASSERT_EQ(list->get_accRole(nine, &role), S_OK);
-    EXPECT_EQ(role.lVal, ROLE_SYSTEM_LISTITEM);
+    EXPECT_EQ(testing::NameOf(*list, 1), "平成18年(2006年)1月1日(日)先勝 元日");
+    EXPECT_EQ(testing::NameOf(*list, 9), "平成18年(2006年)1月9日(月)先負 成人の日");
+    EXPECT_EQ(testing::NameOf(*list), "平成18年1月");
+    EXPECT_EQ(testing::RoleOf(*list, 9), ROLE_SYSTEM_LISTITEM);
+    const VARIANT nine = testing::ChildVariant(9);
     long left = 0, top = 0, width = 0, height = 0;
     ASSERT_EQ(list->accLocation(&left, &top, &width, &height, nine), S_OK);
     VARIANT hit;

@@ -3,7 +3,6 @@
 // to the lists, as a user drives them.
 #include <windows.h>
 #include <commctrl.h>
-#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -18,6 +17,7 @@
 #include "daylists/day_list_texts.h"
 #include "daylists/list_file.h"
 #include "settings/settings_ids.h"
+#include "tests/win/support/accessible_client.h"
 #include "tests/win/support/cleanup_sandbox.h"
 #include "tests/win/support/dialog_answerer.h"
 #include "tests/win/settings/pages_dlg_fixture.h"
@@ -129,21 +129,10 @@ TEST_F(DayListTabs, ThePictureButtonsAreNamedPushButtonsInTheTabOrder) {
         SCOPED_TRACE(button.name);
         const HWND hwnd = Item(kTabYotei, button.id);
         EXPECT_TRUE(GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_TABSTOP);
-        IAccessible* object = nullptr;
-        ASSERT_EQ(AccessibleObjectFromWindow(hwnd, OBJID_CLIENT, __uuidof(IAccessible),
-                                             reinterpret_cast<void**>(&object)),
-                  S_OK);
-        VARIANT self;
-        VariantInit(&self);
-        self.vt = VT_I4;
-        self.lVal = CHILDID_SELF;
-        BSTR name = nullptr;
-        EXPECT_EQ(object->get_accName(self, &name), S_OK);
-        EXPECT_EQ(name ? Narrow(name) : "", button.name);
-        SysFreeString(name);
-        VARIANT role;
-        ASSERT_EQ(object->get_accRole(self, &role), S_OK);
-        EXPECT_EQ(role.lVal, ROLE_SYSTEM_PUSHBUTTON);
+        IAccessible* object = testing::ClientObject(hwnd);
+        ASSERT_NE(object, nullptr);
+        EXPECT_EQ(testing::NameOf(*object), button.name);
+        EXPECT_EQ(testing::RoleOf(*object), ROLE_SYSTEM_PUSHBUTTON);
         object->Release();
     }
 }
