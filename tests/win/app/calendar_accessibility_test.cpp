@@ -128,6 +128,20 @@ TEST_F(CalendarAccessibility, TheCalendarIsATableOfTheShownDays) {
     EXPECT_EQ(Navigate(*calendar, 1, NAVDIR_DOWN), 8);
     EXPECT_EQ(Navigate(*calendar, 1, NAVDIR_LEFT), -1) << "31 December is not drawn";
     EXPECT_EQ(Navigate(*calendar, 31, NAVDIR_NEXT), -1);
+    // Identifiers that name no day, from a careless or hostile reader.
+    VARIANT text;
+    VariantInit(&text);
+    text.vt = VT_BSTR;
+    text.bstrVal = nullptr;
+    for (const VARIANT& bad : {ChildVariant(32), ChildVariant(-3), ChildVariant(0x7fffffff), text}) {
+        BSTR name = nullptr;
+        EXPECT_EQ(calendar->get_accName(bad, &name), E_INVALIDARG);
+        EXPECT_EQ(name, nullptr);
+        long left, top, width, height;
+        EXPECT_EQ(calendar->accLocation(&left, &top, &width, &height, bad), E_INVALIDARG);
+        EXPECT_EQ(calendar->accDoDefaultAction(bad), E_INVALIDARG);
+    }
+    EXPECT_EQ(Navigate(*calendar, 1, 99), -1) << "no such direction";
     VARIANT focus;
     EXPECT_EQ(calendar->get_accFocus(&focus), S_OK);
     EXPECT_EQ(ChildOf(S_OK, focus), 1);
